@@ -1,0 +1,213 @@
+#include "platform/data/Connection.h"
+
+#include "platform/data/Dialect.h"
+#include "platform/data/Error.h"
+
+#include <QAtomicInt>
+#include <QFileInfo>
+#include <QSqlError>
+
+namespace data {
+
+namespace {
+QString nextConnectionName()
+{
+    static QAtomicInt counter;
+    return QStringLiteral("wygl-%1").arg(counter.fetchAndAddRelaxed(1));
+}
+}  // namespace
+
+void throwQueryError(const QSqlQuery& q, const QString& context)
+{
+    QString msg = q.lastError().text().trimmed();
+    if (msg.isEmpty())
+        msg = QStringLiteral("数据库操作失败。");
+    if (!context.isEmpty())
+        msg = context + u'\n' + msg;
+    throw Error(msg);
+}
+
+Connection::Connection(const ConnectionSpec& spec, QSqlDatabase db)
+    : m_spec(spec), m_db(db), m_dialect(Dialect::create(spec.backend))
+{
+}
+
+Connection::~Connection()
+{
+    const QString name = m_db.connectionName();
+    if (m_db.isOpen()) {
+        if (m_depth > 0)
+            m_db.rollback();
+        m_db.close();
+    }
+    m_db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(name);
+}
+
+std::unique_ptr<Connection> Connection::open(const ConnectionSpec& spec)
+{
+    return openImpl(spec, false);
+}
+
+std::unique_ptr<Connection> Connection::openForSetup(const ConnectionSpec& spec)
+{
+    return openImpl(spec, true);
+}
+
+std::unique_ptr<Connection> Connection::openFile(const QString& udlPath)
+{
+    return open(readConnectionFile(udlPath));
+}
+
+std::unique_ptr<Connection> Connection::openImpl(const ConnectionSpec& spec, bool create)
+{
+    const QString driver = spec.backend == Backend::SQLite ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL");
+    if (!QSqlDatabase::isDriverAvailable(driver))
+        throw Error(QStringLiteral("缺少数据库驱动 %1。").arg(driver));
+    if (spec.backend == Backend::SQLite && !create && !QFileInfo::exists(spec.database))
+        throw Error(QStringLiteral("找不到数据库文件 %1。").arg(spec.database));
+
+    const QString name = nextConnectionName();
+    QSqlDatabase db = QSqlDatabase::addDatabase(driver, name);
+    db.setDatabaseName(spec.database);
+    if (spec.backend == Backend::PostgreSQL) {
+        db.setHostName(spec.host);
+        db.setPort(spec.port);
+        db.setUserName(spec.user);
+        db.setPassword(spec.password);
+        db.setConnectOptions(QStringLiteral("connect_timeout=5"));
+    } else {
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    }
+    if (!db.open()) {
+        const QString why = db.lastError().text().trimmed();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(name);
+        throw Error(QStringLiteral("无法连接数据库：%1").arg(why));
+    }
+    std::unique_ptr<Connection> c(new Connection(spec, db));
+    if (spec.backend == Backend::SQLite) {
+        c->exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
+        c->exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+    } else {
+        c->exec(QStringLiteral("SET client_min_messages TO WARNING"));
+    }
+    return c;
+}
+
+QSqlQuery Connection::newQuery() const
+{
+    QSqlQuery q(m_db);
+    q.setNumericalPrecisionPolicy(QSql::HighPrecision);
+    q.setForwardOnly(true);
+    return q;
+}
+
+QSqlQuery Connection::exec(const QString& sql, const QVariantList& params)
+{
+    QSqlQuery q = newQuery();
+    if (params.isEmpty()) {
+        if (!q.exec(sql))
+            throwQueryError(q);
+        return q;
+    }
+    if (!q.prepare(sql))
+        throwQueryError(q);
+    for (int i = 0; i < params.size(); ++i)
+        q.bindValue(i, params[i]);
+    if (!q.exec())
+        throwQueryError(q);
+    return q;
+}
+
+QVariant Connection::scalar(const QString& sql, const QVariantList& params)
+{
+    QSqlQuery q = exec(sql, params);
+    if (!q.next())
+        return QVariant();
+    return q.value(0);
+}
+
+QStringList Connection::tableNames() const
+{
+    return m_db.tables(QSql::Tables) + m_db.tables(QSql::Views);
+}
+
+bool Connection::hasTable(const QString& name) const
+{
+    for (const QString& t : tableNames())
+        if (t.compare(name, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+void Connection::begin()
+{
+    if (m_depth == 0)
+        exec(QStringLiteral("BEGIN"));
+    else
+        exec(QStringLiteral("SAVEPOINT sp%1").arg(m_depth));
+    ++m_depth;
+}
+
+void Connection::commit()
+{
+    if (m_depth == 0)
+        throw Error(QStringLiteral("没有进行中的事务。"));
+    if (m_depth == 1) {
+        exec(QStringLiteral("COMMIT"));
+        m_depth = 0;
+        m_touched.clear();
+    } else {
+        exec(QStringLiteral("RELEASE SAVEPOINT sp%1").arg(m_depth - 1));
+        --m_depth;
+    }
+}
+
+void Connection::rollback()
+{
+    if (m_depth == 0)
+        return;
+    if (m_depth == 1) {
+        m_depth = 0;
+        QSqlQuery q = newQuery();
+        q.exec(QStringLiteral("ROLLBACK"));
+    } else {
+        --m_depth;
+        QSqlQuery q = newQuery();
+        q.exec(QStringLiteral("ROLLBACK TO SAVEPOINT sp%1").arg(m_depth));
+        q.exec(QStringLiteral("RELEASE SAVEPOINT sp%1").arg(m_depth));
+    }
+    // Re-read what was written inside; the list stays until the outermost end,
+    // since the outer work may still be rolled back too.
+    auto touched = m_touched;
+    if (m_depth == 0)
+        m_touched.clear();
+    for (auto& [who, reload] : touched)
+        if (who)
+            reload();
+}
+
+void Connection::noteWrite(QObject* who, std::function<void()> reload)
+{
+    if (m_depth == 0)
+        return;
+    for (auto& t : m_touched)
+        if (t.first == who)
+            return;
+    m_touched.emplace_back(who, std::move(reload));
+}
+
+Transaction::~Transaction()
+{
+    if (!m_done)
+        m_conn.rollback();
+}
+
+void Transaction::commit()
+{
+    m_conn.commit();
+    m_done = true;
+}
+
+}  // namespace data

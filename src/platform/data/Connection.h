@@ -1,0 +1,95 @@
+#pragma once
+// The program's one database connection.
+//
+// Transactions nest by save points: the outermost begin() starts a real
+// transaction, inner ones set a save point. commit() of an inner level
+// releases its save point; rollback() of an inner level returns to it, so a
+// failed step can be undone without losing the outer work. Use the
+// Transaction guard, which rolls back when it goes out of scope uncommitted.
+
+#include "platform/data/ConnectionFile.h"
+
+#include <QPointer>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QStringList>
+#include <QVariant>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace data {
+
+class Dialect;
+
+class Connection {
+public:
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // Opens the database the spec names; throws data::Error with the cause.
+    static std::unique_ptr<Connection> open(const ConnectionSpec& spec);
+    // Reads a data-link file and opens what it names.
+    static std::unique_ptr<Connection> openFile(const QString& udlPath);
+    // For the set-up tool only: a SQLite file that does not exist yet is created.
+    static std::unique_ptr<Connection> openForSetup(const ConnectionSpec& spec);
+
+    QSqlDatabase& db() { return m_db; }
+    const Dialect& dialect() const { return *m_dialect; }
+    Backend backend() const { return m_spec.backend; }
+    const ConnectionSpec& spec() const { return m_spec; }
+
+    // A query on this connection with exact decimals (numeric as text).
+    QSqlQuery newQuery() const;
+    // Prepares and runs one statement with positional '?' parameters.
+    // Throws data::Error with the database's message on failure.
+    QSqlQuery exec(const QString& sql, const QVariantList& params = {});
+    // Runs a statement that returns one value (first column of first row);
+    // a null QVariant when there is no row.
+    QVariant scalar(const QString& sql, const QVariantList& params = {});
+
+    // Table and view names as the database reports them.
+    QStringList tableNames() const;
+    bool hasTable(const QString& name) const;
+
+    void begin();
+    void commit();
+    void rollback();
+    int transactionDepth() const { return m_depth; }
+
+    // A dataset that wrote inside the current transaction registers here;
+    // if the transaction is rolled back, its reload runs so the rows in
+    // memory match the database again.
+    void noteWrite(QObject* who, std::function<void()> reload);
+
+private:
+    Connection(const ConnectionSpec& spec, QSqlDatabase db);
+    static std::unique_ptr<Connection> openImpl(const ConnectionSpec& spec, bool create);
+
+    ConnectionSpec m_spec;
+    QSqlDatabase m_db;
+    std::unique_ptr<Dialect> m_dialect;
+    int m_depth = 0;
+    std::vector<std::pair<QPointer<QObject>, std::function<void()>>> m_touched;
+};
+
+// Scope guard: begins on construction, rolls back on destruction unless
+// commit() was called.
+class Transaction {
+public:
+    explicit Transaction(Connection& c) : m_conn(c) { m_conn.begin(); }
+    ~Transaction();
+    void commit();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+
+private:
+    Connection& m_conn;
+    bool m_done = false;
+};
+
+// Throws data::Error carrying the query's last error.
+[[noreturn]] void throwQueryError(const QSqlQuery& q, const QString& context = QString());
+
+}  // namespace data

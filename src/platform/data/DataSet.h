@@ -1,0 +1,219 @@
+#pragma once
+// Datasets: rows of a table or a query held in memory, with a cursor, a state
+// and the events the windows hang their rules on.
+//
+// States: inactive (closed), browse, edit, insert. Edits happen in a buffer;
+// Post writes it to the database by the hidden row identity (never by the
+// typed key), Cancel drops it. A move, Requery or Close while editing first
+// checks browse mode: a modified row is posted (through beforePost, so the
+// window's validation runs on every path), an unmodified one is cancelled.
+//
+// Beginning and end flags follow the cursor's history, not its position:
+// Open and First set bof; Last sets eof; Next on the last row sets eof
+// without moving, Prior on the first row sets bof; an empty set has both.
+//
+// Events reach the data sources bound to the dataset: a state change first,
+// then a data change (no field for moves, opens, posts, cancels, deletes and
+// requeries; the field for a field written while editing).
+
+#include "platform/data/Field.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QVector>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QSqlRecord;
+
+namespace data {
+
+class Connection;
+class DataSource;
+
+enum class DataSetState { Inactive, Browse, Edit, Insert };
+
+// Thrown by an event handler to stop an operation without an error box
+// (the handler has already told the user why).
+class Abort : public std::exception {
+public:
+    const char* what() const noexcept override { return "aborted"; }
+};
+
+class DataSet : public QObject {
+    Q_OBJECT
+public:
+    explicit DataSet(Connection* conn = nullptr, QObject* parent = nullptr);
+    ~DataSet() override;
+
+    Connection* connection() const { return m_conn; }
+    void setConnection(Connection* c) { m_conn = c; }
+
+    // --- opening ---------------------------------------------------------
+    void open();
+    void close();
+    bool isActive() const { return m_state != DataSetState::Inactive; }
+    void setActive(bool a) { a ? open() : close(); }
+    // Re-reads the rows from the database (after the browse-mode check) and
+    // goes to the first row.
+    void requery();
+    // Same as requery().
+    void refresh() { requery(); }
+
+    // --- fields ----------------------------------------------------------
+    int fieldCount() const { return int(m_fields.size()); }
+    Field* field(int i) const { return m_fields[size_t(i)].get(); }
+    Field* findField(const QString& name) const;
+    // Throws data::Error when there is no such field.
+    Field* fieldByName(const QString& name) const;
+    // The value of a field on the current row (null when there is none).
+    QVariant fieldValue(const QString& name) const { return fieldByName(name)->value(); }
+
+    // --- cursor ----------------------------------------------------------
+    int recordCount() const { return int(m_visible.size()); }
+    bool isEmpty() const { return m_visible.empty(); }
+    // 1-based position of the current row; 0 when empty.
+    int recNo() const { return m_visible.empty() ? 0 : m_cur + 1; }
+    bool bof() const { return m_bof; }
+    bool eof() const { return m_eof; }
+    void first();
+    void last();
+    void next();
+    void prior();
+    int moveBy(int distance);
+    // Goes to a 1-based row number (clamped), like clicking a grid row.
+    void setRecNo(int n);
+    // Finds the first row whose fields equal the values (text compared
+    // exactly, or without case / as a prefix when asked); moves there.
+    bool locate(const QStringList& fields, const QVariantList& values, bool caseInsensitive = false,
+                bool partialKey = false);
+    bool locate(const QString& field, const QVariant& value, bool caseInsensitive = false,
+                bool partialKey = false)
+    {
+        return locate(QStringList{field}, QVariantList{value}, caseInsensitive, partialKey);
+    }
+    // The identity of the current row (0 when none); gotoRowId() returns to it.
+    qint64 rowId() const;
+    bool gotoRowId(qint64 rid);
+    // Value of a field in any visible row (0-based), for grids and lists.
+    QVariant valueAt(int row, int fieldIndex) const;
+
+    // --- editing ---------------------------------------------------------
+    DataSetState state() const { return m_state; }
+    bool isEditing() const { return m_state == DataSetState::Edit || m_state == DataSetState::Insert; }
+    bool isModified() const { return m_modified; }
+    // Edit on an empty dataset starts an insert.
+    void edit();
+    void insert();
+    void append();
+    void post();
+    void cancel();
+    // Deletes the current row; while inserting it cancels instead. Throws
+    // data::Error on an empty dataset.
+    void remove();
+    // Posts or cancels a pending edit, as a move would.
+    void checkBrowseMode();
+    // Cancels a pending edit or insert without posting it.
+    void discardEdits();
+
+    // --- controls --------------------------------------------------------
+    // Stops events to the data sources (nests); enableControls() at the
+    // outermost level sends one data change.
+    void disableControls();
+    void enableControls();
+    bool controlsDisabled() const { return m_disableCount > 0; }
+
+    // --- events ----------------------------------------------------------
+    std::function<void(DataSet&)> beforePost;
+    std::function<void(DataSet&)> afterPost;
+    std::function<void(DataSet&)> beforeDelete;
+    std::function<void(DataSet&)> afterDelete;
+    std::function<void(DataSet&)> onNewRecord;
+    std::function<void(DataSet&)> afterScroll;
+    std::function<void(DataSet&)> afterOpen;
+
+    // Datasets that follow this one as detail.
+    void addDetail(DataSet* d);
+    void removeDetail(DataSet* d);
+
+    // The table that posts and deletes go to; empty for a read-only result.
+    const QString& updateTable() const { return m_updateTable; }
+
+    // Internal: data sources register themselves.
+    void attachSource(DataSource* s);
+    void detachSource(DataSource* s);
+    // Internal: called by Field writes.
+    void setFieldValue(int index, const QVariant& v);
+    QVariant currentValue(int index) const;
+    QVariant storedValue(int index) const;
+    // Internal: re-reads after a rolled-back transaction, keeping the row.
+    void reloadAfterRollback();
+    // Internal: the master's row or state changed.
+    virtual void masterChanged() {}
+    // Internal: a data source of this dataset was enabled or disabled; the
+    // details whose link goes through it re-filter.
+    void sourceEnabledChanged(DataSource* s);
+
+protected:
+    struct Row {
+        qint64 rid = 0;
+        QVector<QVariant> v;  // raw values as read, or normalised values once written
+    };
+
+    // Subclasses produce the statement and its parameters that read the rows.
+    virtual void buildSelect(QString& sql, QVariantList& params) = 0;
+    // Subclasses set up m_fields / m_updateTable before reading, from the
+    // query's record when needed.
+    virtual void prepareFields(const QSqlRecord& rec) = 0;
+    // Which loaded rows are visible (all by default).
+    virtual bool rowVisible(const Row&) const { return true; }
+    // Called for a new row before onNewRecord (details fill their link).
+    virtual void initNewRow() {}
+
+    void addField(const QString& name, ColType type, int width = 0, int scale = 0);
+    void clearFields();
+    void setUpdateTable(const QString& t) { m_updateTable = t; }
+    // Re-applies rowVisible() to the loaded rows and goes to the first row.
+    void refilter();
+    void notifyData(Field* f = nullptr);
+    void notifyState();
+    void notifyDetails();
+
+    std::vector<std::unique_ptr<Field>> m_fields;
+
+private:
+    void readRows();
+    void startInsert(int position);
+    void writeInsert();
+    void writeUpdate();
+    void writeDelete(qint64 rid);
+    void touch();
+    void setState(DataSetState s);
+    void afterMove();
+    const Row* currentRow() const;
+    QVariant rawToValue(int fieldIndex, const QVariant& raw) const;
+
+    Connection* m_conn = nullptr;
+    QString m_updateTable;
+    std::vector<Row> m_all;        // every loaded row
+    std::vector<int> m_visible;    // indexes into m_all, in order
+    int m_cur = 0;                 // index into m_visible
+    bool m_bof = true;
+    bool m_eof = true;
+    DataSetState m_state = DataSetState::Inactive;
+    Row m_buffer;                  // the row being edited or inserted
+    std::vector<bool> m_assigned;  // fields written in the buffer
+    bool m_modified = false;
+    bool m_insertPlaceholder = false;  // a placeholder row is in m_all/m_visible
+    bool m_savedBof = true, m_savedEof = true;
+    int m_savedCur = 0;
+    int m_disableCount = 0;
+    bool m_pendingChange = false;
+    bool m_pendingState = false;
+    std::vector<DataSource*> m_sources;
+    std::vector<QPointer<DataSet>> m_details;
+};
+
+}  // namespace data

@@ -1,0 +1,246 @@
+#include "platform/data/Field.h"
+
+#include "platform/data/DataSet.h"
+#include "platform/data/Error.h"
+
+#include <QRegularExpression>
+
+namespace data {
+
+QString dateErrorText()
+{
+    return QStringLiteral("日期格式不正确！请输入正确格式。\r\n如：1999-01-30 。");
+}
+
+QDateTime parseDateTimeText(const QString& text)
+{
+    static const QRegularExpression re(
+        QStringLiteral("^(\\d{4})[-/.](\\d{1,2})[-/.](\\d{1,2})(?:[ T](\\d{1,2}):(\\d{2})(?::(\\d{2})(?:\\.\\d+)?)?)?$"));
+    const auto m = re.match(text.trimmed());
+    if (!m.hasMatch())
+        return QDateTime();
+    const QDate d(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+    if (!d.isValid())
+        return QDateTime();
+    QTime t(0, 0);
+    if (!m.captured(4).isEmpty()) {
+        t = QTime(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).isEmpty() ? 0 : m.captured(6).toInt());
+        if (!t.isValid())
+            return QDateTime();
+    }
+    return QDateTime(d, t);
+}
+
+QDate toDateStrict(const QString& text)
+{
+    const QDateTime dt = parseDateTimeText(text);
+    if (!dt.isValid())
+        throw Error(dateErrorText());
+    return dt.date();
+}
+
+QString variantToText(const QVariant& v)
+{
+    if (!v.isValid() || v.isNull())
+        return QString();
+    if (v.metaType() == QMetaType::fromType<Decimal>())
+        return v.value<Decimal>().toString();
+    if (v.metaType().id() == QMetaType::QDateTime) {
+        const QDateTime dt = v.toDateTime();
+        if (dt.time() == QTime(0, 0))
+            return dt.toString(QStringLiteral("yyyy-MM-dd"));
+        return dt.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    }
+    if (v.metaType().id() == QMetaType::QDate)
+        return v.toDate().toString(QStringLiteral("yyyy-MM-dd"));
+    if (v.metaType().id() == QMetaType::Double)
+        return Decimal::fromDouble(v.toDouble()).toString();
+    return v.toString();
+}
+
+namespace {
+QString rtrim(const QString& s)
+{
+    int n = s.size();
+    while (n > 0 && s[n - 1].isSpace())
+        --n;
+    return s.left(n);
+}
+}  // namespace
+
+QVariant normalizeValue(const QVariant& v, ColType type, int width, int scale, const QString& what)
+{
+    if (!v.isValid() || v.isNull())
+        return QVariant();
+    switch (type) {
+    case ColType::String:
+    case ColType::Memo: {
+        const QString s = rtrim(variantToText(v));
+        if (type == ColType::String && width > 0 && s.size() > width)
+            throw Error(QStringLiteral("“%1”的长度超过了%2允许的 %3 个字符。").arg(s, what).arg(width));
+        return s;
+    }
+    case ColType::Integer: {
+        if (v.metaType().id() == QMetaType::LongLong)
+            return v;
+        if (v.metaType().id() == QMetaType::Int || v.metaType().id() == QMetaType::UInt
+            || v.metaType().id() == QMetaType::Short || v.metaType().id() == QMetaType::UShort)
+            return QVariant(v.toLongLong());
+        if (v.metaType().id() == QMetaType::Bool)
+            return QVariant(qlonglong(v.toBool()));
+        if (v.metaType() == QMetaType::fromType<Decimal>() || v.metaType().id() == QMetaType::Double) {
+            const Decimal d = Decimal::fromVariant(v);
+            if (d.quantize(0) != d)
+                throw Error(QStringLiteral("“%1”不是%2需要的整数。").arg(d.toString(), what));
+            return QVariant(d.toLongLong());
+        }
+        const QString s = v.toString().trimmed();
+        if (s.isEmpty())
+            return QVariant();
+        bool ok = false;
+        const qlonglong n = s.toLongLong(&ok);
+        if (!ok)
+            throw Error(QStringLiteral("“%1”不是%2需要的整数。").arg(s, what));
+        return QVariant(n);
+    }
+    case ColType::Decimal: {
+        Decimal d;
+        if (v.metaType().id() == QMetaType::QString) {
+            const QString s = v.toString().trimmed();
+            if (s.isEmpty())
+                return QVariant();
+            auto p = Decimal::parse(s);
+            if (!p)
+                throw Error(QStringLiteral("“%1”不是%2需要的数字。").arg(s, what));
+            d = *p;
+        } else {
+            d = Decimal::fromVariant(v);
+        }
+        return QVariant::fromValue(d.quantize(scale, Rounding::HalfEven));
+    }
+    case ColType::DateTime: {
+        if (v.metaType().id() == QMetaType::QDateTime)
+            return v.toDateTime().isValid() ? v : QVariant();
+        if (v.metaType().id() == QMetaType::QDate)
+            return QVariant(QDateTime(v.toDate(), QTime(0, 0)));
+        const QString s = v.toString().trimmed();
+        if (s.isEmpty())
+            return QVariant();
+        const QDateTime dt = parseDateTimeText(s);
+        if (!dt.isValid())
+            throw Error(dateErrorText());
+        return QVariant(dt);
+    }
+    }
+    return v;
+}
+
+Field::Field(DataSet* owner, int index, const QString& name, ColType type, int width, int scale)
+    : m_owner(owner), m_index(index), m_name(name), m_type(type), m_width(width), m_scale(scale)
+{
+}
+
+QVariant Field::fromDatabase(const QVariant& raw) const
+{
+    if (!raw.isValid() || raw.isNull())
+        return QVariant();
+    switch (m_type) {
+    case ColType::String:
+    case ColType::Memo:
+        return raw.metaType().id() == QMetaType::QString ? raw : QVariant(variantToText(raw));
+    case ColType::Integer:
+        if (raw.metaType().id() == QMetaType::LongLong)
+            return raw;
+        {
+            bool ok = false;
+            const qlonglong n = raw.toLongLong(&ok);
+            if (ok)
+                return QVariant(n);
+            return QVariant(Decimal::fromVariant(raw).toLongLong());
+        }
+    case ColType::Decimal:
+        return QVariant::fromValue(Decimal::fromVariant(raw).quantize(m_scale, Rounding::HalfEven));
+    case ColType::DateTime:
+        if (raw.metaType().id() == QMetaType::QDateTime)
+            return raw;
+        {
+            const QDateTime dt = parseDateTimeText(raw.toString());
+            return dt.isValid() ? QVariant(dt) : QVariant();
+        }
+    }
+    return raw;
+}
+
+QVariant Field::normalize(const QVariant& v) const
+{
+    return normalizeValue(v, m_type, m_width, m_scale, QStringLiteral("字段“%1”").arg(displayLabel()));
+}
+
+QVariant Field::value() const
+{
+    return m_owner->currentValue(m_index);
+}
+
+QVariant Field::oldValue() const
+{
+    return m_owner->storedValue(m_index);
+}
+
+bool Field::isNull() const
+{
+    const QVariant v = value();
+    return !v.isValid() || v.isNull();
+}
+
+QString Field::asString() const
+{
+    return variantToText(value());
+}
+
+qlonglong Field::asInteger() const
+{
+    const QVariant v = value();
+    if (!v.isValid() || v.isNull())
+        return 0;
+    if (m_type == ColType::Integer)
+        return v.toLongLong();
+    return normalizeValue(v, ColType::Integer, 0, 0, QStringLiteral("字段“%1”").arg(displayLabel())).toLongLong();
+}
+
+Decimal Field::asDecimal() const
+{
+    const QVariant v = value();
+    if (!v.isValid() || v.isNull())
+        return Decimal();
+    if (v.metaType() == QMetaType::fromType<Decimal>())
+        return v.value<Decimal>();
+    if (v.metaType().id() == QMetaType::QString) {
+        auto d = Decimal::parse(v.toString());
+        if (!d)
+            throw Error(QStringLiteral("“%1”不是有效的数字。").arg(v.toString()));
+        return *d;
+    }
+    return Decimal::fromVariant(v);
+}
+
+QDateTime Field::asDateTime() const
+{
+    const QVariant v = value();
+    if (!v.isValid() || v.isNull())
+        return QDateTime();
+    if (v.metaType().id() == QMetaType::QDateTime)
+        return v.toDateTime();
+    return parseDateTimeText(v.toString());
+}
+
+void Field::setValue(const QVariant& v)
+{
+    m_owner->setFieldValue(m_index, normalize(v));
+}
+
+void Field::setAsString(const QString& text)
+{
+    setValue(QVariant(text));
+}
+
+}  // namespace data

@@ -1,0 +1,162 @@
+#include "platform/data/Table.h"
+
+#include "platform/data/Connection.h"
+#include "platform/data/DataSource.h"
+#include "platform/data/Dialect.h"
+#include "platform/data/Error.h"
+
+namespace data {
+
+namespace {
+const char* kindName(ColType t)
+{
+    switch (t) {
+    case ColType::String: return "文本";
+    case ColType::Integer: return "整数";
+    case ColType::Decimal: return "小数";
+    case ColType::DateTime: return "日期时间";
+    case ColType::Memo: return "长文本";
+    }
+    return "?";
+}
+}  // namespace
+
+Table::Table(Connection* conn, QObject* parent) : DataSet(conn, parent) {}
+
+Table::~Table()
+{
+    if (m_master && m_master->dataSet())
+        m_master->dataSet()->removeDetail(this);
+}
+
+void Table::setTableName(const QString& name)
+{
+    if (isActive())
+        throw Error(QStringLiteral("%1 已打开，不能更换数据表。").arg(objectName()));
+    m_table = name;
+    m_def = findTable(name);
+    clearFields();
+    setUpdateTable(name);
+}
+
+void Table::setMaster(DataSource* master, const QString& masterFields, const QString& detailFields)
+{
+    if (m_master && m_master->dataSet())
+        m_master->dataSet()->removeDetail(this);
+    m_master = master;
+    m_masterFields = masterFields.split(u';', Qt::SkipEmptyParts);
+    m_detailFields = detailFields.split(u';', Qt::SkipEmptyParts);
+    if (m_masterFields.size() != m_detailFields.size())
+        throw Error(QStringLiteral("%1：主从字段个数不一致。").arg(objectName()));
+    if (m_master && m_master->dataSet())
+        m_master->dataSet()->addDetail(this);
+    m_linkOn = false;
+    m_linkValues.clear();
+    if (isActive())
+        masterChanged();
+}
+
+bool Table::linkActive() const
+{
+    return m_master && m_master->enabled() && m_master->dataSet() && m_master->dataSet()->isActive();
+}
+
+QVariantList Table::masterValues() const
+{
+    QVariantList out;
+    DataSet* m = m_master->dataSet();
+    for (const QString& f : m_masterFields)
+        out << (m->isEmpty() && !m->isEditing() ? QVariant() : m->fieldByName(f)->value());
+    return out;
+}
+
+void Table::masterChanged()
+{
+    if (!isActive() || !m_master)
+        return;
+    const bool on = linkActive();
+    const QVariantList values = on ? masterValues() : QVariantList();
+    if (on == m_linkOn && values == m_linkValues)
+        return;
+    checkBrowseMode();
+    m_linkOn = on;
+    m_linkValues = values;
+    refilter();
+}
+
+void Table::checkColumns()
+{
+    const QList<ColumnInfo> cols = connection()->dialect().columns(*connection(), m_table);
+    if (cols.isEmpty())
+        throw Error(QStringLiteral("数据库中没有数据表 %1。").arg(m_table));
+    if (!m_def) {
+        // A table the system does not declare: take its columns as they are.
+        for (const ColumnInfo& c : cols)
+            if (c.name.compare(QLatin1String(kRowIdColumn), Qt::CaseInsensitive) != 0)
+                addField(c.name, c.type, c.width, c.scale);
+        return;
+    }
+    for (const ColumnDef& want : m_def->columns) {
+        auto it = std::find_if(cols.begin(), cols.end(), [&](const ColumnInfo& c) {
+            return c.name.compare(QLatin1String(want.name), Qt::CaseInsensitive) == 0;
+        });
+        if (it == cols.end())
+            throw Error(QStringLiteral("数据表 %1 缺少字段 %2。").arg(m_table, want.name));
+        const bool textish = (want.type == ColType::String || want.type == ColType::Memo)
+            && (it->type == ColType::String || it->type == ColType::Memo);
+        if (it->type != want.type && !textish)
+            throw Error(QStringLiteral("数据表 %1 的字段 %2 是%3类型，应为%4类型。")
+                            .arg(m_table, want.name, kindName(it->type), kindName(want.type)));
+        if (want.type == ColType::Decimal && it->scale != want.scale)
+            throw Error(QStringLiteral("数据表 %1 的字段 %2 有 %3 位小数，应为 %4 位。")
+                            .arg(m_table, want.name)
+                            .arg(it->scale)
+                            .arg(want.scale));
+        addField(want.name, want.type, want.width, want.scale);
+    }
+}
+
+void Table::buildSelect(QString& sql, QVariantList&)
+{
+    if (m_table.isEmpty())
+        throw Error(QStringLiteral("%1 没有指定数据表。").arg(objectName()));
+    clearFields();
+    checkColumns();
+    QStringList names;
+    for (int i = 0; i < fieldCount(); ++i)
+        names << field(i)->name();
+    sql = QStringLiteral("SELECT %1, %2 FROM %3 ORDER BY %1")
+              .arg(QLatin1String(kRowIdColumn), names.join(QStringLiteral(", ")), m_table);
+    m_detailIdx.clear();
+    for (const QString& f : m_detailFields)
+        m_detailIdx.push_back(fieldByName(f)->index());
+    m_linkOn = m_master && linkActive();
+    m_linkValues = m_linkOn ? masterValues() : QVariantList();
+}
+
+void Table::prepareFields(const QSqlRecord&) {}
+
+bool Table::rowVisible(const Row& r) const
+{
+    if (!m_linkOn)
+        return true;
+    for (size_t k = 0; k < m_detailIdx.size(); ++k) {
+        const QVariant& want = m_linkValues[int(k)];
+        const QVariant& have = r.v[m_detailIdx[k]];
+        if (!want.isValid() || want.isNull() || !have.isValid() || have.isNull())
+            return false;
+        if (variantToText(have) != variantToText(want))
+            return false;
+    }
+    return true;
+}
+
+void Table::initNewRow()
+{
+    if (!m_linkOn)
+        return;
+    for (size_t k = 0; k < m_detailIdx.size(); ++k)
+        setFieldValue(m_detailIdx[k], field(m_detailIdx[k])->normalize(m_linkValues[int(k)]));
+}
+
+}  // namespace data

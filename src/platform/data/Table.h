@@ -1,0 +1,52 @@
+#pragma once
+// A table dataset: every row of one table, in insertion order (the hidden row
+// identity), with the columns the system declares for that table. Opening
+// checks the declared columns against the database: a missing column, another
+// kind, or another decimal scale fails the open (widths are not checked).
+//
+// A table may follow a master: setMaster(DS_Reg, "RegionId", "RegionID") shows
+// only the rows whose link columns equal the master's current row, and a new
+// row takes the master's values in its link columns. The link holds only while
+// the master's data source is enabled; otherwise every row shows.
+
+#include "platform/data/DataSet.h"
+
+namespace data {
+
+class Table : public DataSet {
+    Q_OBJECT
+public:
+    explicit Table(Connection* conn = nullptr, QObject* parent = nullptr);
+    ~Table() override;
+
+    const QString& tableName() const { return m_table; }
+    void setTableName(const QString& name);
+
+    // Master columns and detail columns, ';'-separated, in the same order.
+    void setMaster(DataSource* master, const QString& masterFields, const QString& detailFields);
+    DataSource* masterSource() const { return m_master; }
+    bool linkActive() const;
+
+    void masterChanged() override;
+
+protected:
+    void buildSelect(QString& sql, QVariantList& params) override;
+    void prepareFields(const QSqlRecord& rec) override;
+    bool rowVisible(const Row& r) const override;
+    void initNewRow() override;
+
+private:
+    void checkColumns();
+    QVariantList masterValues() const;
+
+    QString m_table;
+    const TableDef* m_def = nullptr;
+    QPointer<DataSource> m_master;
+    QStringList m_masterFields;
+    QStringList m_detailFields;
+    std::vector<int> m_detailIdx;
+    QVariantList m_linkValues;  // cached while filtering
+    bool m_linkOn = false;
+};
+
+}  // namespace data

@@ -1,0 +1,96 @@
+#include "support/TestDb.h"
+
+#include "app/DatabaseSetup.h"
+#include "platform/data/Error.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace testsupport {
+
+namespace {
+
+data::ConnectionSpec g_last;
+
+QTemporaryDir& tempDir()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+data::ConnectionSpec serverAdminSpec()
+{
+    return data::parseConnectionLine(qEnvironmentVariable("WYGL_TEST_CONN"), QDir::currentPath());
+}
+
+// The per-process database on the server, created once.
+data::ConnectionSpec serverTestSpec()
+{
+    static data::ConnectionSpec spec;
+    static bool made = false;
+    if (!made) {
+        const data::ConnectionSpec admin = serverAdminSpec();
+        spec = admin;
+        spec.database = QStringLiteral("wygl_t%1").arg(QCoreApplication::applicationPid());
+        auto c = data::Connection::open(admin);
+        c->exec(QStringLiteral("DROP DATABASE IF EXISTS %1").arg(spec.database));
+        c->exec(QStringLiteral("CREATE DATABASE %1").arg(spec.database));
+        made = true;
+    }
+    return spec;
+}
+
+}  // namespace
+
+bool onPostgres()
+{
+    return qEnvironmentVariable("WYGL_TEST_CONN").contains(QStringLiteral("postgres"), Qt::CaseInsensitive);
+}
+
+QString backendName()
+{
+    return onPostgres() ? QStringLiteral("PostgreSQL") : QStringLiteral("SQLite");
+}
+
+std::unique_ptr<data::Connection> emptyDatabase()
+{
+    static int counter = 0;
+    if (onPostgres()) {
+        g_last = serverTestSpec();
+        auto c = data::Connection::open(g_last);
+        c->exec(QStringLiteral("DROP SCHEMA IF EXISTS public CASCADE"));
+        c->exec(QStringLiteral("CREATE SCHEMA public"));
+        return c;
+    }
+    g_last = data::ConnectionSpec();
+    g_last.backend = data::Backend::SQLite;
+    g_last.database = tempDir().filePath(QStringLiteral("t%1.db").arg(++counter));
+    QFile::remove(g_last.database);
+    return data::Connection::openForSetup(g_last);
+}
+
+std::unique_ptr<data::Connection> freshDatabase()
+{
+    auto c = emptyDatabase();
+    app::createSchema(*c);
+    return c;
+}
+
+const data::ConnectionSpec& lastSpec()
+{
+    return g_last;
+}
+
+QString writeConnFile(const QString& dir)
+{
+    const QString path = QDir(dir).filePath(QStringLiteral("conn.udl"));
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw data::Error(QStringLiteral("cannot write ") + path);
+    f.write(data::connectionFileText(g_last).toUtf8());
+    return path;
+}
+
+}  // namespace testsupport

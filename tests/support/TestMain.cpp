@@ -1,0 +1,56 @@
+#include "support/TestMain.h"
+#include "support/TestDb.h"
+
+#include <QApplication>
+#include <memory>
+#include <vector>
+
+namespace testsupport {
+
+namespace {
+struct Entry {
+    const char* name;
+    std::function<QObject*()> make;
+};
+std::vector<Entry>& entries()
+{
+    static std::vector<Entry> e;
+    return e;
+}
+}  // namespace
+
+int registerTest(const char* name, std::function<QObject*()> make)
+{
+    entries().push_back({name, std::move(make)});
+    return int(entries().size());
+}
+
+}  // namespace testsupport
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("物业管理"));
+    QStringList args = app.arguments();
+    QString only;
+    if (args.size() > 1 && !args[1].startsWith(u'-')) {
+        bool isClass = false;
+        for (const auto& e : testsupport::entries())
+            isClass = isClass || args[1] == QLatin1String(e.name);
+        if (isClass) {
+            only = args[1];
+            args.removeAt(1);
+        }
+    }
+    qInfo("Database backend: %s", qPrintable(testsupport::backendName()));
+    int failed = 0;
+    for (const auto& e : testsupport::entries()) {
+        if (!only.isEmpty() && only != QLatin1String(e.name))
+            continue;
+        std::unique_ptr<QObject> t(e.make());
+        failed += QTest::qExec(t.get(), args);
+    }
+    return failed == 0 ? 0 : 1;
+}
