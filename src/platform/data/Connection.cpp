@@ -35,6 +35,7 @@ Connection::Connection(const ConnectionSpec& spec, QSqlDatabase db)
 Connection::~Connection()
 {
     const QString name = m_db.connectionName();
+    m_prepared.clear();
     if (m_db.isOpen()) {
         if (m_depth > 0)
             m_db.rollback();
@@ -113,6 +114,25 @@ QSqlQuery Connection::exec(const QString& sql, const QVariantList& params)
     }
     if (!q.prepare(sql))
         throwQueryError(q);
+    for (int i = 0; i < params.size(); ++i)
+        q.bindValue(i, params[i]);
+    if (!q.exec())
+        throwQueryError(q);
+    return q;
+}
+
+QSqlQuery& Connection::execCached(const QString& sql, const QVariantList& params)
+{
+    auto it = m_prepared.find(sql);
+    if (it == m_prepared.end()) {
+        if (m_prepared.size() > 200)
+            m_prepared.clear();
+        auto q = std::make_shared<QSqlQuery>(newQuery());
+        if (!q->prepare(sql))
+            throwQueryError(*q);
+        it = m_prepared.insert(sql, q);
+    }
+    QSqlQuery& q = *it.value();
     for (int i = 0; i < params.size(); ++i)
         q.bindValue(i, params[i]);
     if (!q.exec())

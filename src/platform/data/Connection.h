@@ -9,6 +9,7 @@
 
 #include "platform/data/ConnectionFile.h"
 
+#include <QHash>
 #include <QPointer>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -45,6 +46,10 @@ public:
     // Prepares and runs one statement with positional '?' parameters.
     // Throws data::Error with the database's message on failure.
     QSqlQuery exec(const QString& sql, const QVariantList& params = {});
+    // Like exec(), but keeps the prepared statement for the next call with the
+    // same text. For statements whose result is read at once (writes by the
+    // datasets); do not keep the returned query.
+    QSqlQuery& execCached(const QString& sql, const QVariantList& params);
     // Runs a statement that returns one value (first column of first row);
     // a null QVariant when there is no row.
     QVariant scalar(const QString& sql, const QVariantList& params = {});
@@ -71,6 +76,7 @@ private:
     QSqlDatabase m_db;
     std::unique_ptr<Dialect> m_dialect;
     int m_depth = 0;
+    QHash<QString, std::shared_ptr<QSqlQuery>> m_prepared;
     std::vector<std::pair<QPointer<QObject>, std::function<void()>>> m_touched;
 };
 

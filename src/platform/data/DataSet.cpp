@@ -481,20 +481,22 @@ void DataSet::writeInsert()
                                        .arg(m_updateTable, cols.join(QStringLiteral(", ")),
                                             marks.join(QStringLiteral(", ")));
     sql += m_conn->dialect().returningRowId();
-    QSqlQuery q = m_conn->exec(sql, values);
+    QSqlQuery& q = m_conn->execCached(sql, values);
     const qint64 rid = m_conn->dialect().insertedRowId(q);
+    q.finish();
     touch();
     // Read the row back: database defaults and identities fill the rest.
     QStringList names;
     for (const auto& f : m_fields)
         names << f->name();
-    QSqlQuery back = m_conn->exec(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
-                                      .arg(names.join(QStringLiteral(", ")), m_updateTable, kRowIdColumn),
-                                  {rid});
+    QSqlQuery& back = m_conn->execCached(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
+                                            .arg(names.join(QStringLiteral(", ")), m_updateTable, kRowIdColumn),
+                                        {rid});
     m_buffer.rid = rid;
     if (back.next())
         for (int i = 0; i < int(m_fields.size()); ++i)
             m_buffer.v[i] = back.value(i);
+    back.finish();
 }
 
 void DataSet::writeUpdate()
@@ -513,7 +515,7 @@ void DataSet::writeUpdate()
     if (sets.isEmpty())
         return;
     values << m_buffer.rid;
-    QSqlQuery q = m_conn->exec(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+    QSqlQuery& q = m_conn->execCached(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
                                    .arg(m_updateTable, sets.join(QStringLiteral(", ")), kRowIdColumn),
                                values);
     if (q.numRowsAffected() == 0)
@@ -523,7 +525,8 @@ void DataSet::writeUpdate()
 
 void DataSet::writeDelete(qint64 rid)
 {
-    QSqlQuery q = m_conn->exec(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(m_updateTable, kRowIdColumn), {rid});
+    QSqlQuery& q = m_conn->execCached(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(m_updateTable, kRowIdColumn),
+                                     {rid});
     if (q.numRowsAffected() == 0)
         throw Error(QStringLiteral("要删除的记录已被删除或修改，请刷新后重试。"));
     touch();

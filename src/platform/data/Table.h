@@ -10,6 +10,7 @@
 // the master's data source is enabled; otherwise every row shows.
 
 #include "platform/data/DataSet.h"
+#include "platform/data/DataSource.h"
 
 namespace data {
 

@@ -1,0 +1,141 @@
+#include "support/BenchDb.h"
+
+#include "app/DatabaseSetup.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace bench {
+
+namespace {
+data::ConnectionSpec g_spec;
+}
+
+const data::ConnectionSpec& spec()
+{
+    return g_spec;
+}
+
+double ms(const QElapsedTimer& t)
+{
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
+std::unique_ptr<data::Connection> newDatabase()
+{
+    const QString line = qEnvironmentVariable("WYGL_BENCH_CONN");
+    if (!line.isEmpty()) {
+        g_spec = data::parseConnectionLine(line, QDir::currentPath());
+        auto admin = data::Connection::open(g_spec);
+        const QString db = QStringLiteral("wygl_bench");
+        admin->exec(QStringLiteral("DROP DATABASE IF EXISTS %1").arg(db));
+        admin->exec(QStringLiteral("CREATE DATABASE %1").arg(db));
+        admin.reset();
+        g_spec.database = db;
+    } else {
+        g_spec = data::ConnectionSpec();
+        g_spec.backend = data::Backend::SQLite;
+        g_spec.database = QDir::temp().filePath(QStringLiteral("wygl-bench.db"));
+        QFile::remove(g_spec.database);
+        QFile::remove(g_spec.database + QStringLiteral("-wal"));
+        QFile::remove(g_spec.database + QStringLiteral("-shm"));
+    }
+    auto c = data::Connection::openForSetup(g_spec);
+    app::setupNewDatabase(*c);
+    return c;
+}
+
+void fill(data::Connection& c, const Size& s)
+{
+    data::Transaction tx(c);
+    QSqlQuery reg = c.newQuery();
+    reg.prepare(QStringLiteral("INSERT INTO Region (RegionId, RegionName, Address) VALUES (?, ?, ?)"));
+    for (int d = 1; d <= s.districts; ++d) {
+        reg.addBindValue(QString::number(d));
+        reg.addBindValue(QStringLiteral("小区%1").arg(d));
+        reg.addBindValue(QStringLiteral("幸福路%1号").arg(d));
+        reg.exec();
+    }
+    QSqlQuery bld = c.newQuery();
+    bld.prepare(QStringLiteral("INSERT INTO Build (RegionID, BuildId, BuildName, Csum) VALUES (?, ?, ?, ?)"));
+    QSqlQuery unit = c.newQuery();
+    unit.prepare(QStringLiteral("INSERT INTO Units (RegionId, BuildId, BuildName, UnitName, KLNum, JLNum, KFNum, JFNum) "
+                                "VALUES (?, ?, ?, ?, 1, 30, 1, 8)"));
+    QSqlQuery room = c.newQuery();
+    room.prepare(QStringLiteral("INSERT INTO Rooms (RegionID, BuildId, BuildName, UnitName, RoomNum, LCNum, FXNum, "
+                                "HXName, JZm, SYm, Users, UserId, UState, inDate) "
+                                "VALUES (?, ?, ?, ?, ?, ?, ?, '两室一厅', ?, ?, ?, ?, ?, ?)"));
+    QSqlQuery own = c.newQuery();
+    own.prepare(QStringLiteral("INSERT INTO Owner (ownerId, ownerName, RegionName, BuildName, UnitName, RoomNum, Sex, "
+                               "Phone) VALUES (?, ?, ?, ?, ?, ?, '男', ?)"));
+    QSqlQuery mem = c.newQuery();
+    mem.prepare(QStringLiteral("INSERT INTO Member (OwnerId, memberID, mbName, sex) VALUES (?, ?, ?, '女')"));
+
+    const int perDistrict = std::max(1, s.buildings / std::max(1, s.districts));
+    const int perBuilding = std::max(1, s.rooms / std::max(1, s.buildings));
+    int roomNo = 0, memberNo = 0;
+    const int membersPerOwner = s.owners > 0 ? s.members / s.owners : 0;
+    int extraMembers = s.owners > 0 ? s.members % s.owners : 0;
+    for (int b = 0; b < s.buildings; ++b) {
+        const QString regionId = QString::number(b / perDistrict % std::max(1, s.districts) + 1);
+        const QString buildId = QString::number(b + 1);
+        const QString buildName = QStringLiteral("%1号楼").arg(b + 1);
+        bld.addBindValue(regionId);
+        bld.addBindValue(buildId);
+        bld.addBindValue(buildName);
+        bld.addBindValue(30);
+        bld.exec();
+        for (int u = 1; u <= 2; ++u) {
+            unit.addBindValue(regionId);
+            unit.addBindValue(buildId);
+            unit.addBindValue(buildName);
+            unit.addBindValue(QString::number(u));
+            unit.exec();
+        }
+        for (int r = 0; r < perBuilding && roomNo < s.rooms; ++r, ++roomNo) {
+            const QString unitName = QString::number(r % 2 + 1);
+            const int floor = r / 16 + 1;
+            const int index = r / 2 % 8 + 1;
+            const QString roomNum = QStringLiteral("%1%2").arg(floor).arg(index, 2, 10, QLatin1Char('0'));
+            const bool occupied = roomNo < s.owners;
+            const QString ownerId = occupied ? QString::number(roomNo + 1) : QString();
+            const QString ownerName = occupied ? QStringLiteral("业主%1").arg(roomNo + 1) : QString();
+            room.addBindValue(regionId);
+            room.addBindValue(buildId);
+            room.addBindValue(buildName);
+            room.addBindValue(unitName);
+            room.addBindValue(roomNum);
+            room.addBindValue(floor);
+            room.addBindValue(index);
+            room.addBindValue(QStringLiteral("89.5"));
+            room.addBindValue(QStringLiteral("72.25"));
+            room.addBindValue(ownerName);
+            room.addBindValue(ownerId);
+            room.addBindValue(occupied ? QStringLiteral("B") : QStringLiteral("A"));
+            room.addBindValue(occupied ? QStringLiteral("20235") : QString());
+            room.exec();
+            if (!occupied)
+                continue;
+            own.addBindValue(ownerId);
+            own.addBindValue(ownerName);
+            own.addBindValue(QStringLiteral("小区%1").arg(regionId));
+            own.addBindValue(buildName);
+            own.addBindValue(unitName);
+            own.addBindValue(roomNum);
+            own.addBindValue(QStringLiteral("13800000000"));
+            own.exec();
+            int n = membersPerOwner + (extraMembers > 0 ? 1 : 0);
+            if (extraMembers > 0)
+                --extraMembers;
+            for (int m = 0; m < n; ++m, ++memberNo) {
+                mem.addBindValue(ownerId);
+                mem.addBindValue(QString::number(memberNo + 1));
+                mem.addBindValue(QStringLiteral("家属%1").arg(memberNo + 1));
+                mem.exec();
+            }
+        }
+    }
+    tx.commit();
+}
+
+}  // namespace bench

@@ -1,0 +1,33 @@
+#pragma once
+// Databases of a realistic size for the benchmarks.
+//
+// The embedded database is a file under the system's temporary folder; when
+// WYGL_BENCH_CONN holds a PostgreSQL connection line the benchmark uses that
+// server (its database is emptied and re-created).
+
+#include "platform/data/Connection.h"
+
+#include <QElapsedTimer>
+#include <memory>
+
+namespace bench {
+
+struct Size {
+    int districts = 50;
+    int buildings = 1000;   // spread evenly over the districts
+    int rooms = 40000;      // spread evenly over the buildings, 2 units each
+    int owners = 40000;     // one per room, each placed in its room
+    int members = 100000;   // spread over the owners
+};
+
+// A new database with the schema, the first account and the company row.
+std::unique_ptr<data::Connection> newDatabase();
+// Fills it with districts, buildings, units, rooms, owners and members.
+void fill(data::Connection& c, const Size& size);
+// The spec of the database newDatabase() made (for a conn.udl).
+const data::ConnectionSpec& spec();
+
+// Milliseconds since start, as a double.
+double ms(const QElapsedTimer& t);
+
+}  // namespace bench

@@ -1,0 +1,499 @@
+#include "platform/data/DataSource.h"
+#include "platform/data/Error.h"
+#include "platform/data/Query.h"
+#include "platform/data/Table.h"
+#include "support/TestDb.h"
+#include "support/TestMain.h"
+
+using namespace data;
+
+namespace {
+
+void addRegions(Connection& c, int n)
+{
+    for (int i = 1; i <= n; ++i)
+        c.exec("INSERT INTO Region (RegionId, RegionName) VALUES (?, ?)", {QString::number(i), QString("区%1").arg(i)});
+}
+
+struct Flags {
+    bool bof, eof;
+    int recNo;
+};
+Flags flags(const DataSet& d)
+{
+    return {d.bof(), d.eof(), d.recNo()};
+}
+#define CHECK_FLAGS(ds, b, e, r)                                                              \
+    do {                                                                                      \
+        const Flags f_ = flags(ds);                                                           \
+        QVERIFY2(f_.bof == (b) && f_.eof == (e) && f_.recNo == (r),                            \
+                 qPrintable(QString("bof=%1 eof=%2 recNo=%3").arg(f_.bof).arg(f_.eof).arg(f_.recNo))); \
+    } while (0)
+
+// Records what a data source passes on, in order.
+struct EventLog {
+    QStringList events;
+    void attach(DataSource& s)
+    {
+        s.onStateChange = [this](DataSource& src) {
+            events << QString("state:%1").arg(int(src.dataSet()->state()));
+        };
+        s.onDataChange = [this](DataSource&, Field* f) { events << (f ? "data:" + f->name() : QString("data")); };
+    }
+};
+
+}  // namespace
+
+class TestDataSet : public QObject {
+    Q_OBJECT
+    std::unique_ptr<Connection> c;
+
+private slots:
+    void init() { c = testsupport::freshDatabase(); }
+    void cleanup() { c.reset(); }
+
+    void beginAndEndFlagsFollowTheCursorsHistory()
+    {
+        addRegions(*c, 3);
+        Table t(c.get());
+        t.setTableName("Region");
+        t.open();
+        CHECK_FLAGS(t, true, false, 1);
+        t.next();
+        CHECK_FLAGS(t, false, false, 2);
+        t.next();
+        CHECK_FLAGS(t, false, false, 3);  // on the last row, but no move past it yet
+        t.next();
+        CHECK_FLAGS(t, false, true, 3);   // the attempted move sets the end flag
+        t.prior();
+        CHECK_FLAGS(t, false, false, 2);
+        t.first();
+        CHECK_FLAGS(t, true, false, 1);
+        t.prior();
+        CHECK_FLAGS(t, true, false, 1);
+        t.last();
+        CHECK_FLAGS(t, false, true, 3);
+        QCOMPARE(t.moveBy(-5), -2);
+        CHECK_FLAGS(t, true, false, 1);
+
+        // Cancel of an insert returns to the row and flags before it.
+        t.last();
+        t.insert();
+        t.cancel();
+        CHECK_FLAGS(t, false, true, 3);
+        // Post keeps the position; delete clears the flags unless the set empties.
+        t.first();
+        t.edit();
+        t.fieldByName("RegionName")->setAsString("改");
+        t.post();
+        QCOMPARE(t.fieldByName("RegionName")->asString(), QString("改"));
+        t.remove();
+        CHECK_FLAGS(t, false, false, 1);
+        QCOMPARE(t.fieldByName("RegionId")->asString(), QString("2"));
+        t.remove();
+        t.remove();
+        CHECK_FLAGS(t, true, true, 0);
+    }
+
+    void emptySet()
+    {
+        Table t(c.get());
+        t.setTableName("Region");
+        t.open();
+        CHECK_FLAGS(t, true, true, 0);
+        QVERIFY(t.isEmpty());
+        t.next();
+        t.last();
+        CHECK_FLAGS(t, true, true, 0);
+        QVERIFY(t.fieldByName("RegionId")->isNull());
+        QCOMPARE(t.fieldByName("RegionId")->asString(), QString());
+        QCOMPARE(t.fieldByName("ZDSum")->asInteger(), 0LL);
+        QVERIFY_THROWS_EXCEPTION(Error, t.remove());
+        // Edit on an empty set starts an insert.
+        t.edit();
+        QCOMPARE(t.state(), DataSetState::Insert);
+        // Delete while inserting only drops the new row.
+        t.remove();
+        QCOMPARE(t.state(), DataSetState::Browse);
+        QVERIFY(t.isEmpty());
+        QCOMPARE(c->scalar("SELECT count(*) FROM Region").toInt(), 0);
+    }
+
+    void browseModeCheckOnMovesAndRequery()
+    {
+        addRegions(*c, 2);
+        Table t(c.get());
+        t.setTableName("Region");
+        int checks = 0;
+        bool refuse = false;
+        t.beforePost = [&](DataSet& d) {
+            ++checks;
+            if (refuse || d.fieldByName("RegionName")->asString().isEmpty())
+                throw Abort();
+        };
+        t.open();
+        // Unmodified edit: a move cancels it without posting.
+        t.edit();
+        t.next();
+        QCOMPARE(checks, 0);
+        QCOMPARE(t.state(), DataSetState::Browse);
+        // Modified edit: a move posts it through the same check as Save.
+        t.first();
+        t.edit();
+        t.fieldByName("RegionName")->setAsString("新名");
+        t.next();
+        QCOMPARE(checks, 1);
+        QCOMPARE(c->scalar("SELECT RegionName FROM Region WHERE RegionId='1'").toString(), QString("新名"));
+        // A move that would post an invalid row is refused and keeps the row.
+        t.first();
+        t.edit();
+        t.fieldByName("RegionName")->setAsString("");
+        QVERIFY_THROWS_EXCEPTION(Abort, t.next());
+        QCOMPARE(t.state(), DataSetState::Edit);
+        QCOMPARE(t.recNo(), 1);
+        QVERIFY_THROWS_EXCEPTION(Abort, t.requery());
+        t.cancel();
+        QCOMPARE(c->scalar("SELECT RegionName FROM Region WHERE RegionId='1'").toString(), QString("新名"));
+        // discardEdits never posts.
+        refuse = true;
+        t.edit();
+        t.fieldByName("RegionName")->setAsString("丢弃");
+        t.discardEdits();
+        QCOMPARE(t.fieldByName("RegionName")->asString(), QString("新名"));
+    }
+
+    void fieldsCheckWhatIsWritten()
+    {
+        Table t(c.get());
+        t.setTableName("Region");
+        t.open();
+        QVERIFY_THROWS_EXCEPTION(Error, t.fieldByName("RegionName")->setAsString("x"));  // not editing
+        t.append();
+        try {
+            t.fieldByName("RegionId")->setAsString(QString(21, u'号'));
+            QFAIL("an over-long value was accepted");
+        } catch (const Error& e) {
+            QVERIFY2(e.message().contains("RegionId") && e.message().contains("20"), qPrintable(e.message()));
+        }
+        QVERIFY(t.fieldByName("RegionId")->isNull());  // nothing was cut and stored
+        t.fieldByName("RegionId")->setAsString("A1   ");
+        QCOMPARE(t.fieldByName("RegionId")->asString(), QString("A1"));  // trailing blanks dropped
+        QVERIFY_THROWS_EXCEPTION(Error, t.fieldByName("ZDSum")->setAsString("12x"));
+        t.fieldByName("ZDSum")->setAsString("");
+        QVERIFY(t.fieldByName("ZDSum")->isNull());
+        t.fieldByName("ZDm")->setAsString("2.675");
+        QCOMPARE(t.fieldByName("ZDm")->asString(), QString("2.68"));  // the column keeps two places
+        QVERIFY_THROWS_EXCEPTION(Error, t.fieldByName("ZDm")->setAsString("2,5"));
+        t.post();
+        QCOMPARE(Decimal::fromVariant(c->scalar("SELECT ZDm FROM Region")).toString(), QString("2.68"));
+        t.edit();
+        t.fieldByName("ZDm")->setAsString("3");
+        QCOMPARE(t.fieldByName("ZDm")->oldValue().value<Decimal>().toString(), QString("2.68"));
+        t.cancel();
+
+        Table m(c.get());
+        m.setTableName("Member");
+        m.open();
+        m.append();
+        QVERIFY_THROWS_EXCEPTION(Error, m.fieldByName("Birth")->setAsString("2024-13-01"));
+    }
+
+    void eventsInOrderAndOnlyWhileEnabled()
+    {
+        addRegions(*c, 2);
+        Table t(c.get());
+        t.setTableName("Region");
+        DataSource s(&t);
+        EventLog log;
+        log.attach(s);
+        t.open();
+        QCOMPARE(log.events, QStringList({"state:1", "data"}));
+        log.events.clear();
+        t.next();
+        t.edit();
+        t.fieldByName("RegionName")->setAsString("x");
+        t.post();
+        QCOMPARE(log.events, QStringList({"data", "state:2", "data:RegionName", "state:1", "data"}));
+
+        log.events.clear();
+        s.setEnabled(false);
+        t.first();
+        t.edit();
+        t.cancel();
+        QVERIFY(log.events.isEmpty());
+        QCOMPARE(s.state(), DataSetState::Inactive);
+        s.setEnabled(true);
+        QCOMPARE(log.events, QStringList({"state:1", "data"}));
+
+        // Controls disabled: nothing until the outermost enable, then one change.
+        log.events.clear();
+        t.disableControls();
+        t.disableControls();
+        t.next();
+        t.first();
+        t.enableControls();
+        QVERIFY(log.events.isEmpty());
+        t.enableControls();
+        QCOMPARE(log.events, QStringList({"data"}));
+
+        // Automatic edit: a bound control may start editing only when allowed.
+        s.setAutoEdit(false);
+        QVERIFY(!s.edit());
+        s.setAutoEdit(true);
+        QVERIFY(s.edit());
+        QCOMPARE(t.state(), DataSetState::Edit);
+    }
+
+    void masterDetailOverThreeLevels()
+    {
+        for (QString r : {"1", "2"})
+            for (QString b : {"1", "2"}) {
+                c->exec("INSERT INTO Build (RegionID, BuildId, BuildName) VALUES (?,?,?)", {r, b, "楼" + r + b});
+                for (QString u : {"1", "2"}) {
+                    c->exec("INSERT INTO Units (RegionId, BuildId, BuildName, UnitName) VALUES (?,?,?,?)",
+                            {r, b, "楼" + r + b, u});
+                    for (QString n : {"101", "102", "201"})
+                        c->exec("INSERT INTO Rooms (RegionID, BuildId, BuildName, UnitName, RoomNum) VALUES (?,?,?,?,?)",
+                                {r, b, "楼" + r + b, u, n});
+                }
+            }
+        addRegions(*c, 2);
+        Table reg(c.get()), bud(c.get()), units(c.get()), room(c.get());
+        reg.setTableName("Region");
+        bud.setTableName("Build");
+        units.setTableName("Units");
+        room.setTableName("Rooms");
+        DataSource dsReg(&reg), dsBud(&bud), dsUnits(&units);
+        dsBud.setEnabled(false);
+        dsUnits.setEnabled(false);
+        bud.setMaster(&dsReg, "RegionId", "RegionID");
+        units.setMaster(&dsBud, "BuildId;RegionID;BuildName", "BuildId;RegionId;BuildName");
+        room.setMaster(&dsUnits, "BuildId;BuildName;RegionId;UnitName", "BuildId;BuildName;RegionID;UnitName");
+        for (Table* t : {&reg, &bud, &units, &room})
+            t->open();
+        // Only the first level follows: the other sources are disabled.
+        QCOMPARE(bud.recordCount(), 2);
+        QCOMPARE(units.recordCount(), 8);
+        QCOMPARE(room.recordCount(), 24);
+        dsBud.setEnabled(true);
+        QCOMPARE(units.recordCount(), 2);
+        QCOMPARE(room.recordCount(), 24);
+        dsUnits.setEnabled(true);
+        QCOMPARE(room.recordCount(), 3);
+        reg.next();
+        bud.next();
+        units.next();
+        QCOMPARE(room.fieldByName("RegionID")->asString(), QString("2"));
+        QCOMPARE(room.fieldByName("BuildId")->asString(), QString("2"));
+        QCOMPARE(room.fieldByName("UnitName")->asString(), QString("2"));
+        // A detail still follows while its master's controls are disabled.
+        units.disableControls();
+        units.first();
+        QCOMPARE(room.fieldByName("UnitName")->asString(), QString("1"));
+        units.enableControls();
+        // A new detail row takes the master's link values.
+        room.append();
+        room.fieldByName("RoomNum")->setAsString("301");
+        room.post();
+        QCOMPARE(c->scalar("SELECT count(*) FROM Rooms WHERE RegionID='2' AND BuildId='2' AND UnitName='1' "
+                           "AND BuildName='楼22' AND RoomNum='301'").toInt(),
+                 1);
+        QCOMPARE(room.recordCount(), 4);
+        // Disabling the master's source lets the detail show every row again.
+        dsReg.setEnabled(false);
+        QCOMPARE(bud.recordCount(), 4);
+    }
+
+    void cascadeThroughBeforeDelete()
+    {
+        addRegions(*c, 2);
+        for (QString r : {"1", "2"})
+            c->exec("INSERT INTO Build (RegionID, BuildId, BuildName) VALUES (?,'1','楼')", {r});
+        Table reg(c.get()), bud(c.get());
+        reg.setTableName("Region");
+        bud.setTableName("Build");
+        DataSource dsReg(&reg);
+        bud.setMaster(&dsReg, "RegionId", "RegionID");
+        reg.beforeDelete = [&](DataSet&) {
+            bud.first();
+            while (!bud.eof())
+                bud.remove();
+        };
+        reg.open();
+        bud.open();
+        reg.remove();
+        QCOMPARE(c->scalar("SELECT count(*) FROM Build").toInt(), 1);
+        QCOMPARE(c->scalar("SELECT RegionID FROM Build").toString(), QString("2"));
+        QCOMPARE(bud.recordCount(), 1);
+    }
+
+    void twoDatasetsOverOneTable()
+    {
+        addRegions(*c, 2);
+        Table a(c.get()), b(c.get());
+        a.setTableName("Region");
+        b.setTableName("Region");
+        a.open();
+        b.open();
+        a.edit();
+        a.fieldByName("RegionName")->setAsString("甲");
+        a.post();
+        QCOMPARE(b.fieldByName("RegionName")->asString(), QString("区1"));  // not seen until requery
+        b.requery();
+        QCOMPARE(b.fieldByName("RegionName")->asString(), QString("甲"));
+        // A row deleted through one is an error when the other updates it.
+        a.remove();
+        b.edit();
+        b.fieldByName("RegionName")->setAsString("乙");
+        QVERIFY_THROWS_EXCEPTION(Error, b.post());
+        QCOMPARE(b.state(), DataSetState::Edit);
+        b.cancel();
+        QVERIFY_THROWS_EXCEPTION(Error, b.remove());
+    }
+
+    void identicalRowsStaySeparate()
+    {
+        for (int i = 0; i < 2; ++i)
+            c->exec("INSERT INTO FeeSet (RegionId, RoomNum, FeeId) VALUES ('1','101','01')");
+        Table t(c.get());
+        t.setTableName("FeeSet");
+        t.open();
+        t.edit();
+        t.fieldByName("DL")->setAsInteger(7);
+        t.post();
+        QCOMPARE(c->scalar("SELECT count(*) FROM FeeSet WHERE DL = 7").toInt(), 1);
+        t.remove();
+        QCOMPARE(c->scalar("SELECT count(*) FROM FeeSet").toInt(), 1);
+        QVERIFY(c->scalar("SELECT DL FROM FeeSet").isNull());
+    }
+
+    void insertLeavesDefaultsAndReadsIdentitiesBack()
+    {
+        Table rooms(c.get());
+        rooms.setTableName("Rooms");
+        rooms.open();
+        rooms.append();
+        rooms.fieldByName("RoomNum")->setAsString("101");
+        rooms.post();
+        QCOMPARE(rooms.fieldByName("UState")->asString(), QString("A"));
+
+        Table sj(c.get());
+        sj.setTableName("SFSJ");
+        sj.open();
+        sj.append();
+        sj.fieldByName("RoomNum")->setAsString("101");
+        sj.post();
+        const qlonglong first = sj.fieldByName("SJNum")->asInteger();
+        QVERIFY(first > 0);
+        sj.append();
+        sj.post();
+        QCOMPARE(sj.fieldByName("SJNum")->asInteger(), first + 1);
+    }
+
+    void rolledBackTransactionLeavesEverythingAsBefore()
+    {
+        addRegions(*c, 2);
+        Table t(c.get());
+        t.setTableName("Region");
+        t.open();
+        t.last();
+        try {
+            Transaction tx(*c);
+            t.edit();
+            t.fieldByName("RegionName")->setAsString("改");
+            t.post();
+            t.first();
+            t.remove();
+            t.append();
+            t.fieldByName("RegionId")->setAsString("9");
+            t.post();
+            throw Error("injected");
+        } catch (const Error&) {
+        }
+        QCOMPARE(c->scalar("SELECT count(*) FROM Region").toInt(), 2);
+        QCOMPARE(c->scalar("SELECT RegionName FROM Region WHERE RegionId='2'").toString(), QString("区2"));
+        QCOMPARE(t.recordCount(), 2);
+        QVERIFY(!t.locate("RegionId", "9"));
+        QVERIFY(t.locate("RegionId", "2"));
+        QCOMPARE(t.fieldByName("RegionName")->asString(), QString("区2"));
+    }
+
+    void queriesRebuiltPerUse()
+    {
+        addRegions(*c, 3);
+        Query q(c.get());
+        q.sql() << "select * from Region" << "where RegionId=:REGIONID";
+        q.param("regionid").setString("2", 20);
+        q.open();
+        QCOMPARE(q.recordCount(), 1);
+        QCOMPARE(q.fieldByName("regionname")->asString(), QString("区2"));
+        // A single-table select * can be edited and posted.
+        q.edit();
+        q.fieldByName("RegionName")->setAsString("改'名");
+        q.post();
+        QCOMPARE(c->scalar("SELECT RegionName FROM Region WHERE RegionId='2'").toString(), QString("改'名"));
+        // Rebuilt: a quote inside a value is just a character.
+        q.close();
+        q.sql().clear();
+        q.sql() << "select * from Region where RegionName=:n";
+        q.param("N").setValue("改'名");
+        q.open();
+        QCOMPARE(q.recordCount(), 1);
+        // ':' inside a literal is text, not a parameter.
+        q.close();
+        q.sql().clear();
+        q.sql() << "select RegionId, 'a:b' as t from Region where RegionId = :id";
+        QCOMPARE(q.params().count(), 1);
+        q.param("id").setString("3");
+        q.open();
+        QCOMPARE(q.fieldByName("t")->asString(), QString("a:b"));
+        QVERIFY_THROWS_EXCEPTION(Error, q.edit());  // not a single-table select *
+        QVERIFY_THROWS_EXCEPTION(Error, q.param("nope"));
+    }
+
+    void typedParameters()
+    {
+        Command cmd(c.get());
+        cmd.setSql("INSERT INTO Region (RegionId, ZDSum, ZDm) VALUES (:id, :n, :m)");
+        cmd.param("ID").setString("1  ");
+        cmd.param("n").setInteger(QString(""));
+        cmd.param("m").setDecimal(QString("12.345"), 2);
+        QCOMPARE(cmd.execute(), 1);
+        QVERIFY(c->scalar("SELECT ZDSum FROM Region").isNull());
+        QCOMPARE(c->scalar("SELECT RegionId FROM Region").toString(), QString("1"));
+        QCOMPARE(Decimal::fromVariant(c->scalar("SELECT ZDm FROM Region")).toString(), QString("12.34"));
+        cmd.param("n").setInteger(QString("abc"));
+        try {
+            cmd.execute();
+            QFAIL("text bound to a number was accepted");
+        } catch (const Error& e) {
+            QVERIFY2(e.message().contains("abc") && e.message().contains("n"), qPrintable(e.message()));
+        }
+        QCOMPARE(c->scalar("SELECT count(*) FROM Region").toInt(), 1);
+    }
+
+    void openChecksDeclaredColumns()
+    {
+        // A decimal column with another scale, or a missing column, fails the open.
+        c->exec("DROP TABLE Region");
+        c->exec("CREATE TABLE Region (rid integer, RegionId varchar(20), RegionName varchar(50), Address varchar(50), "
+                "Phone varchar(50), Header varchar(50), ZDm numeric(18,3), JZm numeric(18,2), ZZm numeric(18,2), "
+                "LDm numeric(18,2), ZDSum integer, ZTSum integer, ZHSum integer)");
+        Table t(c.get());
+        t.setTableName("Region");
+        try {
+            t.open();
+            QFAIL("a column with another scale was accepted");
+        } catch (const Error& e) {
+            QVERIFY2(e.message().contains("ZDm"), qPrintable(e.message()));
+        }
+        QVERIFY(!t.isActive());
+        c->exec("DROP TABLE Units");
+        Table u(c.get());
+        u.setTableName("Units");
+        QVERIFY_THROWS_EXCEPTION(Error, u.open());
+    }
+};
+
+WYGL_TEST(TestDataSet)
+#include "tst_DataSet.moc"
