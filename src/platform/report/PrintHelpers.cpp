@@ -34,8 +34,10 @@ QString printable(const QVariant& value, const QString& nullText)
 {
     if (!value.isValid() || value.isNull())
         return nullText;
-    if (value.metaType() == QMetaType::fromType<data::Decimal>())
-        return generalNumber(value.value<data::Decimal>());
+    if (value.metaType() == QMetaType::fromType<data::Decimal>()) {
+        const data::Decimal d = value.value<data::Decimal>();
+        return d.isNull() ? nullText : generalNumber(d);
+    }
     switch (value.typeId()) {
     case QMetaType::Double:
     case QMetaType::Float:

@@ -1,6 +1,7 @@
 #include "platform/report/ReadingNotice.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -8,6 +9,9 @@ namespace report {
 
 ReadingNotice::ReadingNotice(QWidget* parent)
 {
+    // Nobody sees windows on the offscreen platform (tests, batch runs).
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        return;
     auto* w = new QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
     w->setAttribute(Qt::WA_DeleteOnClose);
     w->setWindowTitle(QStringLiteral(" 正在读入。。。"));
