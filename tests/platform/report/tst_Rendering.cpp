@@ -107,6 +107,59 @@ private slots:
         QVERIFY(!hasInk(img, nameCell.translated(0, qRound(31 * 0.21 * dpi))));
     }
 
+    void formWithFramesUnderlinesAndFootersAsPng()
+    {
+        // A receipt-like form: heading, two frames, texts on their underlines,
+        // three footers on the section's bottom line.
+        Document doc;
+        PageWriter w(doc);
+        w.SetSectionTop(0.25);
+        w.SetFont("楷体_GB2312", 18);
+        w.SetUnderline(true);
+        w.SetYPos(0.55);
+        w.PrintCenter("翠苑物业管理有限公司", w.PageWidth() / 2);
+        w.SetFont("楷体_GB2312", 20);
+        w.NewLine();
+        w.PrintCenter("收款收据", w.PageWidth() / 2);
+        w.SetFont("宋体", 14);
+        w.NewLine();
+        w.SetFont("宋体", 11);
+        w.SetXPos(6.0);
+        w.Print("收据号码： 1024");
+        w.PrintCenter("日期：2024-03-05", w.PageWidth() / 2);
+        w.SetPen(Qt::black, psSolid, 4);
+        w.Rectangle(0.5, 1.2, 7.7, 3.22);
+        w.SetPen(Qt::black, psSolid, 2);
+        w.Rectangle(0.55, 1.25, 7.64, 3.17);
+        w.SetFont("宋体", 12);
+        const char* labels[] = {"今 收 到    张伟", "房屋编号    B1→2→301", "交    来    水费、电费、", "人民币(大写)  捌拾伍元整"};
+        for (int i = 0; i < 4; ++i) {
+            const double y = 1.75 + 0.35 * i;
+            w.GotoXY(1.2, y);
+            w.Print(labels[i]);
+            w.MoveTo(i == 3 ? 2.3 : 2.0, y + 0.03);
+            w.LineTo(i == 3 ? 6.05 : 7.05, y + 0.03);
+        }
+        w.GotoXY(6.1, 2.8);
+        w.Print("￥ 85");
+        w.SetSectionBottom(3.5);
+        w.PrintFooter("      核准               会计 ", pjLeft);
+        w.PrintFooter("                记帐               出纳              ", pjCenter);
+        w.PrintFooter("经手人                 ", pjRight);
+
+        const auto& t = doc.pages[0].texts;
+        for (size_t i = t.size() - 3; i < t.size(); ++i) {
+            QVERIFY(t[i].y < 3.5);
+            QVERIFY(t[i].y > 3.22);  // below the frame
+            QVERIFY(t[i].left() >= 0 && t[i].right() <= w.PageWidth() + 1e-9);
+        }
+        const QString path = screenshotDir() + "/report_form.png";
+        QVERIFY(savePagePng(doc, 0, path, 150));
+        const QImage img = renderPageImage(doc, 0, 150);
+        // Below the section bottom the page stays blank.
+        QVERIFY(!hasInk(img, QRect(0, qRound(3.52 * 150), img.width(), img.height() - qRound(3.52 * 150))));
+    }
+
     void penWidthsKeepTheirThicknessAtAnyResolution()
     {
         Document doc;
