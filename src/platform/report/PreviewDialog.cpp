@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace report {
@@ -83,6 +84,11 @@ void PreviewDialog::setZoom(double zoom)
     if (zoom <= 0 || zoom == m_zoom)
         return;
     m_zoom = zoom;
+    const int at = m_zoomBox->findData(zoom);
+    if (at >= 0) {
+        const QSignalBlocker quiet(m_zoomBox);
+        m_zoomBox->setCurrentIndex(at);
+    }
     refresh();
 }
 

@@ -7,6 +7,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -61,7 +63,9 @@ private slots:
     {
         Document doc;
         PageWriter w(doc);
-        w.Print("一");
+        w.SetFont("宋体", 28);
+        w.SetYPos(1);
+        w.PrintCenter("第一页", w.PageWidth() / 2);
         w.NewPage();
         w.Print("二");
         w.NewPage();
@@ -75,9 +79,11 @@ private slots:
         QCOMPARE(dlg.pageIndex(), 2);
         dlg.showPage(-1);
         QCOMPARE(dlg.pageIndex(), 0);
-        dlg.setZoom(1.5);
-        QCOMPARE(dlg.zoom(), 1.5);
+        dlg.setZoom(0.75);
+        QCOMPARE(dlg.zoom(), 0.75);
         QVERIFY(!dlg.findChild<QPushButton*>("print")->isEnabled());
+        dlg.resize(760, 900);
+        QVERIFY(dlg.grab().save(QCoreApplication::applicationDirPath() + "/../screenshots/report_preview.png"));
     }
 
     void previewPrintButtonAsksForPrinting()
