@@ -50,6 +50,7 @@ void DBGrid::setRowSelect(bool on)
 {
     m_rowSelect = on;
     setSelectionBehavior(on ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
+    followCursor();
 }
 
 QString DBGrid::selectedField() const
@@ -81,10 +82,12 @@ void DBGrid::followCursor()
         while (col < m_model->columnCount() && isColumnHidden(col))
             ++col;
         const QModelIndex target = m_model->index(ds->recNo() - 1, std::min(col, m_model->columnCount() - 1));
+        const QItemSelectionModel::SelectionFlags how =
+            QItemSelectionModel::ClearAndSelect | (m_rowSelect ? QItemSelectionModel::Rows : QItemSelectionModel::NoUpdate);
         if (target != currentIndex())
-            selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect
-                                                          | (m_rowSelect ? QItemSelectionModel::Rows
-                                                                         : QItemSelectionModel::NoUpdate));
+            selectionModel()->setCurrentIndex(target, how);
+        else
+            selectionModel()->select(target, how);
         scrollTo(target);
     }
     m_following = false;
