@@ -53,26 +53,6 @@ private slots:
         QCOMPARE(Msg::texts(MsgKind::Error), (QStringList{QStringLiteral("定时出错"), QStringLiteral("启动出错")}));
     }
 
-    void boxesRecordKindCaptionAndAnswer()
-    {
-        Msg::warning(QStringLiteral("该小区编号已存在！重新输入。"));
-        Msg::information(QStringLiteral("登录成功"));
-        Msg::plain(QStringLiteral("请重新输入！"), QStringLiteral("登录失败"));
-        Msg::queueAnswer(false);
-        QVERIFY(!Msg::confirm(QStringLiteral("删除该记录与其关联的数据也将被删除！")));
-        // Nothing queued: OK.
-        QVERIFY(Msg::confirm(QStringLiteral("再问一次")));
-
-        const auto& log = Msg::log();
-        QCOMPARE(log.size(), 5);
-        QCOMPARE(log[0].kind, MsgKind::Warning);
-        QCOMPARE(log[0].caption, QStringLiteral("物业管理"));
-        QCOMPARE(log[2].kind, MsgKind::Plain);
-        QCOMPARE(log[2].caption, QStringLiteral("登录失败"));
-        QCOMPARE(log[3].answer, QStringLiteral("Cancel"));
-        QCOMPARE(log[4].answer, QStringLiteral("OK"));
-    }
-
     void fileDialogsTakeQueuedNamesAndOtherwiseCancel()
     {
         const QString filter = QStringLiteral("All(*.jpg;*.jpeg;*.bmp;*.ico)|*.jpg;*.jpeg;*.bmp;*.ico|Bitmaps File(*.bmp)|*.bmp");

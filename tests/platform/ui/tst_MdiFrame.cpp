@@ -1,13 +1,10 @@
-// Frame services: menus and tool bars swapped per module, status panels,
-// labels over the background, and closing the frame.
+// Frame services: menus and tool bars swapped per module, and closing the frame.
 
 #include "platform/ui/MdiFrame.h"
 #include "platform/ui/ModalRun.h"
 #include "support/TestMain.h"
 #include "UiFixture.h"
 
-#include <QLabel>
-#include <QMdiArea>
 #include <QMenuBar>
 #include <QToolBar>
 
@@ -49,37 +46,6 @@ private slots:
         QCOMPARE(frame.installedMenuBar(), house);
         QCOMPARE(house->actions().first()->menu()->actions().first(), region);
         QVERIFY(!hidden->isVisible());
-    }
-
-    void statusPanelsAreSetByIndex()
-    {
-        ui::MdiFrame frame;
-        frame.setPanelCount(2);
-        frame.setPanelWidth(0, 255);
-        frame.setPanelText(0, QStringLiteral("你只能进行数据的浏览查询"));
-        frame.setPanelText(1, QStringLiteral("当前日期：2024-03-05    时间：08:30"));
-        QCOMPARE(frame.panelCount(), 2);
-        QCOMPARE(frame.panelText(0), QStringLiteral("你只能进行数据的浏览查询"));
-        QCOMPARE(frame.panelText(1), QStringLiteral("当前日期：2024-03-05    时间：08:30"));
-        QCOMPARE(frame.panelText(5), QString());
-        frame.setPanelText(2, QStringLiteral("第三"));
-        QCOMPARE(frame.panelCount(), 3);
-    }
-
-    void aLabelOverTheBackgroundShowsAtOnce()
-    {
-        ui::MdiFrame frame;
-        frame.resize(600, 400);
-        QPixmap picture(50, 40);
-        picture.fill(Qt::darkCyan);
-        frame.setBackgroundPicture(picture);
-        QVERIFY(uitest::showActive(&frame));
-        QLabel* busy = frame.addBackgroundLabel(QStringLiteral("正在备份数据，请稍候……"), QPoint(20, 20));
-        QVERIFY(!busy->isVisible());
-        QVERIFY(busy->font().bold());
-        frame.showLabelNow(busy);
-        QVERIFY(busy->isVisible());
-        QCOMPARE(busy->parentWidget(), frame.mdiArea()->viewport());
     }
 
     void closingTheFrameTerminatesTheProgram()

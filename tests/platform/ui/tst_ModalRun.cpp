@@ -178,21 +178,6 @@ private slots:
         QCOMPARE(beforeClicks, 1);
     }
 
-    void aWindowCannotRunTwice()
-    {
-        QWidget w;
-        bool threw = false;
-        QTimer::singleShot(0, [&] {
-            try {
-                ui::runModal(&w);
-            } catch (const std::exception&) {
-                threw = true;
-            }
-            ui::endModal(&w, ui::mrOk);
-        });
-        ui::runModal(&w);
-        QVERIFY(threw);
-    }
 };
 
 WYGL_TEST(TestModalRun)

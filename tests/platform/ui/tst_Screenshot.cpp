@@ -15,7 +15,6 @@
 #include <QFontInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QTabWidget>
 
 class TestScreenshot : public QObject {
@@ -68,15 +67,12 @@ private slots:
         form->addRow(QStringLiteral("名称"), new ui::DBEdit(&d.source, QStringLiteral("RegionName")));
         form->addRow(QStringLiteral("地址"), new ui::DBEdit(&d.source, QStringLiteral("Address")));
         form->addRow(QStringLiteral("负责人"), new ui::DBEdit(&d.source, QStringLiteral("Header")));
-        form->addRow(QStringLiteral("占地面积"), new ui::DBEdit(&d.source, QStringLiteral("ZDm")));
         form->addRow(QStringLiteral("日期"), new ui::DBMaskDateEdit);
-        form->addRow(new QLabel(QStringLiteral("编号唯一不能重复")));
         pages->addTab(basic, QStringLiteral("基本"));
         pages->addTab(new QWidget, QStringLiteral("其他"));
         right->addWidget(pages);
         outer->addLayout(right);
-        QFont kai(QStringLiteral("楷体_GB2312"), 11);
-        edit->setFont(kai);
+        edit->setFont(QFont(QStringLiteral("楷体_GB2312"), 11));
         QVERIFY(uitest::showActive(&window));
 
         const QImage shot = window.grab().toImage();
