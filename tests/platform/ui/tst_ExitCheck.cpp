@@ -14,6 +14,7 @@
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -63,16 +64,25 @@ private slots:
         KeyWindow w;
         QVERIFY(uitest::showActive(&w.window));
         uitest::clickInto(w.key);
+        // Another window with a control that takes the focus.
         QWidget other;
+        auto* otherEdit = new QLineEdit(&other);
+        otherEdit->setFocus();
         QVERIFY(uitest::showActive(&other));
+        QVERIFY(otherEdit->hasFocus());
         QVERIFY(uitest::showActive(&w.window));
         QVERIFY(w.key->hasFocus());
 
+        // A real message box, as the program shows outside tests.
         QMessageBox box(QMessageBox::Warning, QStringLiteral("物业管理"), QStringLiteral("提示"), QMessageBox::Ok,
                         &w.window);
-        box.show();
-        QVERIFY(QTest::qWaitForWindowActive(&box));
-        box.close();
+        bool focusInBox = false;
+        QTimer::singleShot(50, [&] {
+            focusInBox = box.isAncestorOf(QApplication::focusWidget());
+            box.accept();
+        });
+        box.exec();
+        QVERIFY(focusInBox);
         QVERIFY(uitest::showActive(&w.window));
         QCOMPARE(w.checks, 0);
     }
