@@ -1,6 +1,10 @@
 #include "support/TestMain.h"
 #include "support/TestDb.h"
 
+#include "platform/ui/Application.h"
+#include "platform/ui/ModalRun.h"
+#include "platform/ui/Msg.h"
+
 #include <QApplication>
 #include <memory>
 #include <vector>
@@ -31,8 +35,14 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    // The program's own application object, so that exceptions escaping a
+    // handler reach the error box as they do in the program. Message boxes
+    // are recorded instead of shown, and terminating ends the runs but not
+    // the test process.
+    ui::Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("物业管理"));
+    ui::Msg::setScripted(true);
+    ui::setTerminateHook([] {});
     QStringList args = app.arguments();
     QString only;
     if (args.size() > 1 && !args[1].startsWith(u'-')) {

@@ -370,10 +370,20 @@ void DataSet::setState(DataSetState s)
     notifyState();
 }
 
+void DataSet::updateRecord()
+{
+    if (!isEditing())
+        return;
+    const auto sources = m_sources;
+    for (DataSource* s : sources)
+        s->updateRecordEvent();
+}
+
 void DataSet::checkBrowseMode()
 {
     if (!isEditing())
         return;
+    updateRecord();
     if (m_modified)
         post();
     else
@@ -536,6 +546,7 @@ void DataSet::post()
 {
     if (!isEditing())
         return;
+    updateRecord();
     if (beforePost)
         beforePost(*this);
     if (m_state == DataSetState::Insert) {

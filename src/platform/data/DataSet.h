@@ -115,6 +115,9 @@ public:
     void remove();
     // Posts or cancels a pending edit, as a move would.
     void checkBrowseMode();
+    // Asks the bound controls to write what was typed into them and not yet
+    // stored (post and checkBrowseMode do this first).
+    void updateRecord();
     // Cancels a pending edit or insert without posting it.
     void discardEdits();
 

@@ -74,6 +74,12 @@ void DataSource::stateEvent()
     emit stateChanged();
 }
 
+void DataSource::updateRecordEvent()
+{
+    if (m_enabled)
+        emit updateRecord();
+}
+
 void DataSource::dataEvent(Field* f)
 {
     if (!m_enabled)

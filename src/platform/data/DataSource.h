@@ -44,10 +44,15 @@ public:
     // Internal: called by the dataset.
     void stateEvent();
     void dataEvent(Field* f);
+    void updateRecordEvent();
 
 signals:
     void stateChanged();
     void dataChanged(data::Field* field);
+    // The dataset is about to post (or to check browse mode): bound controls
+    // write the text typed into them and not yet stored; a control whose text
+    // is not a valid value throws, which stops the post.
+    void updateRecord();
     void enabledChanged(bool enabled);
 
 private:

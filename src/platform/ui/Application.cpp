@@ -1,0 +1,23 @@
+#include "platform/ui/Application.h"
+
+#include "platform/ui/ErrorBox.h"
+#include "platform/ui/Fonts.h"
+
+namespace ui {
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv)
+{
+    installFontSubstitutions();
+}
+
+bool Application::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        reportException(std::current_exception());
+        return false;
+    }
+}
+
+}  // namespace ui

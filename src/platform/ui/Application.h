@@ -1,0 +1,19 @@
+#pragma once
+// The program's application object. Every event and every slot Qt runs goes
+// through notify(); an exception that escapes a handler is caught there, shown
+// in the default error box, and the program goes on with the next event.
+
+#include <QApplication>
+
+namespace ui {
+
+class Application : public QApplication {
+    Q_OBJECT
+public:
+    // Also installs the substitutions for the Chinese font names.
+    Application(int& argc, char** argv);
+
+    bool notify(QObject* receiver, QEvent* event) override;
+};
+
+}  // namespace ui

@@ -1,0 +1,54 @@
+#pragma once
+// The data-aware combo box: a list of texts to choose from, bound to a text
+// field. Editable by default (typing works as in the data-aware edit); as a
+// drop-down list (setListOnly(true)) only the items can be chosen, and a
+// field value that is not an item shows as empty.
+
+#include "platform/ui/FieldLink.h"
+#include "platform/ui/LineEditBinding.h"
+
+#include <QComboBox>
+
+namespace ui {
+
+class DBComboBox : public QComboBox, public BoundControl {
+    Q_OBJECT
+public:
+    explicit DBComboBox(QWidget* parent = nullptr);
+    DBComboBox(data::DataSource* source, const QString& fieldName, QWidget* parent = nullptr);
+    ~DBComboBox() override;
+
+    data::DataSource* dataSource() const { return m_link.dataSource(); }
+    void setDataSource(data::DataSource* s) { m_link.setDataSource(s); }
+    QString dataField() const { return m_link.fieldName(); }
+    void setDataField(const QString& name) { m_link.setFieldName(name); }
+    data::Field* field() const { return m_link.field(); }
+
+    FieldLink& link() override { return m_link; }
+    void setReadOnly(bool on) override;
+    bool isReadOnly() const { return m_link.readOnly(); }
+
+    void setItems(const QStringList& items);
+    QStringList items() const;
+    void setListOnly(bool on);
+    bool listOnly() const { return !isEditable(); }
+
+    QString text() const { return currentText(); }
+    // Shown, and written into the field while the dataset is editing.
+    void setText(const QString& text);
+
+    void showPopup() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
+
+private:
+    void showField();
+    void chosen(int index);
+
+    FieldLink m_link;
+    std::unique_ptr<LineEditBinding> m_binding;
+};
+
+}  // namespace ui

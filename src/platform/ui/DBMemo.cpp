@@ -1,0 +1,85 @@
+#include "platform/ui/DBMemo.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+
+namespace ui {
+
+class DBMemo::Binding : public TextBinding {
+public:
+    Binding(DBMemo* memo, FieldLink& link) : TextBinding(memo, link), m_memo(memo)
+    {
+        QObject::connect(memo, &QPlainTextEdit::textChanged, memo, [this] { changed(); });
+    }
+
+protected:
+    QString currentText() const override { return m_memo->toPlainText(); }
+    void showText(const QString& text) override { m_memo->setPlainText(text); }
+    int cursorPosition() const override { return m_memo->textCursor().position(); }
+    void keepTyped(const QString& text, int cursor) override
+    {
+        m_memo->setPlainText(text);
+        QTextCursor c = m_memo->textCursor();
+        c.setPosition(std::min(cursor, int(text.size())));
+        m_memo->setTextCursor(c);
+    }
+    void selectAllText() override { m_memo->selectAll(); }
+
+private:
+    void changed()
+    {
+        if (refreshing())
+            return;
+        // A field of a declared width takes no more characters than that.
+        data::Field* f = m_link.field();
+        if (f && f->type() == data::ColType::String && f->width() > 0) {
+            const QString t = m_memo->toPlainText();
+            if (t.size() > f->width()) {
+                const int cursor = std::min(m_memo->textCursor().position(), f->width());
+                QSignalBlocker block(m_memo);
+                m_memo->setPlainText(t.left(f->width()));
+                QTextCursor c = m_memo->textCursor();
+                c.setPosition(cursor);
+                m_memo->setTextCursor(c);
+            }
+        }
+        userEdited();
+    }
+
+    DBMemo* m_memo;
+};
+
+DBMemo::DBMemo(QWidget* parent) : DBMemo(nullptr, QString(), parent) {}
+
+DBMemo::DBMemo(data::DataSource* source, const QString& fieldName, QWidget* parent) : QPlainTextEdit(parent)
+{
+    m_binding = std::make_unique<Binding>(this, m_link);
+    m_link.onRefresh = [this] { m_binding->refresh(); };
+    m_link.onUpdateRecord = [this] { m_binding->commit(); };
+    m_link.setFieldName(fieldName);
+    m_link.setDataSource(source);
+}
+
+DBMemo::~DBMemo()
+{
+    m_link.onRefresh = nullptr;
+    m_link.onUpdateRecord = nullptr;
+}
+
+void DBMemo::setReadOnly(bool on)
+{
+    m_link.setReadOnly(on);
+    QPlainTextEdit::setReadOnly(on);
+}
+
+void DBMemo::setText(const QString& text)
+{
+    m_binding->setTextFromCode(text);
+}
+
+bool DBMemo::hasPendingInput() const
+{
+    return m_binding->pending();
+}
+
+}  // namespace ui

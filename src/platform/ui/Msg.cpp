@@ -1,0 +1,205 @@
+#include "platform/ui/Msg.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <deque>
+
+namespace ui {
+
+namespace {
+
+struct Script {
+    bool on = false;
+    std::deque<bool> answers;
+    std::deque<QString> files;
+    QVector<MsgRecord> log;
+};
+
+Script& script()
+{
+    static Script s;
+    return s;
+}
+
+QString captionOr(const QString& caption)
+{
+    return caption.isEmpty() ? Msg::appTitle() : caption;
+}
+
+QWidget* dialogParent()
+{
+    return QApplication::activeWindow();
+}
+
+// Shows a real box; returns true when OK was pressed.
+bool showBox(QMessageBox::Icon icon, const QString& caption, const QString& text, bool withCancel)
+{
+    QMessageBox box(icon, caption, text, QMessageBox::NoButton, dialogParent());
+    QPushButton* ok = box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
+    if (withCancel) {
+        QPushButton* cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+        box.setEscapeButton(cancel);
+    } else {
+        box.setEscapeButton(ok);
+    }
+    box.setDefaultButton(ok);
+    box.exec();
+    return box.clickedButton() == ok;
+}
+
+void simple(MsgKind kind, QMessageBox::Icon icon, const QString& text, const QString& caption)
+{
+    const QString cap = captionOr(caption);
+    if (script().on) {
+        script().log.push_back({kind, cap, text, QStringLiteral("OK")});
+        return;
+    }
+    showBox(icon, cap, text, false);
+}
+
+QString fileDialog(MsgKind kind, const QString& filter, const QString& dir, const QString& caption,
+                   const QString& suffix)
+{
+    const QString cap = captionOr(caption);
+    if (script().on) {
+        QString chosen;
+        if (!script().files.empty()) {
+            chosen = script().files.front();
+            script().files.pop_front();
+        }
+        script().log.push_back({kind, cap, filter, chosen});
+        return chosen;
+    }
+    QFileDialog dlg(dialogParent(), cap, dir, qtFileFilter(filter));
+    dlg.setAcceptMode(kind == MsgKind::OpenFile ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dlg.setFileMode(kind == MsgKind::OpenFile ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (!suffix.isEmpty())
+        dlg.setDefaultSuffix(suffix);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return QString();
+    return dlg.selectedFiles().first();
+}
+
+}  // namespace
+
+QString Msg::appTitle()
+{
+    const QString name = QCoreApplication::applicationName();
+    return name.isEmpty() ? QStringLiteral("物业管理") : name;
+}
+
+void Msg::warning(const QString& text, const QString& caption)
+{
+    simple(MsgKind::Warning, QMessageBox::Warning, text, caption);
+}
+
+bool Msg::confirm(const QString& text, const QString& caption)
+{
+    const QString cap = captionOr(caption);
+    if (script().on) {
+        bool ok = true;
+        if (!script().answers.empty()) {
+            ok = script().answers.front();
+            script().answers.pop_front();
+        }
+        script().log.push_back({MsgKind::Confirm, cap, text, ok ? QStringLiteral("OK") : QStringLiteral("Cancel")});
+        return ok;
+    }
+    return showBox(QMessageBox::Question, cap, text, true);
+}
+
+void Msg::information(const QString& text, const QString& caption)
+{
+    simple(MsgKind::Information, QMessageBox::Information, text, caption);
+}
+
+void Msg::plain(const QString& text, const QString& caption)
+{
+    simple(MsgKind::Plain, QMessageBox::NoIcon, text, caption);
+}
+
+void Msg::error(const QString& text, const QString& caption)
+{
+    simple(MsgKind::Error, QMessageBox::Critical, text, caption);
+}
+
+QString Msg::openFile(const QString& filter, const QString& dir, const QString& caption)
+{
+    return fileDialog(MsgKind::OpenFile, filter, dir, caption.isEmpty() ? QStringLiteral("打开") : caption,
+                      QString());
+}
+
+QString Msg::saveFile(const QString& filter, const QString& dir, const QString& caption,
+                      const QString& defaultSuffix)
+{
+    return fileDialog(MsgKind::SaveFile, filter, dir, caption.isEmpty() ? QStringLiteral("另存为") : caption,
+                      defaultSuffix);
+}
+
+void Msg::setScripted(bool on)
+{
+    script().on = on;
+}
+
+bool Msg::scripted()
+{
+    return script().on;
+}
+
+void Msg::queueAnswer(bool ok)
+{
+    script().answers.push_back(ok);
+}
+
+void Msg::queueFileName(const QString& path)
+{
+    script().files.push_back(path);
+}
+
+const QVector<MsgRecord>& Msg::log()
+{
+    return script().log;
+}
+
+void Msg::clearLog()
+{
+    script().log.clear();
+}
+
+QStringList Msg::texts(MsgKind kind)
+{
+    QStringList out;
+    for (const MsgRecord& r : script().log)
+        if (r.kind == kind)
+            out << r.text;
+    return out;
+}
+
+void Msg::clearQueue()
+{
+    script().answers.clear();
+    script().files.clear();
+}
+
+QString qtFileFilter(const QString& filter)
+{
+    if (filter.isEmpty())
+        return QString();
+    const QStringList parts = filter.split(u'|');
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(u';', u' ');
+        QString text = parts[i];
+        // The text often repeats the patterns already: "All(*.jpg;*.bmp)".
+        const int paren = text.indexOf(u'(');
+        if (paren >= 0)
+            text = text.left(paren).trimmed();
+        out << QStringLiteral("%1 (%2)").arg(text, patterns);
+    }
+    return out.join(QStringLiteral(";;"));
+}
+
+}  // namespace ui

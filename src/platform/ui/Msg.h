@@ -1,0 +1,67 @@
+#pragma once
+// Every message box and file dialog of the program goes through here, so that
+// one place decides how they look (Chinese button texts, the program's title as
+// the default caption) and tests can answer them and read what was shown.
+//
+// In scripted mode (tests) nothing is shown: each call is recorded, a
+// confirmation takes the next queued answer (OK when none is queued), and a
+// file dialog takes the next queued file name ("" - cancelled - when none is).
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+class QWidget;
+
+namespace ui {
+
+enum class MsgKind { Warning, Confirm, Information, Plain, Error, OpenFile, SaveFile };
+
+struct MsgRecord {
+    MsgKind kind;
+    QString caption;
+    QString text;    // the message, or the dialog's filter for file dialogs
+    QString answer;  // "OK" / "Cancel", or the file name chosen
+};
+
+class Msg {
+public:
+    // The program's title, the caption of boxes that name none.
+    static QString appTitle();
+
+    // A warning with an OK button.
+    static void warning(const QString& text, const QString& caption = QString());
+    // A confirmation with OK and Cancel; true for OK.
+    static bool confirm(const QString& text, const QString& caption = QString());
+    static void information(const QString& text, const QString& caption = QString());
+    // A box without an icon, with an OK button.
+    static void plain(const QString& text, const QString& caption = QString());
+    // An error box with an OK button (the default error box uses it).
+    static void error(const QString& text, const QString& caption = QString());
+
+    // File dialogs; the filter is written "Text|*.a;*.b|Text|*.c". Return the
+    // chosen path, or "" when cancelled.
+    static QString openFile(const QString& filter = QString(), const QString& dir = QString(),
+                            const QString& caption = QString());
+    static QString saveFile(const QString& filter = QString(), const QString& dir = QString(),
+                            const QString& caption = QString(), const QString& defaultSuffix = QString());
+
+    // --- scripted mode, for tests -----------------------------------------
+    static void setScripted(bool on);
+    static bool scripted();
+    static void queueAnswer(bool ok);
+    static void queueFileName(const QString& path);
+    // Everything shown since the last clearLog().
+    static const QVector<MsgRecord>& log();
+    static void clearLog();
+    // Texts of the records of one kind, in order (a convenience for tests).
+    static QStringList texts(MsgKind kind);
+    // Drops queued answers that nothing asked for.
+    static void clearQueue();
+};
+
+// Converts a filter written "Text|*.a;*.b|Text|*.c" into Qt's form
+// "Text (*.a *.b);;Text (*.c)".
+QString qtFileFilter(const QString& filter);
+
+}  // namespace ui
