@@ -1,6 +1,12 @@
 #include "app/DMRegion.h"
 
+#include "app/Login.h"
 #include "platform/data/Error.h"
+#include "platform/ui/ModalRun.h"
+#include "platform/ui/Msg.h"
+
+#include <QDir>
+#include <iostream>
 
 TDM* DM = nullptr;
 
@@ -329,4 +335,36 @@ void TDM::cancelAllEdits()
     for (data::DataSet* d : std::as_const(m_dataSets))
         if (d->isEditing())
             d->discardEdits();
+}
+
+void TDM::DataModuleCreate(const QString& folder)
+{
+    if (ADOConn)
+        ADOConn.reset();
+    try {
+        connectAndOpen(QDir(folder).filePath(QStringLiteral("conn.udl")));
+    } catch (const std::exception& e) {
+        const QString why = dynamic_cast<const data::Error*>(&e) ? static_cast<const data::Error&>(e).message()
+                                                                 : QString::fromLocal8Bit(e.what());
+        std::cerr << "wygl: " << why.toStdString() << std::endl;
+        ui::Msg::warning(QStringLiteral("数据库连接失败，重新配置！"));
+        ui::terminate();
+        return;
+    }
+    auto* login = new TfrmLogin(nullptr);
+    ui::runModal(login);
+}
+
+QString TDM::CheckLogin(const QString& name, const QString& pass)
+{
+    AQ_Login->close();
+    AQ_Login->param(QStringLiteral("Name")).setString(name, 50);
+    AQ_Login->param(QStringLiteral("Pass")).setString(pass, 50);
+    AQ_Login->open();
+    // An account without a level is no account: it cannot log in.
+    if (AQ_Login->isEmpty() || AQ_Login->fieldByName(QStringLiteral("userPopedom"))->isNull()) {
+        ui::Msg::plain(QStringLiteral("请重新输入！"), QStringLiteral("登录失败"));
+        return QString();
+    }
+    return QString::number(AQ_Login->fieldByName(QStringLiteral("userPopedom"))->asInteger());
 }

@@ -36,6 +36,12 @@ public:
     // Names of the table datasets opened at start-up, in their order.
     static QStringList startupOrder();
 
+    // The creation handler: connects through "conn.udl" in the folder given
+    // (the current working folder at start-up) and opens the start-up tables,
+    // then runs the login window. Any failure shows "数据库连接失败，重新配置！",
+    // writes the cause to standard error and ends the program.
+    void DataModuleCreate(const QString& folder);
+
     // The rights level as text for a user name and password, or "" (after
     // a message) when the pair is unknown.
     QString CheckLogin(const QString& name, const QString& pass);

@@ -1,28 +1,41 @@
 #include "app/Startup.h"
 
-#include "platform/data/Connection.h"
-#include "platform/data/Error.h"
+#include "app/Back.h"
+#include "app/DMRegion.h"
+#include "app/Main.h"
+#include "app/Openers.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/ModalRun.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QMessageBox>
-#include <iostream>
 
 namespace app {
 
 int runProgram(int argc, char** argv)
 {
-    QApplication a(argc, argv);
+    ui::Application a(argc, argv);
     QApplication::setApplicationName(QStringLiteral("物业管理"));
-    try {
-        auto conn = data::Connection::openFile(QDir::current().filePath(QStringLiteral("conn.udl")));
-        (void)conn;
-    } catch (const data::Error& e) {
-        std::cerr << e.message().toStdString() << std::endl;
-        QMessageBox::warning(nullptr, QStringLiteral("物业管理"), QStringLiteral("数据库连接失败，重新配置！"));
-        return 1;
-    }
-    return 0;
+    registerAllWindows();
+
+    auto* splash = new TfrmBack;
+    splash->show();
+    splash->repaint();
+    QApplication::processEvents();
+
+    // The frame is the main window; it stays hidden until a module is chosen.
+    auto* frame = new TmdiForm;
+    (void)frame;
+
+    // The data module's creation runs the whole session: login inside it,
+    // the navigation window inside the login.
+    DM = new TDM;
+    DM->DataModuleCreate(QDir::currentPath());
+
+    closeSplash();
+    const int code = ui::mainLoop();
+    delete mdiForm;
+    delete DM;
+    return code;
 }
 
 }  // namespace app

@@ -1,0 +1,142 @@
+#include "app/Openers.h"
+
+#include "app/Login.h"
+#include "app/Main.h"
+#include "platform/ui/Msg.h"
+
+#include <QHash>
+
+namespace {
+
+const std::vector<OpenerDef> kOpeners = {
+    {"System", "", "TfrmSystem", false},
+    {"Co", "", "TfrmCo", false},
+    {"XL", "", "TfrmCulture", false},
+    {"Job", "", "TfrmJob", false},
+    {"ZHz", "", "TfrmZhZ", false},
+    {"ZHj", "", "TfrmZhJ", false},
+    {"Folk", "", "TfrmFolk", false},
+    {"Nexus", "", "TfrmNexus", false},
+    {"RoomT", "", "TfrmRoom", false},
+    {"FeeT", "", "TfrmFeeType", false},
+    {"RpT", "", "TfrmReperType", false},
+    {"FixS", "", "TfrmFixSys", false},
+    {"FixT", "", "TfrmFixType", false},
+    {"PinM", "", "TfrmShPType", false},
+    {"FileT", "", "TfrmFileType", false},
+    {"BoanUse", "", "TfrmBoanUse", false},
+    {"BoanEmp", "保安", "TfrmBoanEmp", false},
+    {"BoanPost", "", "TfrmBoanPost", false},
+    {"BoanPaiG", "", "TfrmBoanPaiG", false},
+    {"Patrol", "", "TfrmPatrol", false},
+    {"BoanAffair", "", "TfrmBoanAffair", false},
+    {"BojeUse", "", "TfrmBojeUse", false},
+    {"BojeEmp", "", "TfrmBojeEmp", false},
+    {"BojePost", "", "TfrmBojePost", false},
+    {"BojePaiG", "", "TfrmBojePaiG", false},
+    {"BojeWork", "", "TfrmBojeWork", false},
+    {"FirUse", "", "TfrmFirUse", false},
+    {"FirCheck", "", "TfrmFirCheck", false},
+    {"CarPosit", "", "TfrmCarPosit", false},
+    {"Car", "", "TfrmCar", false},
+    {"Appeal", "", "TfrmAppeal", false},
+    {"PrjType", "", "TfrmPrjType", false},
+    {"PeixType", "", "TfrmPeixType", false},
+    {"MeetType", "", "TfrmMeetType", false},
+    {"HuodType", "", "TfrmHuodType", false},
+    {"Plans", "", "TfrmPlans", false},
+    {"Peix", "", "TfrmPeix", false},
+    {"Campaign", "", "TfrmCampaign", false},
+    {"Meeting", "", "TfrmMeeting", false},
+    {"Projects", "", "TfrmProject", false},
+    {"BoanEmp", "工程", "TfrmBoanEmp", false},
+    {"Tools", "", "TfrmTools", false},
+    {"Fixing", "", "TfrmFixing", false},
+    {"Spare", "", "TfrmSpare", false},
+    {"Mend", "", "TfrmMend", false},
+    {"Egis", "", "TfrmEgis", false},
+    {"Input", "", "TfrmInput", false},
+    {"Output", "", "TfrmOutput", false},
+    {"Ioselect", "", "TfrmIoSelect", false},
+    {"Repertory", "", "TfrmRepertory", false},
+    {"Accept", "", "TfrmAccept", false},
+    {"Send", "", "TfrmSend", false},
+    {"Pact", "", "TfrmPact", false},
+    {"Employee", "", "TfrmEmployee", false},
+    {"Award", "", "TfrmAward", false},
+    {"UseType", "", "TfrmUseType", false},
+    {"Man", "", "TfrmMan", false},
+    {"Region", "", "TfrmRegion", false},
+    {"Build", "", "TfrmBuild", false},
+    {"FCBuild", "", "TfrmFCBuild", false},
+    {"FeeType", "", "TfrmFeeType1", false},
+    {"XMSet", "", "TfrmXMSet", false},
+    {"SCYSK", "", "TfrmSCYSK", true},
+    {"CWSet", "", "TfrmCWSet", false},
+    {"SFee", "", "TfrmSFee", true},
+    {"Dsend", "", "TfrmDataSend", false},
+    {"Skgl", "", "TfrmSk", true},
+    {"YSkgl", "", "TfrmYSKgl", true},
+    {"BBYSK", "", "TfrmBBYSK", true},
+    {"BBSK", "", "TfrmBBYSK", true},
+    {"KZF", "", "TfrmKZF", true},
+    {"SFLTJ", "", "TfrmSFTJ", true},
+    {"SFTJ", "", "TfrmSFTJ", true},
+    {"FJRZ", "", "TfrmWRZ", true},
+    {"FJLJF", "", "TfrmFJL", true},
+};
+
+QHash<QString, WindowOpener>& registry()
+{
+    static QHash<QString, WindowOpener> r;
+    return r;
+}
+
+}  // namespace
+
+const std::vector<OpenerDef>& openerTable()
+{
+    return kOpeners;
+}
+
+const OpenerDef* findOpener(const QString& target)
+{
+    const QString key = target.section(u'/', 0, 0);
+    const QString kind = target.section(u'/', 1, 1);
+    for (const OpenerDef& o : kOpeners)
+        if (key == QString::fromUtf8(o.key) && kind == QString::fromUtf8(o.empKind))
+            return &o;
+    return nullptr;
+}
+
+void registerWindow(const QString& windowClass, WindowOpener open)
+{
+    registry().insert(windowClass, std::move(open));
+}
+
+bool windowRegistered(const QString& windowClass)
+{
+    return registry().contains(windowClass);
+}
+
+QString refusalText()
+{
+    return QStringLiteral("用户权限不足，无法进行该操作！");
+}
+
+void runOpener(const OpenerDef& row, QWidget* frame)
+{
+    if (mdiForm) {
+        mdiForm->ModuleKey = QString::fromUtf8(row.key);
+        if (*row.empKind)
+            mdiForm->EmpKind = QString::fromUtf8(row.empKind);
+    }
+    if (row.refusedForLevel2 && currentLevel() == 2) {
+        ui::Msg::warning(refusalText());
+        return;
+    }
+    const auto it = registry().constFind(QString::fromUtf8(row.windowClass));
+    if (it == registry().constEnd())
+        return;
+    it.value()(frame);
+}

@@ -1,0 +1,73 @@
+#include "support/AppFixture.h"
+
+#include "app/Login.h"
+#include "app/Main.h"
+#include "app/Main1.h"
+#include "app/Openers.h"
+#include "platform/ui/ModalRun.h"
+#include "platform/ui/Msg.h"
+#include "platform/ui/OpenChildForm.h"
+#include "support/TestDb.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QWidget>
+
+namespace testsupport {
+
+AppFixture::AppFixture(const QString& popedom, const std::function<void(data::Connection&)>& seed)
+{
+    ui::resetTermination();
+    ui::Msg::clearLog();
+    ui::Msg::clearQueue();
+    registerAllWindows();
+    auto c = freshDatabase();
+    if (seed)
+        seed(*c);
+    new TmdiForm;
+    DM = new TDM;
+    DM->openOn(std::move(c));
+    new TfrmLogin;
+    frmLogin->Popedom = popedom;
+}
+
+AppFixture::~AppFixture()
+{
+    if (mdiForm)
+        ui::freeAllMdiChildren(mdiForm->mdiArea());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    delete frmMain1;
+    delete frmLogin;
+    delete mdiForm;
+    delete DM;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ui::resetTermination();
+}
+
+void AppFixture::setLevel(const QString& popedom)
+{
+    frmLogin->Popedom = popedom;
+}
+
+void AppFixture::requeryAll()
+{
+    for (const QString& n : TDM::startupOrder())
+        DM->dataSet(n)->requery();
+}
+
+QString screenshotDir()
+{
+    const QString dir = qEnvironmentVariable("WYGL_SCREENSHOT_DIR",
+                                             QCoreApplication::applicationDirPath() + QStringLiteral("/../screenshots"));
+    QDir().mkpath(dir);
+    return QDir(dir).absolutePath();
+}
+
+QString saveScreenshot(QWidget* w, const QString& name)
+{
+    const QString path = QDir(screenshotDir()).filePath(name + QStringLiteral(".png"));
+    w->grab().save(path);
+    return path;
+}
+
+}  // namespace testsupport
