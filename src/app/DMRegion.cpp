@@ -1,6 +1,7 @@
 #include "app/DMRegion.h"
 
 #include "app/Login.h"
+#include "app/ToolbarSync.h"
 #include "platform/data/Error.h"
 #include "platform/ui/ModalRun.h"
 #include "platform/ui/Msg.h"
@@ -241,6 +242,7 @@ TDM::TDM(QObject* parent) : QObject(parent)
 {
     setObjectName(QStringLiteral("DM"));
     createComponents();
+    installToolbarSync(*this);
 }
 
 TDM::~TDM()

@@ -55,19 +55,28 @@ void AppFixture::requeryAll()
         DM->dataSet(n)->requery();
 }
 
-QString screenshotDir()
-{
-    const QString dir = qEnvironmentVariable("WYGL_SCREENSHOT_DIR",
-                                             QCoreApplication::applicationDirPath() + QStringLiteral("/../screenshots"));
-    QDir().mkpath(dir);
-    return QDir(dir).absolutePath();
-}
+}  // namespace testsupport
 
-QString saveScreenshot(QWidget* w, const QString& name)
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QtTest>
+
+namespace testsupport {
+
+void typeInto(QLineEdit* edit, const QString& text)
 {
-    const QString path = QDir(screenshotDir()).filePath(name + QStringLiteral(".png"));
-    w->grab().save(path);
-    return path;
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty())
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    for (const QChar ch : text) {
+        // Any character, Chinese included, as a key press carrying its text.
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(edit, &press);
+        QApplication::sendEvent(edit, &release);
+    }
 }
 
 }  // namespace testsupport

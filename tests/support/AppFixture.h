@@ -5,6 +5,7 @@
 // the frame's openers.
 
 #include "app/DMRegion.h"
+#include "support/Screenshots.h"
 
 #include <QString>
 #include <functional>
@@ -28,9 +29,11 @@ public:
     void requeryAll();
 };
 
-// Where screenshots go: $WYGL_SCREENSHOT_DIR, else <build>/screenshots.
-QString screenshotDir();
-// Grabs a widget into <screenshotDir>/<name>.png; returns the path.
-QString saveScreenshot(QWidget* w, const QString& name);
+}  // namespace testsupport
 
+class QLineEdit;
+namespace testsupport {
+// Types into an edit as the user would, replacing its text (empty text: the
+// user selects all and deletes).
+void typeInto(QLineEdit* edit, const QString& text);
 }  // namespace testsupport

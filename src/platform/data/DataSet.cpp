@@ -8,6 +8,8 @@
 #include <QSqlField>
 #include <QSqlRecord>
 
+#include <optional>
+
 namespace data {
 
 DataSet::DataSet(Connection* conn, QObject* parent) : QObject(parent), m_conn(conn) {}
@@ -610,10 +612,15 @@ void DataSet::remove()
         throw Error(QStringLiteral("%1 的数据不能修改。").arg(objectName()));
     if (m_state == DataSetState::Edit)
         cancel();
+    std::optional<Transaction> tx;
+    if (m_deleteInTransaction)
+        tx.emplace(*m_conn);
     if (beforeDelete)
         beforeDelete(*this);
     const int idx = m_visible[size_t(m_cur)];
     writeDelete(m_all[size_t(idx)].rid);
+    if (tx)
+        tx->commit();
     m_visible.erase(m_visible.begin() + m_cur);
     m_all.erase(m_all.begin() + idx);
     for (int& v : m_visible)
@@ -624,6 +631,8 @@ void DataSet::remove()
     m_bof = m_eof = m_visible.empty();
     if (afterDelete)
         afterDelete(*this);
+    if (afterDeleteDone)
+        afterDeleteDone(*this);
     notifyData();
     notifyDetails();
 }

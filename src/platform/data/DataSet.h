@@ -136,6 +136,13 @@ public:
     std::function<void(DataSet&)> onNewRecord;
     std::function<void(DataSet&)> afterScroll;
     std::function<void(DataSet&)> afterOpen;
+    // Runs once a delete is done (committed, or inside a caller's transaction);
+    // the data module re-reads the details of a cascading delete here.
+    std::function<void(DataSet&)> afterDeleteDone;
+
+    // When set, Delete runs beforeDelete and the delete itself in one
+    // transaction, so a cascade through beforeDelete is all or nothing.
+    void setDeleteInTransaction(bool on) { m_deleteInTransaction = on; }
 
     // Datasets that follow this one as detail.
     void addDetail(DataSet* d);
@@ -153,6 +160,9 @@ public:
     QVariant storedValue(int index) const;
     // Internal: re-reads after a rolled-back transaction, keeping the row.
     void reloadAfterRollback();
+    // Marks the rows in memory as depending on the current transaction: if it
+    // is rolled back, the dataset re-reads.
+    void dependsOnTransaction() { touch(); }
     // Internal: the master's row or state changed.
     virtual void masterChanged() {}
     // Internal: a data source of this dataset was enabled or disabled; the
@@ -215,6 +225,7 @@ private:
     int m_disableCount = 0;
     bool m_pendingChange = false;
     bool m_pendingState = false;
+    bool m_deleteInTransaction = false;
     std::vector<DataSource*> m_sources;
     std::vector<QPointer<DataSet>> m_details;
 };

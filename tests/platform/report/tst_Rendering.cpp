@@ -15,14 +15,13 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
+#include "support/Screenshots.h"
+
 using namespace report;
 
 namespace {
 
-QString screenshotDir()
-{
-    return QDir(QCoreApplication::applicationDirPath() + "/../screenshots").absolutePath();
-}
+using testsupport::screenshotDir;
 
 // Longest vertical run of inked pixels in column x between yFrom and yTo;
 // thin lines are grey after antialiasing, so any clear darkening counts.

@@ -6,6 +6,7 @@
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/DBMaskDateEdit.h"
 #include "platform/ui/Fonts.h"
+#include "support/Screenshots.h"
 #include "support/TestMain.h"
 #include "UiFixture.h"
 
@@ -77,10 +78,7 @@ private slots:
 
         const QImage shot = window.grab().toImage();
         QVERIFY(!shot.isNull());
-        const QString dir = qEnvironmentVariable("WYGL_SCREENSHOT_DIR",
-                                                 QCoreApplication::applicationDirPath() + QStringLiteral("/../screenshots"));
-        QVERIFY(QDir().mkpath(dir));
-        const QString path = QDir(dir).filePath(QStringLiteral("region-window.png"));
+        const QString path = QDir(testsupport::screenshotDir()).filePath(QStringLiteral("region-window.png"));
         QVERIFY(shot.save(path));
         qInfo("screenshot: %s", qPrintable(QDir::cleanPath(path)));
 

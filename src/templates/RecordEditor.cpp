@@ -1,0 +1,494 @@
+#include "templates/RecordEditor.h"
+
+#include "app/DMRegion.h"
+#include "app/Login.h"
+#include "platform/data/Error.h"
+#include "platform/ui/Buttons.h"
+#include "platform/ui/DBEdit.h"
+#include "platform/ui/DBGrid.h"
+#include "platform/ui/ExitCheck.h"
+#include "platform/ui/FieldLink.h"
+#include "platform/ui/Msg.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+// Runs a handler; a check that refused (and has said why) ends it quietly.
+template <typename F>
+void quietly(F&& f)
+{
+    try {
+        f();
+    } catch (const data::Abort&) {
+    }
+}
+
+}  // namespace
+
+RecordEditor::RecordEditor(const RecordEditorConfig& config, QWidget* parent)
+    : ui::Form(parent), m_cfg(config)
+{
+    setMdiChild(true);
+    setFormKey(config.key);
+    setWindowTitle(config.caption);
+    m_ds = DM->dataSet(config.dataSet);
+    m_src = DM->dataSource(config.dataSource);
+    if (!m_ds || !m_src)
+        throw data::Error(QStringLiteral("数据模块中没有 %1 / %2。").arg(config.dataSet, config.dataSource));
+
+    buildToolBar();
+
+    DBGrid1 = new ui::DBGrid(this);
+    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1->setDataSource(m_src);
+    DBGrid1->setColumns(config.gridColumns);
+    DBGrid1->setRowSelect(true);
+    DBGrid1->setReadOnly(true);
+    connect(DBGrid1, &ui::DBGrid::entered, this, [this] { DBGrid1Enter(); });
+
+    CheckBox = new QCheckBox(QStringLiteral("进入编辑状态"), this);
+    CheckBox->setObjectName(QStringLiteral("CheckBox"));
+    QPalette red = CheckBox->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    CheckBox->setPalette(red);
+    CheckBox->setFont(QFont(QStringLiteral("楷体_GB2312"), 11, QFont::Bold));
+    connect(CheckBox, &QCheckBox::clicked, this, [this] { CheckBoxClick(); });
+
+    m_pages = new QTabWidget(this);
+    m_pages->setTabPosition(QTabWidget::South);
+    for (const QString& title : config.pages) {
+        auto* p = new QWidget(m_pages);
+        auto* grid = new QGridLayout(p);
+        grid->setColumnStretch(1, 1);
+        grid->setRowStretch(99, 1);
+        m_pageLayouts << grid;
+        m_pages->addTab(p, title);
+    }
+
+    auto* right = new QWidget(this);
+    auto* rl = new QVBoxLayout(right);
+    rl->setContentsMargins(0, 0, 0, 0);
+    rl->addWidget(CheckBox, 0, Qt::AlignRight);
+    rl->addWidget(m_pages, 1);
+
+    auto* body = new QSplitter(this);
+    body->addWidget(DBGrid1);
+    body->addWidget(right);
+    body->setStretchFactor(1, 1);
+
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(2, 2, 2, 2);
+    root->addWidget(m_toolBar);
+    root->addWidget(body, 1);
+
+    DBE_ID = nullptr;
+    if (config.size.isValid())
+        setFormSize(config.size.width(), config.size.height());
+}
+
+RecordEditor::~RecordEditor()
+{
+    removeChecks();
+}
+
+QString& RecordEditor::ModeFlag()
+{
+    static QHash<QString, QString> flags;
+    return flags[QString::fromLatin1(metaObject()->className())];
+}
+
+void RecordEditor::buildToolBar()
+{
+    m_toolBar = new QToolBar(this);
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    auto add = [this](ui::ToolButton*& b, const char* name, const QString& caption, void (RecordEditor::*h)()) {
+        b = new ui::ToolButton(caption, m_toolBar);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        b->setEnabled(false);
+        connect(b, &QToolButton::clicked, this, [this, h] { (this->*h)(); });
+        m_toolBar->addWidget(b);
+    };
+    add(TB_Add, "TB_Add", QStringLiteral("添加"), &RecordEditor::TB_AddClick);
+    add(TB_Delete, "TB_Delete", QStringLiteral("删除"), &RecordEditor::TB_DeleteClick);
+    add(TB_Modi, "TB_Modi", QStringLiteral("修改"), &RecordEditor::TB_ModiClick);
+    add(TB_Cancel, "TB_Cancel", QStringLiteral("取消"), &RecordEditor::TB_CancelClick);
+    add(TB_Save, "TB_Save", QStringLiteral("保存"), &RecordEditor::TB_SaveClick);
+    m_toolBar->addSeparator();
+    add(TB_First, "TB_First", QStringLiteral("首条"), &RecordEditor::TB_FirstClick);
+    add(TB_Prev, "TB_Prev", QStringLiteral("上条"), &RecordEditor::TB_PrevClick);
+    add(TB_Next, "TB_Next", QStringLiteral("下条"), &RecordEditor::TB_NextClick);
+    add(TB_Last, "TB_Last", QStringLiteral("末条"), &RecordEditor::TB_LastClick);
+    add(TB_Refresh, "TB_Refresh", QStringLiteral("刷新"), &RecordEditor::TB_RefreshClick);
+    auto* spacer = new QLabel(m_toolBar);
+    spacer->setMinimumWidth(16);
+    m_toolBar->addWidget(spacer);
+    add(TB_Close, "TB_Close", QStringLiteral("离开"), &RecordEditor::TB_CloseClick);
+    TB_Refresh->setEnabled(true);
+    TB_Close->setEnabled(true);
+    if (!m_cfg.hasModify)
+        TB_Modi->setVisible(false);
+}
+
+QWidget* RecordEditor::page(int index) const
+{
+    return m_pages->widget(index);
+}
+
+void RecordEditor::addControl(int pageIndex, const QString& label, QWidget* control)
+{
+    QGridLayout* g = m_pageLayouts.at(pageIndex);
+    const int row = g->rowCount();
+    if (!label.isEmpty())
+        g->addWidget(new QLabel(label, page(pageIndex)), row, 0, Qt::AlignRight);
+    control->setParent(page(pageIndex));
+    g->addWidget(control, row, 1);
+    control->setEnabled(false);
+    m_edits << control;
+}
+
+ui::DBEdit* RecordEditor::addEdit(int pageIndex, const QString& label, const QString& field, const QString& name)
+{
+    auto* e = new ui::DBEdit(m_src, field, page(pageIndex));
+    e->setObjectName(name.isEmpty() ? QStringLiteral("DBE_") + field : name);
+    addControl(pageIndex, label, e);
+    return e;
+}
+
+void RecordEditor::addNote(int pageIndex, const QString& text)
+{
+    QGridLayout* g = m_pageLayouts.at(pageIndex);
+    auto* l = new QLabel(text, page(pageIndex));
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, Qt::blue);
+    l->setPalette(p);
+    g->addWidget(l, g->rowCount(), 1);
+}
+
+void RecordEditor::setEditsEnabled(bool on)
+{
+    for (QWidget* w : m_edits)
+        w->setEnabled(on);
+}
+
+// --- creation and closing ------------------------------------------------------
+
+void RecordEditor::formCreate()
+{
+    const int level = currentLevel();
+    m_src->setEnabled(true);
+    if (level == 2) {
+        CheckBox->setVisible(false);
+        CheckBox->setEnabled(false);
+        for (ui::ToolButton* b : {TB_Save, TB_Add, TB_Delete, TB_Cancel})
+            b->setEnabled(false);
+        // A browse-only user changes nothing, by any path.
+        ui::setBoundControlsReadOnly(this, true);
+    } else {
+        CheckBox->setVisible(true);
+        CheckBox->setEnabled(true);
+    }
+    if (m_ds->recordCount() == 0)
+        for (ui::ToolButton* b : {TB_First, TB_Prev, TB_Next, TB_Last})
+            b->setEnabled(false);
+    installChecks();
+    m_src->setEnabled(false);
+    m_ds->close();
+    m_ds->open();
+    m_src->setEnabled(true);
+    afterCreate();
+}
+
+void RecordEditor::formClose(ui::CloseAction& action)
+{
+    // Whatever was typed and not saved is dropped with the window.
+    if (m_ds->isEditing())
+        m_ds->discardEdits();
+    action = ui::CloseAction::Free;
+}
+
+void RecordEditor::installChecks()
+{
+    m_ds->beforePost = [this](data::DataSet&) {
+        if (!runSaveChecks())
+            throw data::Abort();
+        beforeSave();
+    };
+    if (DBE_ID)
+        ui::onExit(DBE_ID, [this] { DBE_IDExit(); }, this);
+}
+
+void RecordEditor::removeChecks()
+{
+    if (m_ds)
+        m_ds->beforePost = nullptr;
+}
+
+// --- keys --------------------------------------------------------------------
+
+QStringList RecordEditor::typedKey() const
+{
+    QStringList out;
+    for (const QString& f : m_cfg.keyFields) {
+        if (DBE_ID && f.compare(DBE_ID->dataField(), Qt::CaseInsensitive) == 0)
+            out << DBE_ID->text();
+        else
+            out << m_ds->fieldByName(f)->asString();
+    }
+    return out;
+}
+
+QStringList RecordEditor::storedKey() const
+{
+    QStringList out;
+    for (const QString& f : m_cfg.keyFields)
+        out << data::variantToText(m_ds->fieldByName(f)->oldValue());
+    return out;
+}
+
+bool RecordEditor::keyChanged() const
+{
+    if (m_ds->state() == data::DataSetState::Insert)
+        return true;
+    const QStringList typed = typedKey();
+    const QStringList stored = storedKey();
+    for (int i = 0; i < typed.size(); ++i)
+        if (typed[i].trimmed() != stored[i])
+            return true;
+    return false;
+}
+
+bool RecordEditor::keyExists(const QStringList& values) const
+{
+    data::Query q(DM->connection());
+    q.setObjectName(QStringLiteral("AQ_sle"));
+    QStringList where;
+    for (int i = 0; i < m_cfg.keyFields.size(); ++i)
+        where << QStringLiteral("%1=:k%2").arg(m_cfg.keyFields[i]).arg(i);
+    const qint64 rid = m_ds->state() == data::DataSetState::Insert ? 0 : m_ds->rowId();
+    if (rid)
+        where << QStringLiteral("rid<>:self");
+    q.sql() << QStringLiteral("select * from %1 where %2").arg(m_cfg.table, where.join(QStringLiteral(" and ")));
+    for (int i = 0; i < values.size(); ++i)
+        q.param(QStringLiteral("k%1").arg(i)).setString(values[i]);
+    if (rid)
+        q.param(QStringLiteral("self")).setInteger(rid);
+    q.open();
+    return !q.isEmpty();
+}
+
+bool RecordEditor::IdExists()
+{
+    return keyExists(typedKey());
+}
+
+void RecordEditor::focusKey()
+{
+    if (DBE_ID) {
+        DBE_ID->setEnabled(true);
+        DBE_ID->setFocus();
+    }
+}
+
+bool RecordEditor::validateRecord()
+{
+    const QString name = DBE_Name ? DBE_Name->text() : m_ds->fieldByName(m_cfg.nameField)->asString();
+    bool keyEmpty = false;
+    for (const QString& k : typedKey())
+        keyEmpty = keyEmpty || k.trimmed().isEmpty();
+    if (keyEmpty || name.trimmed().isEmpty()) {
+        ui::Msg::warning(m_cfg.emptyMessage);
+        if (DBE_ID)
+            DBE_ID->setText(QString());
+        if (DBE_Name)
+            DBE_Name->setText(QString());
+        focusKey();
+        return false;
+    }
+    if (keyChanged() && IdExists()) {
+        ui::Msg::warning(m_cfg.existsOnSave);
+        focusKey();
+        if (DBE_ID)
+            DBE_ID->setText(QString());
+        return false;
+    }
+    return true;
+}
+
+bool RecordEditor::runSaveChecks()
+{
+    if (m_checking)
+        return true;
+    m_checking = true;
+    bool ok = false;
+    try {
+        ok = validateRecord();
+    } catch (...) {
+        m_checking = false;
+        throw;
+    }
+    m_checking = false;
+    return ok;
+}
+
+// --- handlers ----------------------------------------------------------------
+
+void RecordEditor::CheckBoxClick()
+{
+    if (!CheckBox->isChecked()) {
+        setEditsEnabled(false);
+        for (ui::ToolButton* b : {TB_Add, TB_Delete, TB_Modi, TB_Save, TB_Cancel})
+            b->setEnabled(false);
+    } else {
+        TB_Add->setEnabled(true);
+        TB_Delete->setEnabled(true);
+    }
+}
+
+void RecordEditor::DBGrid1Enter()
+{
+    if (m_ds->isEditing())
+        m_ds->discardEdits();
+    setEditsEnabled(false);
+    if (CheckBox->isChecked()) {
+        TB_Modi->setEnabled(true);
+        TB_Delete->setEnabled(true);
+    }
+}
+
+void RecordEditor::TB_AddClick()
+{
+    quietly([&] {
+        // A pending change is posted (through the checks) before the new row.
+        m_ds->checkBrowseMode();
+        ModeFlag() = QStringLiteral("N");
+        setEditsEnabled(true);
+        m_src->setEnabled(false);
+        m_ds->last();
+        m_ds->insert();
+        onAdd();
+        m_src->setEnabled(true);
+        if (DBE_ID && !DBE_ID->text().isEmpty())
+            DBE_ID->setText(QString());
+        TB_Save->setEnabled(true);
+        TB_Delete->setEnabled(true);
+        TB_Cancel->setEnabled(true);
+        TB_Add->setEnabled(false);
+        focusKey();
+    });
+    if (!m_src->enabled())
+        m_src->setEnabled(true);
+}
+
+void RecordEditor::TB_ModiClick()
+{
+    ModeFlag() = QStringLiteral("M");
+    TB_Modi->setEnabled(false);
+    TB_Cancel->setEnabled(true);
+    setEditsEnabled(true);
+}
+
+void RecordEditor::TB_SaveClick()
+{
+    quietly([&] {
+        if (m_ds->isEditing())
+            m_ds->post();
+        ModeFlag() = QStringLiteral("N");
+        setEditsEnabled(false);
+        TB_Add->setEnabled(CheckBox->isChecked() || currentLevel() != 2);
+    });
+}
+
+void RecordEditor::TB_CancelClick()
+{
+    ModeFlag() = QStringLiteral("N");
+    setEditsEnabled(false);
+    m_ds->cancel();
+    TB_Cancel->setEnabled(false);
+    TB_Add->setEnabled(true);
+}
+
+void RecordEditor::TB_DeleteClick()
+{
+    ModeFlag() = QStringLiteral("N");
+    if (m_ds->state() == data::DataSetState::Insert) {
+        // Only the new row goes; nothing stored is touched.
+        m_ds->cancel();
+        setEditsEnabled(false);
+        TB_Add->setEnabled(true);
+        return;
+    }
+    if (m_ds->isEmpty())
+        return;
+    if (ui::Msg::confirm(m_cfg.deleteQuestion)) {
+        if (m_ds->isEditing())
+            m_ds->discardEdits();
+        data::Transaction tx(*DM->connection());
+        deleteDependants();
+        m_ds->remove();
+        tx.commit();
+    }
+    setEditsEnabled(false);
+    m_ds->requery();
+}
+
+void RecordEditor::TB_FirstClick()
+{
+    quietly([&] {
+        m_ds->first();
+        ModeFlag() = QStringLiteral("N");
+    });
+}
+
+void RecordEditor::TB_PrevClick()
+{
+    quietly([&] {
+        m_ds->prior();
+        ModeFlag() = QStringLiteral("N");
+    });
+}
+
+void RecordEditor::TB_NextClick()
+{
+    quietly([&] {
+        m_ds->next();
+        ModeFlag() = QStringLiteral("N");
+    });
+}
+
+void RecordEditor::TB_LastClick()
+{
+    quietly([&] {
+        m_ds->last();
+        ModeFlag() = QStringLiteral("N");
+    });
+}
+
+void RecordEditor::TB_RefreshClick()
+{
+    quietly([&] { m_ds->requery(); });
+}
+
+void RecordEditor::TB_CloseClick()
+{
+    close();
+}
+
+void RecordEditor::DBE_IDExit()
+{
+    if (!m_ds->isEditing() || !keyChanged())
+        return;
+    if (IdExists()) {
+        ui::Msg::warning(m_cfg.existsOnExit);
+        focusKey();
+        DBE_ID->setText(QString());
+    }
+}

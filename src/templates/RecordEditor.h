@@ -1,0 +1,167 @@
+#pragma once
+// The record window: one table in a grid beside pages of data-aware edits,
+// a tool bar of eleven buttons, the red edit switch "进入编辑状态", the mode
+// ModeFlag ("N" browsing or adding, "M" modifying) and the duplicate-key
+// test IdExists.
+//
+// A window states its differences in a RecordEditorConfig and through the
+// hooks below; the template does the rest:
+// - the switch enables Add and Delete; Add and Modify enable the edits;
+// - every path that would post the record (Save, a move, Refresh, Add during
+//   a pending change) runs the same checks, and a failed check keeps the row
+//   being edited with a warning;
+// - the key is tested for duplicates when adding, and when modifying only if
+//   the typed key differs from the stored one (never against the row itself);
+// - Delete asks, then removes the row and its dependants by the stored key
+//   in one transaction; Delete while adding only drops the new row;
+// - a browse-only user (level 2) sees no switch and cannot change anything;
+// - closing the window drops whatever was typed and not saved.
+
+#include "platform/ui/DataSetModel.h"
+#include "platform/ui/Form.h"
+
+#include <QHash>
+#include <QStringList>
+#include <QVector>
+
+class QCheckBox;
+class QGridLayout;
+class QLabel;
+class QTabWidget;
+class QToolBar;
+class QWidget;
+
+namespace data {
+class DataSet;
+class DataSource;
+}
+namespace ui {
+class DBEdit;
+class DBGrid;
+class ToolButton;
+}
+
+struct RecordEditorConfig {
+    QString caption;
+    QString key;             // ModuleKey of the window
+    QString dataSet;         // data module dataset, e.g. "AT_Region"
+    QString dataSource;      // its data source, e.g. "DS_Region"
+    QString table;           // the table for IdExists
+    QStringList keyFields;   // typed key columns; the last one is edited in DBE_ID
+    QString nameField;       // the column that must not be empty with the key
+    QString emptyMessage;    // key or name empty on Save
+    QString existsOnSave;    // key exists on Save
+    QString existsOnExit;    // key exists when leaving the key edit
+    QString deleteQuestion;  // asked before a delete
+    QVector<ui::GridColumn> gridColumns;
+    QStringList pages;       // titles of the pages of edits, tabs at the bottom
+    QSize size;              // outer size of the window
+    bool hasModify = true;
+};
+
+class RecordEditor : public ui::Form {
+    Q_OBJECT
+public:
+    RecordEditor(const RecordEditorConfig& config, QWidget* parent = nullptr);
+    ~RecordEditor() override;
+
+    const RecordEditorConfig& config() const { return m_cfg; }
+    data::DataSet* dataSet() const { return m_ds; }
+    data::DataSource* dataSource() const { return m_src; }
+
+    // The window class's mode: "N" or "M" ("" before first use).
+    QString& ModeFlag();
+
+    // --- components ----------------------------------------------------------
+    ui::ToolButton* TB_Add = nullptr;
+    ui::ToolButton* TB_Delete = nullptr;
+    ui::ToolButton* TB_Modi = nullptr;
+    ui::ToolButton* TB_Cancel = nullptr;
+    ui::ToolButton* TB_Save = nullptr;
+    ui::ToolButton* TB_First = nullptr;
+    ui::ToolButton* TB_Prev = nullptr;
+    ui::ToolButton* TB_Next = nullptr;
+    ui::ToolButton* TB_Last = nullptr;
+    ui::ToolButton* TB_Refresh = nullptr;
+    ui::ToolButton* TB_Close = nullptr;
+    QCheckBox* CheckBox = nullptr;
+    ui::DBGrid* DBGrid1 = nullptr;
+    ui::DBEdit* DBE_ID = nullptr;    // the key edit
+    ui::DBEdit* DBE_Name = nullptr;  // the name edit
+
+    // --- handlers ------------------------------------------------------------
+    void CheckBoxClick();
+    void DBGrid1Enter();
+    void TB_AddClick();
+    void TB_ModiClick();
+    void TB_SaveClick();
+    void TB_CancelClick();
+    void TB_DeleteClick();
+    void TB_FirstClick();
+    void TB_PrevClick();
+    void TB_NextClick();
+    void TB_LastClick();
+    void TB_RefreshClick();
+    void TB_CloseClick();
+    void DBE_IDExit();
+
+    // True when another row holds the key typed in the key edit(s).
+    virtual bool IdExists();
+
+    // Every data edit of the window (enabled by Add and Modify).
+    const QVector<QWidget*>& dataEdits() const { return m_edits; }
+    void setEditsEnabled(bool on);
+
+protected:
+    void formCreate() override;
+    void formClose(ui::CloseAction& action) override;
+
+    // --- building the window ---------------------------------------------------
+    QWidget* page(int index) const;
+    // Adds a labelled data-aware edit for a field to a page; returns it.
+    ui::DBEdit* addEdit(int page, const QString& label, const QString& field, const QString& name = QString());
+    // Adds any control with a label; it is enabled and disabled with the edits.
+    void addControl(int page, const QString& label, QWidget* control);
+    // A line of text next to the last control (e.g. "编号唯一不能重复").
+    void addNote(int page, const QString& text);
+    void registerEdit(QWidget* w) { m_edits << w; }
+    QToolBar* toolBar() const { return m_toolBar; }
+
+    // --- hooks ---------------------------------------------------------------
+    // Checks before a post; shows the warning and returns false to refuse.
+    virtual bool validateRecord();
+    // Writes values that go with every post (after validation).
+    virtual void beforeSave() {}
+    // Fills a new row after Add.
+    virtual void onAdd() {}
+    // Deletes the rows that depend on the current row, by its stored key;
+    // runs inside the delete's transaction.
+    virtual void deleteDependants() {}
+    // The creation handler's extra work, after the template's.
+    virtual void afterCreate() {}
+
+    // The key typed by the user for each key field (the edits' texts).
+    virtual QStringList typedKey() const;
+    // The stored key of the current row.
+    QStringList storedKey() const;
+    bool keyChanged() const;
+    // Runs an "exists" query on the key columns with the given values,
+    // excluding the current row when it is stored.
+    bool keyExists(const QStringList& values) const;
+
+private:
+    void buildToolBar();
+    void installChecks();
+    void removeChecks();
+    bool runSaveChecks();
+    void focusKey();
+
+    RecordEditorConfig m_cfg;
+    data::DataSet* m_ds = nullptr;
+    data::DataSource* m_src = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    QTabWidget* m_pages = nullptr;
+    QVector<QGridLayout*> m_pageLayouts;
+    QVector<QWidget*> m_edits;
+    bool m_checking = false;
+};
