@@ -88,6 +88,7 @@ private slots:
         QTest::keyClick(w->DBE_IncAddress, Qt::Key_Return);  // the default button
         QCOMPARE(rows(app), 1);
         QCOMPARE(stored(app, "IncAddress"), QString("翠苑路1号"));
+        testsupport::saveScreenshot(w->frameWidget(), "company_details");
     }
 
     void uncheckingKeepsTheChangeForSaveOrCancel()
