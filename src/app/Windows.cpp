@@ -1,3 +1,4 @@
+#include "app/CoM.h"
 #include "app/Openers.h"
 #include "platform/ui/OpenChildForm.h"
 #include "property/Region.h"
@@ -6,5 +7,6 @@
 // unit adds its line here when it is built.
 void registerAllWindows()
 {
+    registerWindow(QStringLiteral("TfrmCo"), [](QWidget* f) { ui::openChildForm(frmCo, f); });
     registerWindow(QStringLiteral("TfrmRegion"), [](QWidget* f) { ui::openChildForm(frmRegion, f); });
 }
