@@ -1,0 +1,148 @@
+#include "fees/BulkCharge.h"
+
+#include "fees/ComputeCharge.h"
+#include "fees/Money.h"
+#include "platform/data/Connection.h"
+
+#include <QSet>
+#include <vector>
+
+namespace fees {
+
+using data::Decimal;
+
+namespace {
+
+struct Target {
+    qint64 rid;
+    Decimal area;
+    Decimal apportioned, arrears, lateFee;
+};
+
+// The month's rows of the item as the view v_feeset selects them (a Fee row
+// with its room), with the columns the total needs. A Fee row that matches
+// more than one room row counts once.
+std::vector<Target> readTargets(data::Connection& c, const BulkChargeRequest& req, BulkChargeResult& r)
+{
+    const int areaColumn = req.basis == ChargeBasis::UsableArea ? 2 : 1;
+    QSqlQuery q = c.exec(QStringLiteral("SELECT v.rid, v.JZm, v.SYm, f.FTFee, f.WYqk, f.ZNJ, f.flag "
+                                        "FROM v_feeset v JOIN Fee f ON f.rid = v.rid "
+                                        "WHERE v.FeeID = ? AND v.FeeName = ? AND v.inDate = ? ORDER BY v.rid"),
+                         {req.feeId, req.feeName, req.period});
+    std::vector<Target> out;
+    QSet<qint64> seen;
+    while (q.next()) {
+        const qint64 rid = q.value(0).toLongLong();
+        if (seen.contains(rid))
+            continue;
+        seen.insert(rid);
+        if (isCollected(q.value(6))) {
+            ++r.skippedCollected;
+            continue;
+        }
+        out.push_back({rid, money(q.value(areaColumn)), money(q.value(3)), money(q.value(4)), money(q.value(5))});
+    }
+    return out;
+}
+
+}  // namespace
+
+QString bulkChargeFailureMessage()
+{
+    return QStringLiteral("数据库操作失败！");
+}
+
+QString BulkChargeResult::message() const
+{
+    switch (outcome) {
+    case Outcome::Charged:
+        return QStringLiteral("数据记入成功！");
+    case Outcome::InvalidPrice:
+    case Outcome::InvalidMonths:
+        return QStringLiteral("请输入正确的数字字符。");
+    case Outcome::MonthsNotPositive:
+        return QStringLiteral("计算期间值不能小于或等于0。");
+    case Outcome::NoItem:
+        return QStringLiteral("请选择要计算的费用名称。");
+    case Outcome::NoMonths:
+        return QStringLiteral("请输入计算期间。");
+    case Outcome::MonthNotGenerated:
+        return QStringLiteral("上月费用余额尚未结转，请先生成。");
+    case Outcome::AlreadyCharged:
+        return QStringLiteral("本月该项费用已记入，不能进行操作。");
+    }
+    return QString();
+}
+
+Decimal bulkChargeAmount(const Decimal& price, int months, const Decimal& area)
+{
+    return (price * Decimal(months) * area).quantize(2, data::Rounding::HalfAwayFromZero);
+}
+
+BulkChargeResult bulkCharge(data::Connection& c, const BulkChargeRequest& req)
+{
+    using Outcome = BulkChargeResult::Outcome;
+    BulkChargeResult r;
+    const auto price = Decimal::parse(req.priceText);
+    if (!price || price->isNull()) {
+        r.outcome = Outcome::InvalidPrice;
+        return r;
+    }
+    const QString monthsText = req.monthsText.trimmed();
+    if (monthsText.isEmpty()) {
+        r.outcome = Outcome::NoMonths;
+        return r;
+    }
+    bool isNumber = false;
+    const int months = monthsText.toInt(&isNumber);
+    if (!isNumber || months > 999) {
+        r.outcome = Outcome::InvalidMonths;
+        return r;
+    }
+    if (months <= 0) {
+        r.outcome = Outcome::MonthsNotPositive;
+        return r;
+    }
+    if (req.feeId.trimmed().isEmpty()) {
+        r.outcome = Outcome::NoItem;
+        return r;
+    }
+
+    QSqlQuery update = c.newQuery();  // released after the guard has rolled back a failure
+    data::Transaction tx(c);
+    if (!c.exec(QStringLiteral("SELECT 1 FROM v_feeset WHERE inDate = ? LIMIT 1"), {req.period}).next()) {
+        r.outcome = Outcome::MonthNotGenerated;
+        return r;
+    }
+    if (c.exec(QStringLiteral("SELECT 1 FROM v_feeset WHERE inDate = ? AND BYHJ <> 0 AND BYFee <> 0 AND FeeID = ? "
+                              "LIMIT 1"),
+               {req.period, req.feeId})
+            .next()) {
+        r.outcome = Outcome::AlreadyCharged;
+        return r;
+    }
+
+    const std::vector<Target> targets = readTargets(c, req, r);
+    if (!update.prepare(QStringLiteral("UPDATE Fee SET BYFee = ?, BYHJ = ? WHERE rid = ?")))
+        data::throwQueryError(update);
+    for (const Target& t : targets) {
+        Decimal area(1);
+        if (req.basis != ChargeBasis::PerRoom) {
+            if (t.area.isNull())
+                ++r.withoutArea;
+            area = t.area.orZero();
+        }
+        const Decimal charge = bulkChargeAmount(*price, months, area);
+        update.bindValue(0, charge.toVariant());
+        update.bindValue(1, monthTotal(charge, t.apportioned, t.arrears, t.lateFee).toVariant());
+        update.bindValue(2, t.rid);
+        if (!update.exec())
+            data::throwQueryError(update);
+        ++r.charged;
+    }
+    tx.commit();
+    r.outcome = Outcome::Charged;
+    return r;
+}
+
+}  // namespace fees
