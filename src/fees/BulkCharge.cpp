@@ -1,5 +1,6 @@
 #include "fees/BulkCharge.h"
 
+#include "fees/BatchUpdate.h"
 #include "fees/ComputeCharge.h"
 #include "fees/Money.h"
 #include "platform/data/Connection.h"
@@ -19,30 +20,40 @@ struct Target {
     Decimal apportioned, arrears, lateFee;
 };
 
+struct MonthRows {
+    bool alreadyCharged = false;  // a row of the item has a charge and a total
+    std::vector<Target> targets;  // the rows to charge
+};
+
 // The month's rows of the item as the view v_feeset selects them (a Fee row
 // with its room), with the columns the total needs. A Fee row that matches
-// more than one room row counts once.
-std::vector<Target> readTargets(data::Connection& c, const BulkChargeRequest& req, BulkChargeResult& r)
+// more than one room row counts once. The earlier charge is looked for by the
+// item's code alone, the rows charged are those of the code and the name.
+MonthRows readMonthRows(data::Connection& c, const BulkChargeRequest& req, BulkChargeResult& r)
 {
     const int areaColumn = req.basis == ChargeBasis::UsableArea ? 2 : 1;
-    QSqlQuery q = c.exec(QStringLiteral("SELECT v.rid, v.JZm, v.SYm, f.FTFee, f.WYqk, f.ZNJ, f.flag "
-                                        "FROM v_feeset v JOIN Fee f ON f.rid = v.rid "
-                                        "WHERE v.FeeID = ? AND v.FeeName = ? AND v.inDate = ? ORDER BY v.rid"),
-                         {req.feeId, req.feeName, req.period});
-    std::vector<Target> out;
+    QSqlQuery q = c.exec(QStringLiteral("SELECT v.rid, v.JZm, v.SYm, v.FeeName, v.BYFee, v.BYHJ, f.FTFee, f.WYqk, "
+                                        "f.ZNJ, f.flag FROM v_feeset v JOIN Fee f ON f.rid = v.rid "
+                                        "WHERE v.inDate = ? AND v.FeeID = ?"),
+                         {req.period, req.feeId});
+    MonthRows m;
     QSet<qint64> seen;
     while (q.next()) {
+        const Decimal charge = money(q.value(4)), total = money(q.value(5));
+        if (!charge.isNull() && !charge.isZero() && !total.isNull() && !total.isZero())
+            m.alreadyCharged = true;
         const qint64 rid = q.value(0).toLongLong();
-        if (seen.contains(rid))
+        if (q.value(3).toString() != req.feeName || seen.contains(rid))
             continue;
         seen.insert(rid);
-        if (isCollected(q.value(6))) {
+        if (isCollected(q.value(9))) {
             ++r.skippedCollected;
             continue;
         }
-        out.push_back({rid, money(q.value(areaColumn)), money(q.value(3)), money(q.value(4)), money(q.value(5))});
+        m.targets.push_back({rid, money(q.value(areaColumn)), money(q.value(6)), money(q.value(7)),
+                             money(q.value(8))});
     }
-    return out;
+    return m;
 }
 
 }  // namespace
@@ -108,24 +119,20 @@ BulkChargeResult bulkCharge(data::Connection& c, const BulkChargeRequest& req)
         return r;
     }
 
-    QSqlQuery update = c.newQuery();  // released after the guard has rolled back a failure
+    // The prepared update is released after the guard has rolled back a failure.
+    BatchUpdate update(c, QStringLiteral("Fee"), {QStringLiteral("BYFee"), QStringLiteral("BYHJ")});
     data::Transaction tx(c);
     if (!c.exec(QStringLiteral("SELECT 1 FROM v_feeset WHERE inDate = ? LIMIT 1"), {req.period}).next()) {
         r.outcome = Outcome::MonthNotGenerated;
         return r;
     }
-    if (c.exec(QStringLiteral("SELECT 1 FROM v_feeset WHERE inDate = ? AND BYHJ <> 0 AND BYFee <> 0 AND FeeID = ? "
-                              "LIMIT 1"),
-               {req.period, req.feeId})
-            .next()) {
+    const MonthRows rows = readMonthRows(c, req, r);
+    if (rows.alreadyCharged) {
         r.outcome = Outcome::AlreadyCharged;
+        r.skippedCollected = 0;
         return r;
     }
-
-    const std::vector<Target> targets = readTargets(c, req, r);
-    if (!update.prepare(QStringLiteral("UPDATE Fee SET BYFee = ?, BYHJ = ? WHERE rid = ?")))
-        data::throwQueryError(update);
-    for (const Target& t : targets) {
+    for (const Target& t : rows.targets) {
         Decimal area(1);
         if (req.basis != ChargeBasis::PerRoom) {
             if (t.area.isNull())
@@ -133,13 +140,10 @@ BulkChargeResult bulkCharge(data::Connection& c, const BulkChargeRequest& req)
             area = t.area.orZero();
         }
         const Decimal charge = bulkChargeAmount(*price, months, area);
-        update.bindValue(0, charge.toVariant());
-        update.bindValue(1, monthTotal(charge, t.apportioned, t.arrears, t.lateFee).toVariant());
-        update.bindValue(2, t.rid);
-        if (!update.exec())
-            data::throwQueryError(update);
-        ++r.charged;
+        update.add(t.rid, {charge.toVariant(), monthTotal(charge, t.apportioned, t.arrears, t.lateFee).toVariant()});
     }
+    update.flush();
+    r.charged = update.changed();
     tx.commit();
     r.outcome = Outcome::Charged;
     return r;

@@ -1,5 +1,6 @@
 #include "fees/GenerateReceivables.h"
 
+#include "fees/BatchInsert.h"
 #include "fees/ChargingSettings.h"
 #include "fees/ColumnWidth.h"
 #include "fees/Money.h"
@@ -22,19 +23,21 @@ constexpr std::array<const char*, 8> kFeeSetKey{"RegionId", "BuildID", "UnitName
 constexpr std::array<const char*, 8> kFeeKey{"RegionId", "BuildID", "UnitName", "RoomNum",
                                              "ownerID", "ownerName", "FeeID", "FeeName"};
 
+// A carried row: the values the new row takes, ready to bind.
 struct BaseRow {
-    std::array<Decimal, 3> start;  // the next month's start readings
+    qint64 rid = 0;
+    std::array<QVariant, 3> start;  // the next month's start readings
     bool unpaid = false;
-    Decimal total;                 // the base month's total; 0 when null
+    Decimal total;                  // the base month's total; 0 when null
 };
 
-// The eight key values of a row joined into one text. A null part gives no
-// key: the database's equality never matches a null, so such a row has no
-// base row, as a look-up by key would find none.
-bool keyOf(const QSqlQuery& q, QString& key)
+// The eight key values of a row, from column `first` on, joined into one
+// text. A null part gives no key: the database's equality never matches a
+// null, so such a row has no base row, as a look-up by key would find none.
+bool keyOf(const QSqlQuery& q, int first, QString& key)
 {
     key.clear();
-    for (int i = 0; i < 8; ++i) {
+    for (int i = first; i < first + 8; ++i) {
         const QVariant v = q.value(i);
         if (v.isNull())
             return false;
@@ -44,27 +47,45 @@ bool keyOf(const QSqlQuery& q, QString& key)
     return true;
 }
 
+QString columnList(const std::array<const char*, 8>& columns)
+{
+    QStringList parts;
+    for (const char* col : columns)
+        parts << QLatin1String(col);
+    return parts.join(QStringLiteral(", "));
+}
+
+// A reading or an amount as its column holds it, ready to bind.
+QVariant bindable(const QVariant& databaseValue)
+{
+    return money(databaseValue).toVariant();
+}
+
 // One read of the base month. Where a room's item has several rows, the
-// first one (lowest row identity) counts.
+// first one (lowest row identity) counts. The rows are not sorted by the
+// database: an order would make it read the whole table instead of the
+// month's part of the Fee index.
 QHash<QString, BaseRow> readBaseMonth(data::Connection& c, const QString& base)
 {
     QHash<QString, BaseRow> rows;
-    QSqlQuery q = c.exec(QStringLiteral("SELECT RegionId, BuildID, UnitName, RoomNum, ownerID, ownerName, FeeID, "
-                                        "FeeName, BCNum1, BCNum2, BCNum3, BMNum1, BMNum2, BMNum3, flag, BYHJ "
-                                        "FROM Fee WHERE inDate = ? ORDER BY rid"),
+    QSqlQuery q = c.exec(QStringLiteral("SELECT rid, %1, COALESCE(BMNum1, BCNum1), COALESCE(BMNum2, BCNum2), "
+                                        "COALESCE(BMNum3, BCNum3), flag, BYHJ FROM Fee WHERE inDate = ?")
+                             .arg(columnList(kFeeKey)),
                          {base});
     QString key;
     while (q.next()) {
-        if (!keyOf(q, key) || rows.contains(key))
+        if (!keyOf(q, 1, key))
             continue;
-        BaseRow b;
-        for (int i = 0; i < 3; ++i) {
-            const Decimal end = money(q.value(11 + i));
-            b.start[i] = end.isNull() ? money(q.value(8 + i)) : end;
-        }
-        b.unpaid = q.value(14).toString().trimmed() == kUncollected;
-        b.total = money(q.value(15)).orZero();
-        rows.insert(key, b);
+        const qint64 rid = q.value(0).toLongLong();
+        auto it = rows.find(key);
+        if (it != rows.end() && it->rid < rid)
+            continue;
+        BaseRow& b = it != rows.end() ? *it : rows[key];
+        b.rid = rid;
+        for (int i = 0; i < 3; ++i)
+            b.start[i] = bindable(q.value(9 + i));
+        b.unpaid = q.value(12).toString().trimmed() == kUncollected;
+        b.total = money(q.value(13)).orZero();
     }
     return rows;
 }
@@ -94,11 +115,6 @@ void checkKeyWidths(data::Connection& c)
                                          "请先修改该项目，再生成应收款。")
                               .arg(q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
                                    q.value(3).toString(), q.value(4).toString(), q.value(5).toString()));
-}
-
-QVariant bindable(const Decimal& d)
-{
-    return d.toVariant();
 }
 
 }  // namespace
@@ -135,6 +151,64 @@ QString GenerationResult::message() const
     return QString();
 }
 
+namespace {
+
+// Counts the month's rows and its collected rows.
+void readMonthState(data::Connection& c, GenerationResult& r)
+{
+    QSqlQuery q = c.exec(QStringLiteral("SELECT count(*), coalesce(sum(CASE WHEN trim(flag) = ? THEN 1 ELSE 0 END), 0) "
+                                        "FROM Fee WHERE inDate = ?"),
+                         {kCollected, r.period});
+    q.next();
+    r.existingRows = q.value(0).toInt();
+    r.collectedRows = q.value(1).toInt();
+}
+
+// One new row for every room item, in FeeSet's order.
+void insertRows(data::Connection& c, BatchInsert& out, const QHash<QString, BaseRow>& base, const Decimal& rate,
+                GenerationResult& r)
+{
+    // The embedded database reads FeeSet row by row while the inserts go on;
+    // the server's driver must hold the whole result first, since a second
+    // statement on the connection would cut a result still being streamed.
+    QSqlQuery items = c.newQuery();
+    items.setForwardOnly(c.backend() == data::Backend::SQLite);
+    if (!items.exec(QStringLiteral("SELECT %1, BDS1, BDS2, BDS3, DL FROM FeeSet ORDER BY rid")
+                        .arg(columnList(kFeeSetKey))))
+        data::throwQueryError(items);
+
+    const QVariant zero = Decimal(0).quantize(2).toVariant();
+    QString key;
+    QVariantList row;
+    while (items.next()) {
+        row.clear();
+        for (int i = 0; i < 8; ++i)
+            row << items.value(i);
+        const auto found = keyOf(items, 0, key) ? base.constFind(key) : base.constEnd();
+        QVariant arrears = zero, lateFee = zero;
+        if (found == base.constEnd()) {
+            for (int i = 0; i < 3; ++i)
+                row << bindable(items.value(8 + i));
+        } else {
+            ++r.carried;
+            row << found->start[0] << found->start[1] << found->start[2];
+            if (found->unpaid) {
+                ++r.withArrears;
+                arrears = found->total.toVariant();
+                lateFee = (found->total * rate).quantize(2, data::Rounding::HalfAwayFromZero).toVariant();
+            }
+        }
+        row << r.period << zero << arrears << lateFee << items.value(11);
+        out.add(row);
+    }
+    if (items.lastError().isValid())
+        data::throwQueryError(items);
+    out.flush();
+    r.inserted = out.written();
+}
+
+}  // namespace
+
 GenerationResult GenerateReceivables(data::Connection& c, const GenerationRequest& request)
 {
     using Outcome = GenerationResult::Outcome;
@@ -150,20 +224,13 @@ GenerationResult GenerateReceivables(data::Connection& c, const GenerationReques
     }
     r.basePeriod = request.month.monthsBefore(request.months).text();
 
-    // The statements outlive the transaction guard, so that a failed run is
-    // rolled back before they are released.
-    QSqlQuery insert = c.newQuery();
-    QSqlQuery items = c.newQuery();
+    // The prepared insert outlives the transaction guard, so that a failed
+    // run is rolled back before the statement is released.
+    BatchInsert out(c, QStringLiteral("Fee"),
+                    {"RegionId", "BuildID", "UnitName", "RoomNum", "ownerID", "ownerName", "FeeID", "FeeName",
+                     "BCNum1", "BCNum2", "BCNum3", "inDate", "FTFee", "WYqk", "ZNJ", "DL"});
     data::Transaction tx(c);
-    {
-        QSqlQuery q = c.exec(QStringLiteral("SELECT count(*), "
-                                            "coalesce(sum(CASE WHEN trim(flag) = ? THEN 1 ELSE 0 END), 0) "
-                                            "FROM Fee WHERE inDate = ?"),
-                             {kCollected, r.period});
-        q.next();
-        r.existingRows = q.value(0).toInt();
-        r.collectedRows = q.value(1).toInt();
-    }
+    readMonthState(c, r);
     if (r.collectedRows > 0) {
         r.outcome = Outcome::CollectedRowsExist;
         return r;
@@ -176,57 +243,9 @@ GenerationResult GenerateReceivables(data::Connection& c, const GenerationReques
 
     const Decimal rate = readChargingSettings(c).lateFeeRate;
     const QHash<QString, BaseRow> base = readBaseMonth(c, r.basePeriod);
-
-    if (!insert.prepare(QStringLiteral("INSERT INTO Fee (RegionId, BuildID, UnitName, RoomNum, ownerID, ownerName, "
-                                       "FeeID, FeeName, BCNum1, BCNum2, BCNum3, inDate, FTFee, WYqk, ZNJ, DL) "
-                                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")))
-        data::throwQueryError(insert);
-    // The embedded database reads FeeSet row by row while the inserts go on;
-    // the server's driver must hold the whole result first, since a second
-    // statement on the connection would cut a result still being streamed.
-    items.setForwardOnly(c.backend() == data::Backend::SQLite);
-
     if (r.existingRows > 0)
         r.deleted = c.exec(QStringLiteral("DELETE FROM Fee WHERE inDate = ?"), {r.period}).numRowsAffected();
-
-    if (!items.exec(QStringLiteral("SELECT RegionId, BuildID, UnitName, RoomNum, OwnerId, OwnerName, FeeId, FeeName, "
-                                   "BDS1, BDS2, BDS3, DL FROM FeeSet ORDER BY rid")))
-        data::throwQueryError(items);
-
-    const QVariant zero = bindable(Decimal(0).quantize(2));
-    QString key;
-    while (items.next()) {
-        std::array<Decimal, 3> start;
-        Decimal arrears(0), lateFee(0);
-        const auto found = keyOf(items, key) ? base.constFind(key) : base.constEnd();
-        if (found != base.constEnd()) {
-            ++r.carried;
-            start = found->start;
-            if (found->unpaid) {
-                arrears = found->total;
-                lateFee = (arrears * rate).quantize(2, data::Rounding::HalfAwayFromZero);
-                ++r.withArrears;
-            }
-        } else {
-            for (int i = 0; i < 3; ++i)
-                start[i] = money(items.value(8 + i));
-        }
-        for (int i = 0; i < 8; ++i)
-            insert.bindValue(i, items.value(i));
-        for (int i = 0; i < 3; ++i)
-            insert.bindValue(8 + i, bindable(start[i]));
-        insert.bindValue(11, r.period);
-        insert.bindValue(12, zero);
-        insert.bindValue(13, bindable(arrears.quantize(2)));
-        insert.bindValue(14, bindable(lateFee));
-        insert.bindValue(15, items.value(11));
-        if (!insert.exec())
-            data::throwQueryError(insert);
-        ++r.inserted;
-    }
-    if (items.lastError().isValid())
-        data::throwQueryError(items);
-
+    insertRows(c, out, base, rate, r);
     tx.commit();
     r.outcome = r.existingRows > 0 ? Outcome::Regenerated : Outcome::Generated;
     return r;

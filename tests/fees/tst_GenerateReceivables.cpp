@@ -150,8 +150,9 @@ private slots:
         const auto k = room();
         addItem(*c, k, "01", "水费");
         addItem(*c, k, "01", "水费");
-        addFee(*c, k, "01", "水费", "202402", {{"BMNum1", "50"}, {"BYHJ", "20"}});
-        addFee(*c, k, "01", "水费", "202402", {{"BMNum1", "70"}, {"BYHJ", "99"}, {"flag", "已收取"}});
+        // The row with the lower identity counts, whichever was written first.
+        addFee(*c, k, "01", "水费", "202402", {{"rid", 900}, {"BMNum1", "70"}, {"BYHJ", "99"}, {"flag", "已收取"}});
+        addFee(*c, k, "01", "水费", "202402", {{"rid", 800}, {"BMNum1", "50"}, {"BYHJ", "20"}});
 
         const GenerationResult r = generate(*c, 2024, 3);
         QCOMPARE(r.inserted, 2);
