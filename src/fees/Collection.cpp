@@ -53,16 +53,16 @@ void checkReceiptKey(const RoomKey& k)
     }
 }
 
-// Re-reads a planned row inside the transaction: it must still be there,
-// uncollected, with the total that was listed.
-bool unchanged(data::Connection& c, const CollectionItem& it)
+// Marks a planned row collected if it is still there, uncollected, with the
+// total that was listed. The test is part of the update, so a cashier at
+// another workstation who marks the row first makes this update find nothing.
+bool markCollected(data::Connection& c, const CollectionItem& it)
 {
-    QSqlQuery& q = c.execCached(QStringLiteral("SELECT BYHJ, flag FROM Fee WHERE rid = ?"), {it.rid});
-    if (!q.next())
-        return false;
-    const bool same = !isCollected(q.value(1)) && money(q.value(0)) == it.total && !it.total.isNull();
-    q.finish();
-    return same;
+    const QVariant total = it.total.toVariant();
+    QSqlQuery& q = c.execCached(
+        QStringLiteral("UPDATE Fee SET SSJE = ?, flag = ? WHERE rid = ? AND BYHJ = ? AND trim(flag) <> ?"),
+        {total, kCollected, it.rid, total, kCollected});
+    return q.numRowsAffected() == 1;
 }
 
 Receipt insertReceipt(data::Connection& c, QSqlQuery& q, const CollectionPlan& plan, const QDate& today)
@@ -207,14 +207,11 @@ CollectionResult collect(data::Connection& c, const CollectionPlan& plan, bool w
     QSqlQuery receipt = c.newQuery();  // released after the guard has rolled back a failure
     data::Transaction tx(c);
     for (const CollectionItem& it : plan.items) {
-        if (!unchanged(c, it)) {
+        if (!markCollected(c, it)) {
             r.outcome = Outcome::Changed;
+            r.marked = 0;
             return r;
         }
-        QSqlQuery& mark = c.execCached(QStringLiteral("UPDATE Fee SET SSJE = ?, flag = ? WHERE rid = ?"),
-                                       {it.total.toVariant(), kCollected, it.rid});
-        if (mark.numRowsAffected() != 1)
-            throw data::Error(QStringLiteral("收费记录已被删除，收费未完成。"));
         ++r.marked;
     }
     if (writeReceipt)

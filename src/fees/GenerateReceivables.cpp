@@ -117,42 +117,6 @@ void checkKeyWidths(data::Connection& c)
                                    q.value(3).toString(), q.value(4).toString(), q.value(5).toString()));
 }
 
-}  // namespace
-
-QString regenerateQuestion()
-{
-    return QStringLiteral("该月的费用帐单已生成，要重新生成吗？");
-}
-
-std::optional<int> parseMonthCount(const QString& text)
-{
-    const QString t = text.trimmed();
-    if (t.size() != 1 || t[0] < u'1' || t[0] > u'9')
-        return std::nullopt;
-    return t[0].unicode() - u'0';
-}
-
-QString GenerationResult::message() const
-{
-    switch (outcome) {
-    case Outcome::Generated:
-        return QStringLiteral("生成数据成功，可以进行收费操作。");
-    case Outcome::Regenerated:
-        return QStringLiteral("重新生成数据成功，可以进行收费操作。");
-    case Outcome::InvalidMonth:
-        return QStringLiteral("表单日期不正确，请重新选择年份和月份。");
-    case Outcome::InvalidMonthCount:
-        return QStringLiteral("收取月数必须是1至9之间的数字。");
-    case Outcome::CollectedRowsExist:
-        return QStringLiteral("该月已有 %1 项费用已收取，不能重新生成。").arg(collectedRows);
-    case Outcome::NeedsConfirmation:
-        return regenerateQuestion();
-    }
-    return QString();
-}
-
-namespace {
-
 // Counts the month's rows and its collected rows.
 void readMonthState(data::Connection& c, GenerationResult& r)
 {
@@ -208,6 +172,38 @@ void insertRows(data::Connection& c, BatchInsert& out, const QHash<QString, Base
 }
 
 }  // namespace
+
+QString regenerateQuestion()
+{
+    return QStringLiteral("该月的费用帐单已生成，要重新生成吗？");
+}
+
+std::optional<int> parseMonthCount(const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.size() != 1 || t[0] < u'1' || t[0] > u'9')
+        return std::nullopt;
+    return t[0].unicode() - u'0';
+}
+
+QString GenerationResult::message() const
+{
+    switch (outcome) {
+    case Outcome::Generated:
+        return QStringLiteral("生成数据成功，可以进行收费操作。");
+    case Outcome::Regenerated:
+        return QStringLiteral("重新生成数据成功，可以进行收费操作。");
+    case Outcome::InvalidMonth:
+        return QStringLiteral("表单日期不正确，请重新选择年份和月份。");
+    case Outcome::InvalidMonthCount:
+        return QStringLiteral("收取月数必须是1至9之间的数字。");
+    case Outcome::CollectedRowsExist:
+        return QStringLiteral("该月已有 %1 项费用已收取，不能重新生成。").arg(collectedRows);
+    case Outcome::NeedsConfirmation:
+        return regenerateQuestion();
+    }
+    return QString();
+}
 
 GenerationResult GenerateReceivables(data::Connection& c, const GenerationRequest& request)
 {

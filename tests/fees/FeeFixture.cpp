@@ -8,90 +8,70 @@ namespace feetest {
 
 fees::RoomKey room(const QString& roomNum, const QString& owner)
 {
-    return {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("1"), roomNum, QStringLiteral("o") + roomNum,
-            owner};
+    return {"1", "2", "1", roomNum, "o" + roomNum, owner};
 }
 
 qint64 insertRow(data::Connection& c, const QString& table, const QVariantMap& values)
 {
-    QStringList marks(values.size(), QStringLiteral("?"));
-    QSqlQuery q = c.exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                 .arg(table, values.keys().join(u','), marks.join(u','))
+    const QStringList marks(values.size(), "?");
+    QSqlQuery q = c.exec(QString("INSERT INTO %1 (%2) VALUES (%3)").arg(table, values.keys().join(u','), marks.join(u','))
                              + c.dialect().returningRowId(),
                          values.values());
     return c.dialect().insertedRowId(q);
 }
 
 namespace {
-QVariantMap keyColumns(const fees::RoomKey& k, const QString& feeId, const QString& feeName)
+// Item names follow the code: "01" is water, "02" electricity and so on.
+QVariantMap keyed(const fees::RoomKey& k, const QString& feeId, const QVariantMap& extra)
 {
-    return {{"RegionId", k.regionId}, {"BuildID", k.buildId}, {"UnitName", k.unitName}, {"RoomNum", k.roomNum},
-            {"OwnerId", k.ownerId},   {"OwnerName", k.ownerName}, {"FeeId", feeId},     {"FeeName", feeName}};
+    static const QStringList names{"水费", "电费", "燃气费", "物业费", "卫生费", "停车费"};
+    QVariantMap v{{"RegionId", k.regionId}, {"BuildID", k.buildId},    {"UnitName", k.unitName},
+                  {"RoomNum", k.roomNum},   {"OwnerId", k.ownerId},    {"OwnerName", k.ownerName},
+                  {"FeeId", feeId},         {"FeeName", names.value(feeId.toInt() - 1, "费用" + feeId)}};
+    v.insert(extra);
+    return v;
 }
 }  // namespace
 
-qint64 addItem(data::Connection& c, const fees::RoomKey& k, const QString& feeId, const QString& feeName,
-               const QVariantMap& extra)
+qint64 addItem(data::Connection& c, const fees::RoomKey& k, const QString& feeId, const QVariantMap& extra)
 {
-    QVariantMap v = keyColumns(k, feeId, feeName);
-    v.insert(extra);
-    return insertRow(c, QStringLiteral("FeeSet"), v);
+    return insertRow(c, "FeeSet", keyed(k, feeId, extra));
 }
 
-qint64 addFee(data::Connection& c, const fees::RoomKey& k, const QString& feeId, const QString& feeName,
-              const QString& period, const QVariantMap& extra)
+qint64 addFee(data::Connection& c, const fees::RoomKey& k, const QString& feeId, const QString& period,
+              const QVariantMap& extra)
 {
-    QVariantMap v = keyColumns(k, feeId, feeName);
-    v.insert(QStringLiteral("inDate"), period);
-    v.insert(extra);
-    return insertRow(c, QStringLiteral("Fee"), v);
+    QVariantMap v = keyed(k, feeId, extra);
+    v.insert("inDate", period);
+    return insertRow(c, "Fee", v);
 }
 
-void addRoom(data::Connection& c, const fees::RoomKey& k, const QVariant& floorArea, const QVariant& usableArea)
+data::Decimal amount(data::Connection& c, const QString& column, qint64 rid)
 {
-    insertRow(c, QStringLiteral("Rooms"),
-              {{"RegionID", k.regionId}, {"BuildId", k.buildId}, {"UnitName", k.unitName}, {"RoomNum", k.roomNum},
-               {"UserId", k.ownerId}, {"Users", k.ownerName}, {"UState", QStringLiteral("B")},
-               {"JZm", floorArea}, {"SYm", usableArea}});
+    return fees::money(c.scalar(QString("SELECT %1 FROM Fee WHERE rid = ?").arg(column), {rid}));
 }
 
-void setLateFeeRate(data::Connection& c, const QString& rate)
+QString text(data::Connection& c, const QString& column, qint64 rid)
 {
-    c.exec(QStringLiteral("DELETE FROM SFSet"));
-    insertRow(c, QStringLiteral("SFSet"), {{"JSDate1", 10}, {"JSDate2", 0}, {"ZNJ", rate}});
+    return c.scalar(QString("SELECT %1 FROM Fee WHERE rid = ?").arg(column), {rid}).toString();
 }
 
-data::Decimal decimalAt(data::Connection& c, const QString& table, const QString& column, qint64 rid)
+int count(data::Connection& c, const QString& table, const QString& where)
 {
-    return fees::money(c.scalar(QStringLiteral("SELECT %1 FROM %2 WHERE rid = ?").arg(column, table), {rid}));
-}
-
-QString textAt(data::Connection& c, const QString& table, const QString& column, qint64 rid)
-{
-    return c.scalar(QStringLiteral("SELECT %1 FROM %2 WHERE rid = ?").arg(column, table), {rid}).toString();
-}
-
-int count(data::Connection& c, const QString& table, const QString& where, const QVariantList& params)
-{
-    QString sql = QStringLiteral("SELECT count(*) FROM %1").arg(table);
-    if (!where.isEmpty())
-        sql += QStringLiteral(" WHERE ") + where;
-    return c.scalar(sql, params).toInt();
+    return c.scalar(QString("SELECT count(*) FROM %1").arg(table) + (where.isEmpty() ? "" : " WHERE " + where)).toInt();
 }
 
 void failWhen(data::Connection& c, const QString& table, const QString& event, const QString& condition)
 {
     static int n = 0;
-    const QString name = QStringLiteral("test_fail_%1").arg(++n);
+    const QString name = QString("test_fail_%1").arg(++n);
     if (testsupport::onPostgres()) {
-        c.exec(QStringLiteral("CREATE OR REPLACE FUNCTION %1() RETURNS trigger AS $$ BEGIN "
-                              "RAISE EXCEPTION 'injected failure'; END $$ LANGUAGE plpgsql")
-                   .arg(name));
-        c.exec(QStringLiteral("CREATE TRIGGER %1 BEFORE %2 ON %3 FOR EACH ROW WHEN (%4) EXECUTE FUNCTION %1()")
+        c.exec(QString("CREATE FUNCTION %1() RETURNS trigger AS $$ BEGIN RAISE EXCEPTION 'injected failure'; END $$ "
+                       "LANGUAGE plpgsql").arg(name));
+        c.exec(QString("CREATE TRIGGER %1 BEFORE %2 ON %3 FOR EACH ROW WHEN (%4) EXECUTE FUNCTION %1()")
                    .arg(name, event, table, condition));
     } else {
-        c.exec(QStringLiteral("CREATE TRIGGER %1 BEFORE %2 ON %3 WHEN %4 BEGIN "
-                              "SELECT RAISE(ABORT, 'injected failure'); END")
+        c.exec(QString("CREATE TRIGGER %1 BEFORE %2 ON %3 WHEN %4 BEGIN SELECT RAISE(ABORT, 'injected failure'); END")
                    .arg(name, event, table, condition));
     }
 }

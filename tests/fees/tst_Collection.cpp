@@ -1,61 +1,51 @@
 #include "FeeFixture.h"
-#include "fees/Money.h"
 #include "fees/Collection.h"
 #include "fees/ColumnWidth.h"
+#include "fees/Money.h"
 #include "platform/data/Error.h"
 #include "support/TestDb.h"
 #include "support/TestMain.h"
 
-using data::Decimal;
 using fees::CollectionPlan;
 using Planned = fees::CollectionPlan::Outcome;
 using Done = fees::CollectionResult::Outcome;
 using namespace feetest;
 
 namespace {
-const QString kMonth = QStringLiteral("202405");
 const QDate kToday(2024, 5, 20);
 
-Decimal d(const QString& s)
+QVariantMap due(const QVariant& total, const QString& flag = "未收取")
 {
-    return Decimal::fromString(s);
+    return {{"BYFee", total}, {"WYqk", "0"}, {"ZNJ", "0"}, {"BYHJ", total}, {"flag", flag}};
 }
-
-QVariantMap amounts(const QVariant& charge, const QVariant& arrears, const QVariant& total,
-                    const QString& flag = QStringLiteral("未收取"))
-{
-    return {{"BYFee", charge}, {"WYqk", arrears}, {"ZNJ", "0"}, {"BYHJ", total}, {"flag", flag}};
-}
-
-// Room 101's month: two payable rows, a zero row, a row not yet charged and
-// a collected one; room 102 and another month of room 101 beside it.
-struct Month {
-    std::unique_ptr<data::Connection> c = testsupport::freshDatabase();
-    fees::RoomKey k = room("101");
-    qint64 water, power, gas, managed, cleaning, neighbour, earlier;
-    Month()
-    {
-        water = addFee(*c, k, "01", "水费", kMonth, amounts("30.00", "5.50", "35.50"));
-        power = addFee(*c, k, "02", "电费", kMonth, amounts("0", "0", "0"));
-        gas = addFee(*c, k, "03", "燃气费", kMonth, amounts(QVariant(), "0", QVariant()));
-        managed = addFee(*c, k, "05", "物业费", kMonth, amounts("60", "0", "60", "已收取"));
-        c->exec("UPDATE Fee SET SSJE = 60 WHERE rid = ?", {managed});
-        cleaning = addFee(*c, k, "06", "卫生费", kMonth, amounts("12", "0", "12"));
-        neighbour = addFee(*c, room("102"), "01", "水费", kMonth, amounts("8", "0", "8"));
-        earlier = addFee(*c, k, "01", "水费", "202404", amounts("9", "0", "9"));
-    }
-    QString flag(qint64 rid) { return textAt(*c, "Fee", "flag", rid); }
-    Decimal paid(qint64 rid) { return decimalAt(*c, "Fee", "SSJE", rid); }
-};
 }  // namespace
 
+// Room 101's month: two payable rows, a zero row, a row not yet charged and a
+// collected one; room 102 and another month of room 101 beside it.
 class TestCollection : public QObject {
     Q_OBJECT
+    std::unique_ptr<data::Connection> c;
+    qint64 water = 0, power = 0, gas = 0, managed = 0, cleaning = 0, neighbour = 0, earlier = 0;
+
+    CollectionPlan all(const QString& num = "101") { return fees::planCollection(*c, room(num), "202405"); }
+    QString flag(qint64 rid) { return text(*c, "flag", rid); }
+
 private slots:
+    void init()
+    {
+        c = testsupport::freshDatabase();
+        water = addFee(*c, room(), "01", "202405", {{"BYFee", "30"}, {"WYqk", "5.50"}, {"ZNJ", "0"}, {"BYHJ", "35.50"}});
+        power = addFee(*c, room(), "02", "202405", due("0"));
+        gas = addFee(*c, room(), "03", "202405", due(QVariant()));
+        managed = addFee(*c, room(), "04", "202405", due("60", "已收取"));
+        cleaning = addFee(*c, room(), "05", "202405", due("12"));
+        neighbour = addFee(*c, room("102"), "01", "202405", due("8"));
+        earlier = addFee(*c, room(), "01", "202404", due("9"));
+    }
+
     void allListsWhatIsDueAndMarksZeroRowsToo()
     {
-        Month m;
-        const CollectionPlan p = fees::planCollection(*m.c, m.k, kMonth);
+        const CollectionPlan p = all();
         QVERIFY(p.ready());
         QStringList listed;
         for (const auto& it : p.items)
@@ -65,172 +55,131 @@ private slots:
         QCOMPARE(p.total, d("47.50"));
         QCOMPARE(p.summary, QString("水费、卫生费、"));
 
-        const auto r = fees::collect(*m.c, p, false);
-        QCOMPARE(r.outcome, Done::Collected);
+        const auto r = fees::collect(*c, p, false);
         QCOMPARE(r.marked, 3);
         QVERIFY(!r.receipt);
-        QCOMPARE(m.paid(m.water), d("35.50"));
-        QCOMPARE(m.flag(m.water), QString("已收取"));
-        QCOMPARE(m.paid(m.power), d("0"));
-        QCOMPARE(m.flag(m.power), QString("已收取"));
-        QCOMPARE(m.flag(m.cleaning), QString("已收取"));
-        // Not yet charged, already paid, another room, another month: untouched.
-        QCOMPARE(m.flag(m.gas), QString("未收取"));
-        QVERIFY(m.paid(m.gas).isNull());
-        QCOMPARE(m.paid(m.managed), d("60"));
-        QCOMPARE(m.flag(m.neighbour), QString("未收取"));
-        QCOMPARE(m.flag(m.earlier), QString("未收取"));
-        QCOMPARE(count(*m.c, "SFSJ"), 0);
-    }
+        QCOMPARE(amount(*c, "SSJE", water), d("35.50"));
+        QCOMPARE(amount(*c, "SSJE", power), d("0"));
+        for (qint64 paid : {water, power, cleaning})
+            QCOMPARE(flag(paid), QString("已收取"));
+        // Not yet charged, another room, another month: untouched.
+        for (qint64 left : {gas, neighbour, earlier})
+            QCOMPARE(flag(left), QString("未收取"));
+        QVERIFY(amount(*c, "SSJE", gas).isNull());
+        QCOMPARE(count(*c, "SFSJ"), 0);
 
-    void allWithNothingDue()
-    {
-        Month m;
-        QVERIFY(fees::collect(*m.c, fees::planCollection(*m.c, m.k, kMonth), false).succeeded());
-        // Only the zero row would be left, had it not been marked; a room
-        // with no rows at all says the same.
-        for (const QString& num : {QString("101"), QString("555")}) {
-            const CollectionPlan p = fees::planCollection(*m.c, room(num), kMonth);
-            QCOMPARE(p.outcome, Planned::NothingDue);
-            QCOMPARE(p.message(), QString("该用户本月无应收项目！"));
-            QVERIFY(p.items.empty());
-            QCOMPARE(fees::collect(*m.c, p, true).outcome, Done::NotReady);
+        // Now nothing is due; a month of nothing but a zero row is not marked either.
+        const qint64 zero = addFee(*c, room("103"), "01", "202405", due("0"));
+        for (const char* num : {"101", "103", "555"}) {
+            const CollectionPlan none = all(num);
+            QCOMPARE(none.message(), QString("该用户本月无应收项目！"));
+            QCOMPARE(fees::collect(*c, none, true).outcome, Done::NotReady);
         }
-        // A month holding only a zero row is not marked either.
-        const qint64 zero = addFee(*m.c, room("103"), "01", "水费", kMonth, amounts("0", "0", "0"));
-        QCOMPARE(fees::planCollection(*m.c, room("103"), kMonth).outcome, Planned::NothingDue);
-        QCOMPARE(m.flag(zero), QString("未收取"));
-        QCOMPARE(count(*m.c, "SFSJ"), 0);
+        QCOMPARE(flag(zero), QString("未收取"));
     }
 
     void singleChecksInOrder()
     {
-        Month m;
-        const qint64 collectedEmpty = addFee(*m.c, m.k, "07", "停车费", kMonth, amounts(QVariant(), "0", QVariant(), "已收取"));
-        const std::pair<qint64, Planned> cases[] = {
-            {collectedEmpty, Planned::EmptyItem}, {m.gas, Planned::EmptyItem}, {999999, Planned::EmptyItem},
-            {m.managed, Planned::AlreadyCollected}, {m.power, Planned::NoAmount}};
-        for (const auto& [rid, outcome] : cases) {
-            const CollectionPlan p = fees::planSingleCollection(*m.c, rid);
-            QCOMPARE(p.outcome, outcome);
-            QVERIFY(!p.message().isEmpty());
-        }
-        QCOMPARE(fees::planSingleCollection(*m.c, m.gas).message(), QString("你选择的是空项，无法操作！"));
-        QCOMPARE(fees::planSingleCollection(*m.c, m.managed).message(), QString("该项费用已收取！请仔细核对！"));
-        QCOMPARE(fees::planSingleCollection(*m.c, m.power).message(), QString("该项费用无金额！请仔细核对！"));
-
-        const CollectionPlan p = fees::planSingleCollection(*m.c, m.water);
+        const qint64 paidEmpty = addFee(*c, room(), "06", "202405", due(QVariant(), "已收取"));
+        const std::pair<qint64, QString> refused[] = {{paidEmpty, "你选择的是空项，无法操作！"},
+                                                      {gas, "你选择的是空项，无法操作！"},
+                                                      {999999, "你选择的是空项，无法操作！"},
+                                                      {managed, "该项费用已收取！请仔细核对！"},
+                                                      {power, "该项费用无金额！请仔细核对！"}};
+        for (const auto& [rid, message] : refused)
+            QCOMPARE(fees::planSingleCollection(*c, rid).message(), message);
+        const CollectionPlan p = fees::planSingleCollection(*c, water);
         QVERIFY(p.ready());
         QCOMPARE(p.summary, QString("水费"));
         QCOMPARE(p.total, d("35.50"));
-        QCOMPARE(p.room, m.k);
-        QCOMPARE(p.period, kMonth);
-        QCOMPARE(fees::collect(*m.c, p, false).marked, 1);
-        QCOMPARE(m.flag(m.water), QString("已收取"));
-        QCOMPARE(m.flag(m.cleaning), QString("未收取"));
-        QCOMPARE(m.flag(m.power), QString("未收取"));
+        QCOMPARE(p.room, room());
+        QCOMPARE(p.period, QString("202405"));
+        QCOMPARE(fees::collect(*c, p, false).marked, 1);
+        QCOMPARE(flag(water), QString("已收取"));
+        QCOMPARE(flag(cleaning), QString("未收取"));
     }
 
     void writesTheReceiptAndReadsItsNumberBack()
     {
-        Month m;
-        const auto first = fees::collect(*m.c, fees::planCollection(*m.c, m.k, kMonth), true, kToday);
-        QVERIFY(first.succeeded());
+        const auto first = fees::collect(*c, all(), true, kToday);
         QVERIFY(first.receipt);
         const fees::Receipt& r = *first.receipt;
         QCOMPARE(r.date, kToday);
-        QCOMPARE(r.room, m.k);
+        QCOMPARE(r.room, room());
         QCOMPARE(r.summary, QString("水费、卫生费、"));
         QCOMPARE(r.amount, d("47.50"));
-
-        QSqlQuery q = m.c->exec("SELECT RegionId, BuildId, UnitName, RoomNum, ownerId, ownerName, KPDate, SFzy, "
-                                "FSje, SJNum FROM SFSJ");
+        QSqlQuery q = c->exec("SELECT RegionId, BuildId, UnitName, RoomNum, ownerId, ownerName, KPDate, SFzy, FSje, "
+                              "SJNum FROM SFSJ");
         QVERIFY(q.next());
-        QCOMPARE(QStringList({q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
-                              q.value(3).toString(), q.value(4).toString(), q.value(5).toString()}),
-                 QStringList({m.k.regionId, m.k.buildId, m.k.unitName, m.k.roomNum, m.k.ownerId, m.k.ownerName}));
+        const fees::RoomKey stored{q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
+                                   q.value(3).toString(), q.value(4).toString(), q.value(5).toString()};
+        QCOMPARE(stored, room());
         QCOMPARE(q.value(6).toString().left(10), QString("2024-05-20"));
         QCOMPARE(q.value(7).toString(), r.summary);
         QCOMPARE(fees::money(q.value(8)), r.amount);
         QCOMPARE(q.value(9).toLongLong(), r.number);
-        QVERIFY(!q.next());
 
-        // A second receipt of the same day and amount gets its own, newer number.
-        addFee(*m.c, room("103"), "01", "水费", kMonth, amounts("47.50", "0", "47.50"));
-        const auto second = fees::collect(*m.c, fees::planCollection(*m.c, room("103"), kMonth), true, kToday);
+        // A receipt of the same day and amount gets its own, newer number.
+        addFee(*c, room("103"), "01", "202405", due("47.50"));
+        const auto second = fees::collect(*c, all("103"), true, kToday);
         QVERIFY(second.receipt->number > r.number);
-        QCOMPARE(m.c->scalar("SELECT SJNum FROM SFSJ WHERE RoomNum = '103'").toLongLong(), second.receipt->number);
+        QCOMPARE(c->scalar("SELECT SJNum FROM SFSJ WHERE RoomNum = '103'").toLongLong(), second.receipt->number);
     }
 
-    void collectsOnlyWhatWasListedAndStillDue()
+    void collectsOnlyWhatWasListedAndIsStillDue()
     {
-        Month m;
-        const CollectionPlan all = fees::planCollection(*m.c, m.k, kMonth);
-        QVERIFY(fees::collect(*m.c, all, true, kToday).succeeded());
+        const CollectionPlan listed = all();
+        const qint64 late = addFee(*c, room(), "06", "202405", due("3"));
+        QVERIFY(fees::collect(*c, listed, true, kToday).succeeded());
+        QCOMPARE(flag(late), QString("未收取"));
         // A second press finds the rows paid: no second receipt.
-        const auto again = fees::collect(*m.c, all, true, kToday);
-        QCOMPARE(again.outcome, Done::Changed);
-        QVERIFY(!again.message().isEmpty());
-        QCOMPARE(count(*m.c, "SFSJ"), 1);
-
-        // Rows added after listing are not collected with the listed ones.
-        Month n;
-        const CollectionPlan before = fees::planCollection(*n.c, n.k, kMonth);
-        const qint64 late = addFee(*n.c, n.k, "08", "水费", kMonth, amounts("3", "0", "3"));
-        QVERIFY(fees::collect(*n.c, before, false).succeeded());
-        QCOMPARE(n.flag(late), QString("未收取"));
+        QCOMPARE(fees::collect(*c, listed, true, kToday).outcome, Done::Changed);
+        QCOMPARE(count(*c, "SFSJ"), 1);
 
         // A total changed after listing stops the whole collection.
-        Month o;
-        const CollectionPlan stale = fees::planCollection(*o.c, o.k, kMonth);
-        o.c->exec("UPDATE Fee SET BYHJ = 13 WHERE rid = ?", {o.cleaning});
-        QCOMPARE(fees::collect(*o.c, stale, true, kToday).outcome, Done::Changed);
-        QCOMPARE(o.flag(o.water), QString("未收取"));
-        QCOMPARE(count(*o.c, "SFSJ"), 0);
+        const CollectionPlan stale = all("102");
+        c->exec("UPDATE Fee SET BYHJ = 13 WHERE rid = ?", {neighbour});
+        const auto r = fees::collect(*c, stale, true, kToday);
+        QCOMPARE(r.outcome, Done::Changed);
+        QVERIFY(!r.message().isEmpty());
+        QCOMPARE(flag(neighbour), QString("未收取"));
+        QCOMPARE(count(*c, "SFSJ"), 1);
     }
 
-    void aFailureChangesNothing()
+    void failuresChangeNothing()
     {
-        Month m;
-        failWhen(*m.c, "SFSJ", "INSERT", "NEW.FSje > 0");
-        QVERIFY_THROWS_EXCEPTION(data::Error, fees::collect(*m.c, fees::planCollection(*m.c, m.k, kMonth), true));
-        QCOMPARE(m.c->transactionDepth(), 0);
-        QCOMPARE(m.flag(m.water), QString("未收取"));
-        QVERIFY(m.paid(m.water).isNull());
-        QCOMPARE(count(*m.c, "Fee", "flag = '已收取'"), 1);
-    }
+        failWhen(*c, "SFSJ", "INSERT", "NEW.FSje > 0");
+        QVERIFY_THROWS_EXCEPTION(data::Error, fees::collect(*c, all(), true));
+        QCOMPARE(c->transactionDepth(), 0);
+        QCOMPARE(flag(water), QString("未收取"));
+        QVERIFY(amount(*c, "SSJE", water).isNull());
 
-    void summaryIsCutToItsColumn()
-    {
-        auto c = testsupport::freshDatabase();
-        const auto k = room();
-        for (int i = 0; i < 12; ++i)
-            addFee(*c, k, QString::number(i), QString("第%1项公共设施维护费").arg(i), kMonth, amounts("1", "0", "1"));
-        const CollectionPlan p = fees::planCollection(*c, k, kMonth);
-        QVERIFY(p.summary.size() > 80);
-        const auto r = fees::collect(*c, p, true);
-        QCOMPARE(r.receipt->summary, p.summary.left(80));
-        QCOMPARE(c->scalar("SELECT SFzy FROM SFSJ").toString(), p.summary.left(80));
-        // A character outside the basic plane is never split.
-        const QString wide = QString(79, u'费') + QString::fromUtf8("𠀀") + "x";
-        QCOMPARE(fees::receiptSummary(wide), wide.left(81));
-        QCOMPARE(fees::cutToCharacters(QString(78, u'费') + QString::fromUtf8("𠀀𠀀"), 79).size(), 80);
-    }
-
-    void refusesAReceiptForAnOwnerNameTooLong()
-    {
-        auto c = testsupport::freshDatabase();
-        const auto k = room("101", QString(25, u'名'));
-        const qint64 row = addFee(*c, k, "01", "水费", kMonth, amounts("5", "0", "5"));
-        const CollectionPlan p = fees::planCollection(*c, k, kMonth);
+        // An owner's name longer than the receipt's column: refused before anything is written.
+        const fees::RoomKey longName = room("104", QString(25, u'名'));
+        const qint64 row = addFee(*c, longName, "01", "202405", due("5"));
+        const CollectionPlan p = fees::planCollection(*c, longName, "202405");
         try {
             fees::collect(*c, p, true);
             QFAIL("a receipt was written for a name too long for it");
         } catch (const data::Error& e) {
             QVERIFY(e.message().contains("业主名称"));
         }
-        QCOMPARE(textAt(*c, "Fee", "flag", row), QString("未收取"));
+        QCOMPARE(flag(row), QString("未收取"));
         QVERIFY(fees::collect(*c, p, false).succeeded());
+    }
+
+    void summaryIsCutToItsColumn()
+    {
+        for (int i = 0; i < 12; ++i)
+            addFee(*c, room("105"), QString::number(10 + i), "202405", due("1"));
+        c->exec("UPDATE Fee SET FeeName = '公共设施维护费' WHERE RoomNum = '105'");
+        const CollectionPlan p = all("105");
+        QCOMPARE(p.summary.size(), 96);
+        QCOMPARE(fees::collect(*c, p, true).receipt->summary, p.summary.left(80));
+        // A character outside the basic plane is never split.
+        const QString wide = QString(79, u'费') + QString::fromUtf8("𠀀x");
+        QCOMPARE(fees::receiptSummary(wide), wide.left(81));
+        QCOMPARE(fees::cutToCharacters(QString(78, u'费') + QString::fromUtf8("𠀀𠀀"), 79).size(), 80);
     }
 };
 
