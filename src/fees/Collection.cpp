@@ -36,7 +36,7 @@ CollectionItem itemOf(const QSqlQuery& q)
     return it;
 }
 
-// The receipt row takes the room key as it is; a part longer than its SFSJ
+// The receipt row takes the room key as it is; a value longer than its SFSJ
 // column is refused before anything is written.
 void checkReceiptKey(const RoomKey& k)
 {

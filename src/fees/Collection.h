@@ -53,6 +53,8 @@ struct CollectionPlan {
 };
 
 // Mode "All": the room's uncollected rows of the month with a total.
+// NothingDue when no row would be listed; rows that cancel out (a credit and
+// a charge) are listed, with a total of 0, and settled together.
 CollectionPlan planCollection(data::Connection& c, const RoomKey& room, const QString& period);
 // Mode "Single": one Fee row, by its identity.
 CollectionPlan planSingleCollection(data::Connection& c, qint64 feeRowId);

@@ -32,7 +32,7 @@ struct BaseRow {
 };
 
 // The eight key values of a row, from column `first` on, joined into one
-// text. A null part gives no key: the database's equality never matches a
+// text. A null value gives no key: the database's equality never matches a
 // null, so such a row has no base row, as a look-up by key would find none.
 bool keyOf(const QSqlQuery& q, int first, QString& key)
 {
@@ -64,7 +64,7 @@ QVariant bindable(const QVariant& databaseValue)
 // One read of the base month. Where a room's item has several rows, the
 // first one (lowest row identity) counts. The rows are not sorted by the
 // database: an order would make it read the whole table instead of the
-// month's part of the Fee index.
+// month's entries in the Fee index.
 QHash<QString, BaseRow> readBaseMonth(data::Connection& c, const QString& base)
 {
     QHash<QString, BaseRow> rows;

@@ -76,6 +76,12 @@ private slots:
             QCOMPARE(fees::collect(*c, none, true).outcome, Done::NotReady);
         }
         QCOMPARE(flag(zero), QString("未收取"));
+        // A credit and a charge that cancel out are listed and settled together.
+        addFee(*c, room("106"), "01", "202405", due("-10"));
+        addFee(*c, room("106"), "02", "202405", due("10"));
+        const CollectionPlan net = all("106");
+        QCOMPARE(net.total, d("0"));
+        QCOMPARE(fees::collect(*c, net, false).marked, 2);
     }
 
     void singleChecksInOrder()
