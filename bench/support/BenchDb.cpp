@@ -138,4 +138,50 @@ void fill(data::Connection& c, const Size& s)
     tx.commit();
 }
 
+void assignFees(data::Connection& c, int items)
+{
+    data::Transaction tx(c);
+    const QStringList names{QStringLiteral("水费"), QStringLiteral("电费"), QStringLiteral("燃气费"),
+                            QStringLiteral("物业费"), QStringLiteral("卫生费"), QStringLiteral("电梯费"),
+                            QStringLiteral("停车费"), QStringLiteral("绿化费"), QStringLiteral("保安费")};
+    for (int i = 0; i < items; ++i)
+        c.exec(QStringLiteral("INSERT INTO FeeType1 (FeeId, FeeName, JNPrice, JWPrice, FeeD, JLFlag) "
+                              "VALUES (?, ?, ?, ?, ?, ?)"),
+               {QStringLiteral("%1").arg(i + 1, 2, 10, QLatin1Char('0')), names.value(i, QStringLiteral("费用%1").arg(i)),
+                QStringLiteral("2.5"), QStringLiteral("3.2"), i < 3 ? QStringLiteral("吨") : QStringLiteral("平方米"),
+                i < 3 ? QStringLiteral("A") : QStringLiteral("F")});
+    c.exec(QStringLiteral("INSERT INTO FeeSet (RegionId, BuildID, UnitName, RoomNum, OwnerId, OwnerName, FeeId, FeeName, "
+                          "JZm, BDS1, BDS2, BDS3, DL) "
+                          "SELECT r.RegionID, r.BuildId, r.UnitName, r.RoomNum, r.UserId, r.Users, t.FeeId, t.FeeName, "
+                          "r.JZm, 100, 200, NULL, 10 FROM Rooms r CROSS JOIN FeeType1 t WHERE r.UState = 'B' "
+                          "ORDER BY r.rid, t.FeeId"));
+    tx.commit();
+}
+
+void fillFeeMonth(data::Connection& c, const QString& period, bool someCollected)
+{
+    data::Transaction tx(c);
+    c.exec(QStringLiteral("INSERT INTO Fee (RegionId, BuildID, UnitName, RoomNum, ownerID, ownerName, FeeID, FeeName, "
+                          "BCNum1, BCNum2, BCNum3, BMNum1, BMNum2, BMNum3, Counts, BYFee, inDate, FTFee, ZNJ, WYqk, "
+                          "BYHJ, SSJE, flag, DL) "
+                          "SELECT RegionId, BuildID, UnitName, RoomNum, OwnerId, OwnerName, FeeId, FeeName, "
+                          "100, 200, NULL, 112.5, NULL, NULL, 12.5, 31.25, ?, 0, 0.5, 10, 41.75, "
+                          "CASE WHEN ? = 1 AND rid % 3 = 0 THEN 41.75 END, "
+                          "CASE WHEN ? = 1 AND rid % 3 = 0 THEN '已收取' ELSE '未收取' END, DL "
+                          "FROM FeeSet ORDER BY rid"),
+           {period, someCollected ? 1 : 0, someCollected ? 1 : 0});
+    tx.commit();
+}
+
+void setLateFeeRate(data::Connection& c, const QString& rate)
+{
+    c.exec(QStringLiteral("DELETE FROM SFSet"));
+    c.exec(QStringLiteral("INSERT INTO SFSet (JSDate1, JSDate2, KXDate, ZNJ) VALUES (10, 0, 5, ?)"), {rate});
+}
+
+void analyze(data::Connection& c)
+{
+    c.exec(QStringLiteral("ANALYZE"));
+}
+
 }  // namespace bench

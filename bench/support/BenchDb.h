@@ -24,6 +24,18 @@ struct Size {
 std::unique_ptr<data::Connection> newDatabase();
 // Fills it with districts, buildings, units, rooms, owners and members.
 void fill(data::Connection& c, const Size& size);
+// Fee items "01".."0n" (the first three metered, the rest not) and every
+// occupied room given each of them, with base readings and a quota.
+void assignFees(data::Connection& c, int items);
+// A month of Fee rows, one per room item, as the month would stand after
+// readings and charges: end readings, a charge and a total; every third row
+// collected when `someCollected`.
+void fillFeeMonth(data::Connection& c, const QString& period, bool someCollected);
+// The late-fee rate of the charging settings.
+void setLateFeeRate(data::Connection& c, const QString& rate);
+// Brings the server's planner statistics up to date after a bulk load.
+void analyze(data::Connection& c);
+
 // The spec of the database newDatabase() made (for a conn.udl).
 const data::ConnectionSpec& spec();
 

@@ -1,0 +1,63 @@
+#pragma once
+// Charging one non-metered item to every room of a month at once: a unit
+// price times a number of months, times the room's floor area, its usable
+// area, or once per room. Rounded to 0.01 with ties away from zero, as the
+// old server rounded these charges.
+//
+// The rows charged are the month's rows of the item that have a room (the
+// rows the view v_feeset shows), except collected ones; each gets its charge
+// and its month total in one transaction (data::Error is rethrown, nothing
+// changed).
+
+#include "platform/data/Decimal.h"
+
+#include <QString>
+
+namespace data { class Connection; }
+
+namespace fees {
+
+enum class ChargeBasis {
+    FloorArea,   // Rooms.JZm: "按建筑面积计算"
+    UsableArea,  // Rooms.SYm: "按实用面积计算"
+    PerRoom,     // "按房号计算"
+};
+
+struct BulkChargeRequest {
+    QString feeId;       // the chosen item; empty when none is chosen
+    QString feeName;
+    QString priceText;   // as typed
+    QString monthsText;  // as typed
+    ChargeBasis basis = ChargeBasis::PerRoom;
+    QString period;      // the month charged (the server's current month)
+};
+
+struct BulkChargeResult {
+    enum class Outcome {
+        Charged,            // information
+        InvalidPrice,       // warning; the window clears the price
+        InvalidMonths,      // warning
+        MonthsNotPositive,  // warning
+        NoItem,             // information
+        NoMonths,           // information
+        MonthNotGenerated,  // information
+        AlreadyCharged,     // information
+    };
+    Outcome outcome = Outcome::NoItem;
+    int charged = 0;           // rows written
+    int skippedCollected = 0;  // collected rows left as they were
+    int withoutArea = 0;       // rows whose room has no area: charged 0
+
+    bool succeeded() const { return outcome == Outcome::Charged; }
+    QString message() const;
+};
+
+// The message a database failure in the bulk charge is shown with.
+QString bulkChargeFailureMessage();
+
+// The charge of one room: price x months (x area), rounded half away from zero.
+data::Decimal bulkChargeAmount(const data::Decimal& price, int months, const data::Decimal& area);
+
+BulkChargeResult bulkCharge(data::Connection& c, const BulkChargeRequest& request);
+
+}  // namespace fees

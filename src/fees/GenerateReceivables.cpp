@@ -1,0 +1,250 @@
+#include "fees/GenerateReceivables.h"
+
+#include "fees/BatchInsert.h"
+#include "fees/ChargingSettings.h"
+#include "fees/ColumnWidth.h"
+#include "fees/Money.h"
+#include "platform/data/Connection.h"
+#include "platform/data/Error.h"
+
+#include <QHash>
+#include <QSqlError>
+#include <array>
+
+namespace fees {
+
+using data::Decimal;
+
+namespace {
+
+// The key columns of a room's item, as FeeSet and Fee spell them.
+constexpr std::array<const char*, 8> kFeeSetKey{"RegionId", "BuildID", "UnitName", "RoomNum",
+                                                "OwnerId", "OwnerName", "FeeId", "FeeName"};
+constexpr std::array<const char*, 8> kFeeKey{"RegionId", "BuildID", "UnitName", "RoomNum",
+                                             "ownerID", "ownerName", "FeeID", "FeeName"};
+
+// A carried row: the values the new row takes, ready to bind.
+struct BaseRow {
+    qint64 rid = 0;
+    std::array<QVariant, 3> start;  // the next month's start readings
+    bool unpaid = false;
+    Decimal total;                  // the base month's total; 0 when null
+};
+
+// The eight key values of a row, from column `first` on, joined into one
+// text. A null value gives no key: the database's equality never matches a
+// null, so such a row has no base row, as a look-up by key would find none.
+bool keyOf(const QSqlQuery& q, int first, QString& key)
+{
+    key.clear();
+    for (int i = first; i < first + 8; ++i) {
+        const QVariant v = q.value(i);
+        if (v.isNull())
+            return false;
+        key += v.toString();
+        key += QChar(0x1f);
+    }
+    return true;
+}
+
+QString columnList(const std::array<const char*, 8>& columns)
+{
+    QStringList parts;
+    for (const char* col : columns)
+        parts << QLatin1String(col);
+    return parts.join(QStringLiteral(", "));
+}
+
+// A reading or an amount as its column holds it, ready to bind.
+QVariant bindable(const QVariant& databaseValue)
+{
+    return money(databaseValue).toVariant();
+}
+
+// One read of the base month. Where a room's item has several rows, the
+// first one (lowest row identity) counts. The rows are not sorted by the
+// database: an order would make it read the whole table instead of the
+// month's entries in the Fee index.
+QHash<QString, BaseRow> readBaseMonth(data::Connection& c, const QString& base)
+{
+    QHash<QString, BaseRow> rows;
+    QSqlQuery q = c.exec(QStringLiteral("SELECT rid, %1, COALESCE(BMNum1, BCNum1), COALESCE(BMNum2, BCNum2), "
+                                        "COALESCE(BMNum3, BCNum3), flag, BYHJ FROM Fee WHERE inDate = ?")
+                             .arg(columnList(kFeeKey)),
+                         {base});
+    QString key;
+    while (q.next()) {
+        if (!keyOf(q, 1, key))
+            continue;
+        const qint64 rid = q.value(0).toLongLong();
+        auto it = rows.find(key);
+        if (it != rows.end() && it->rid < rid)
+            continue;
+        BaseRow& b = it != rows.end() ? *it : rows[key];
+        b.rid = rid;
+        for (int i = 0; i < 3; ++i)
+            b.start[i] = bindable(q.value(9 + i));
+        b.unpaid = q.value(12).toString().trimmed() == kUncollected;
+        b.total = money(q.value(13)).orZero();
+    }
+    return rows;
+}
+
+// Refuses, before anything is written, a room item whose key does not fit the
+// Fee columns (an item code longer than Fee.FeeID, for one).
+void checkKeyWidths(data::Connection& c)
+{
+    QStringList tooLong;
+    QVariantList widths;
+    for (size_t i = 0; i < kFeeKey.size(); ++i) {
+        const int target = columnWidth(QStringLiteral("Fee"), QLatin1String(kFeeKey[i]));
+        const int source = columnWidth(QStringLiteral("FeeSet"), QLatin1String(kFeeSetKey[i]));
+        if (target > 0 && source > target) {
+            tooLong << QStringLiteral("length(%1) > ?").arg(QLatin1String(kFeeSetKey[i]));
+            widths << target;
+        }
+    }
+    if (tooLong.isEmpty())
+        return;
+    QSqlQuery q = c.exec(QStringLiteral("SELECT RegionId, BuildID, UnitName, RoomNum, FeeId, FeeName FROM FeeSet "
+                                        "WHERE %1 ORDER BY rid")
+                             .arg(tooLong.join(QStringLiteral(" OR "))),
+                         widths);
+    if (q.next())
+        throw data::Error(QStringLiteral("房间 %1-%2-%3-%4 的费用项目“%5 %6”的编号或名称超过应收款表的宽度，"
+                                         "请先修改该项目，再生成应收款。")
+                              .arg(q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
+                                   q.value(3).toString(), q.value(4).toString(), q.value(5).toString()));
+}
+
+// Counts the month's rows and its collected rows.
+void readMonthState(data::Connection& c, GenerationResult& r)
+{
+    QSqlQuery q = c.exec(QStringLiteral("SELECT count(*), coalesce(sum(CASE WHEN trim(flag) = ? THEN 1 ELSE 0 END), 0) "
+                                        "FROM Fee WHERE inDate = ?"),
+                         {kCollected, r.period});
+    q.next();
+    r.existingRows = q.value(0).toInt();
+    r.collectedRows = q.value(1).toInt();
+}
+
+// One new row for every room item, in FeeSet's order.
+void insertRows(data::Connection& c, BatchInsert& out, const QHash<QString, BaseRow>& base, const Decimal& rate,
+                GenerationResult& r)
+{
+    // The embedded database reads FeeSet row by row while the inserts go on;
+    // the server's driver must hold the whole result first, since a second
+    // statement on the connection would cut a result still being streamed.
+    QSqlQuery items = c.newQuery();
+    items.setForwardOnly(c.backend() == data::Backend::SQLite);
+    if (!items.exec(QStringLiteral("SELECT %1, BDS1, BDS2, BDS3, DL FROM FeeSet ORDER BY rid")
+                        .arg(columnList(kFeeSetKey))))
+        data::throwQueryError(items);
+
+    const QVariant zero = Decimal(0).quantize(2).toVariant();
+    QString key;
+    QVariantList row;
+    while (items.next()) {
+        row.clear();
+        for (int i = 0; i < 8; ++i)
+            row << items.value(i);
+        const auto found = keyOf(items, 0, key) ? base.constFind(key) : base.constEnd();
+        QVariant arrears = zero, lateFee = zero;
+        if (found == base.constEnd()) {
+            for (int i = 0; i < 3; ++i)
+                row << bindable(items.value(8 + i));
+        } else {
+            ++r.carried;
+            row << found->start[0] << found->start[1] << found->start[2];
+            if (found->unpaid) {
+                ++r.withArrears;
+                arrears = found->total.toVariant();
+                lateFee = (found->total * rate).quantize(2, data::Rounding::HalfAwayFromZero).toVariant();
+            }
+        }
+        row << r.period << zero << arrears << lateFee << items.value(11);
+        out.add(row);
+    }
+    if (items.lastError().isValid())
+        data::throwQueryError(items);
+    out.flush();
+    r.inserted = out.written();
+}
+
+}  // namespace
+
+QString regenerateQuestion()
+{
+    return QStringLiteral("该月的费用帐单已生成，要重新生成吗？");
+}
+
+std::optional<int> parseMonthCount(const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.size() != 1 || t[0] < u'1' || t[0] > u'9')
+        return std::nullopt;
+    return t[0].unicode() - u'0';
+}
+
+QString GenerationResult::message() const
+{
+    switch (outcome) {
+    case Outcome::Generated:
+        return QStringLiteral("生成数据成功，可以进行收费操作。");
+    case Outcome::Regenerated:
+        return QStringLiteral("重新生成数据成功，可以进行收费操作。");
+    case Outcome::InvalidMonth:
+        return QStringLiteral("表单日期不正确，请重新选择年份和月份。");
+    case Outcome::InvalidMonthCount:
+        return QStringLiteral("收取月数必须是1至9之间的数字。");
+    case Outcome::CollectedRowsExist:
+        return QStringLiteral("该月已有 %1 项费用已收取，不能重新生成。").arg(collectedRows);
+    case Outcome::NeedsConfirmation:
+        return regenerateQuestion();
+    }
+    return QString();
+}
+
+GenerationResult GenerateReceivables(data::Connection& c, const GenerationRequest& request)
+{
+    using Outcome = GenerationResult::Outcome;
+    GenerationResult r;
+    if (!request.month.isValid()) {
+        r.outcome = Outcome::InvalidMonth;
+        return r;
+    }
+    r.period = request.month.text();
+    if (request.months < 1 || request.months > 9) {
+        r.outcome = Outcome::InvalidMonthCount;
+        return r;
+    }
+    r.basePeriod = request.month.monthsBefore(request.months).text();
+
+    // The prepared insert outlives the transaction guard, so that a failed
+    // run is rolled back before the statement is released.
+    BatchInsert out(c, QStringLiteral("Fee"),
+                    {"RegionId", "BuildID", "UnitName", "RoomNum", "ownerID", "ownerName", "FeeID", "FeeName",
+                     "BCNum1", "BCNum2", "BCNum3", "inDate", "FTFee", "WYqk", "ZNJ", "DL"});
+    data::Transaction tx(c);
+    readMonthState(c, r);
+    if (r.collectedRows > 0) {
+        r.outcome = Outcome::CollectedRowsExist;
+        return r;
+    }
+    if (r.existingRows > 0 && !request.replaceExisting) {
+        r.outcome = Outcome::NeedsConfirmation;
+        return r;
+    }
+    checkKeyWidths(c);
+
+    const Decimal rate = readChargingSettings(c).lateFeeRate;
+    const QHash<QString, BaseRow> base = readBaseMonth(c, r.basePeriod);
+    if (r.existingRows > 0)
+        r.deleted = c.exec(QStringLiteral("DELETE FROM Fee WHERE inDate = ?"), {r.period}).numRowsAffected();
+    insertRows(c, out, base, rate, r);
+    tx.commit();
+    r.outcome = r.existingRows > 0 ? Outcome::Regenerated : Outcome::Generated;
+    return r;
+}
+
+}  // namespace fees
