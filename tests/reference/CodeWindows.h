@@ -5,7 +5,6 @@
 
 #include <QStringList>
 
-class QComboBox;
 class QPlainTextEdit;
 namespace data {
 class Connection;
@@ -17,14 +16,11 @@ namespace codetest {
 CodeTableEditor* openByKey(const QString& key);
 // Stores rows with these codes (in this order) and the names 名1, 名2, ...
 void seed(data::Connection& c, const CodeTableConfig& cfg, const QStringList& codes);
-// Rows of the window's table holding this code and name.
-int stored(data::Connection& c, const CodeTableConfig& cfg, const QString& code, const QString& name);
-int rowCount(data::Connection& c, const CodeTableConfig& cfg);
+// The stored rows of the window's table as "code:name", in row order.
+QStringList stored(data::Connection& c, const CodeTableConfig& cfg);
 // Types into a memo as the user would, replacing its text.
 void typeIntoMemo(QPlainTextEdit* memo, const QString& text);
-// The items of a combo box.
-QStringList itemsOf(const QComboBox* combo);
-// Which of the buttons (a space between groups) are enabled, as 1s and 0s.
+// Which of the widgets (a space between groups) are enabled, as 1s and 0s.
 QString enabled(const QList<QList<QWidget*>>& groups);
 
 }  // namespace codetest
