@@ -2,6 +2,7 @@
 #include "app/Openers.h"
 #include "platform/ui/OpenChildForm.h"
 #include "property/Region.h"
+#include "reference/CodeTables.h"
 
 // Every window of the program, registered with the frame's openers. A window
 // unit adds its line here when it is built.
@@ -9,4 +10,22 @@ void registerAllWindows()
 {
     registerWindow(QStringLiteral("TfrmCo"), [](QWidget* f) { ui::openChildForm(frmCo, f); });
     registerWindow(QStringLiteral("TfrmRegion"), [](QWidget* f) { ui::openChildForm(frmRegion, f); });
+    registerWindow(QStringLiteral("TfrmCulture"), [](QWidget* f) { ui::openChildForm(frmCulture, f); });
+    registerWindow(QStringLiteral("TfrmJob"), [](QWidget* f) { ui::openChildForm(frmJob, f); });
+    registerWindow(QStringLiteral("TfrmZhZ"), [](QWidget* f) { ui::openChildForm(frmZhZ, f); });
+    registerWindow(QStringLiteral("TfrmZhJ"), [](QWidget* f) { ui::openChildForm(frmZhJ, f); });
+    registerWindow(QStringLiteral("TfrmFolk"), [](QWidget* f) { ui::openChildForm(frmFolk, f); });
+    registerWindow(QStringLiteral("TfrmNexus"), [](QWidget* f) { ui::openChildForm(frmNexus, f); });
+    registerWindow(QStringLiteral("TfrmRoom"), [](QWidget* f) { ui::openChildForm(frmRoom, f); });
+    registerWindow(QStringLiteral("TfrmFeeType"), [](QWidget* f) { ui::openChildForm(frmFeeType, f); });
+    registerWindow(QStringLiteral("TfrmReperType"), [](QWidget* f) { ui::openChildForm(frmReperType, f); });
+    registerWindow(QStringLiteral("TfrmFixSys"), [](QWidget* f) { ui::openChildForm(frmFixSys, f); });
+    registerWindow(QStringLiteral("TfrmFixType"), [](QWidget* f) { ui::openChildForm(frmFixType, f); });
+    registerWindow(QStringLiteral("TfrmShPType"), [](QWidget* f) { ui::openChildForm(frmShPType, f); });
+    registerWindow(QStringLiteral("TfrmFileType"), [](QWidget* f) { ui::openChildForm(frmFileType, f); });
+    registerWindow(QStringLiteral("TfrmUseType"), [](QWidget* f) { ui::openChildForm(frmUseType, f); });
+    registerWindow(QStringLiteral("TfrmPrjType"), [](QWidget* f) { ui::openChildForm(frmPrjType, f); });
+    registerWindow(QStringLiteral("TfrmPeixType"), [](QWidget* f) { ui::openChildForm(frmPeixType, f); });
+    registerWindow(QStringLiteral("TfrmMeetType"), [](QWidget* f) { ui::openChildForm(frmMeetType, f); });
+    registerWindow(QStringLiteral("TfrmHuodType"), [](QWidget* f) { ui::openChildForm(frmHuodType, f); });
 }

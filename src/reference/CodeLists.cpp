@@ -9,9 +9,15 @@ QStringList codeNames(data::DataSet* table, const QString& nameField)
     QStringList out;
     if (!table || !table->isActive())
         return out;
-    const int col = table->fieldByName(nameField)->index();
-    for (int row = 0; row < table->recordCount(); ++row)
-        out << data::variantToText(table->valueAt(row, col));
+    const data::Field* name = table->fieldByName(nameField);
+    const int editedRow = table->isEditing() ? table->recNo() - 1 : -1;
+    for (int row = 0; row < table->recordCount(); ++row) {
+        if (row != editedRow)
+            out << data::variantToText(table->valueAt(row, name->index()));
+        else if (table->state() == data::DataSetState::Edit)
+            out << data::variantToText(name->oldValue());
+        // A row being added is not stored yet and is left out.
+    }
     return out;
 }
 

@@ -11,7 +11,9 @@ class DataSet;
 }
 
 // The names of a code table's data module dataset (e.g. DM->AT_culture,
-// "cultureName"), first row to last. The dataset's cursor is left where it was.
+// "cultureName"), first row to last, as stored: a row being typed in a
+// code-table window shows its stored name, a new one none. The dataset's
+// cursor is left where it was.
 QStringList codeNames(data::DataSet* table, const QString& nameField);
 // Replaces a combo box's items with those names, keeping its current text.
 void fillCodeList(QComboBox* combo, data::DataSet* table, const QString& nameField);

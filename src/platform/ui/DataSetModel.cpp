@@ -71,7 +71,14 @@ QVariant DataSetModel::data(const QModelIndex& index, int role) const
     data::Field* f = fieldOf(index.column());
     if (!ds || !f || index.row() >= ds->recordCount())
         return QVariant();
-    return data::variantToText(ds->valueAt(index.row(), f->index()));
+    const QVariant v = ds->valueAt(index.row(), f->index());
+    if (role == Qt::DisplayRole && f->type() == data::ColType::Decimal && index.column() < m_columns.size()
+        && m_columns[index.column()].currency && v.isValid()) {
+        const data::Decimal d = v.value<data::Decimal>();
+        if (!d.isNull())
+            return (d.isNegative() ? QStringLiteral("-¥") : QStringLiteral("¥")) + (d.isNegative() ? -d : d).toFixed(2);
+    }
+    return data::variantToText(v);
 }
 
 QVariant DataSetModel::headerData(int section, Qt::Orientation o, int role) const

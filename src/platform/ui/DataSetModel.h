@@ -20,6 +20,7 @@ struct GridColumn {
     int width = 0;     // pixels; 0 for the grid's default
     bool visible = true;
     bool readOnly = false;
+    bool currency = false;  // a decimal shown as money: "¥" and two places
 };
 
 class DataSetModel : public QAbstractTableModel {

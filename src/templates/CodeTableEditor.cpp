@@ -1,0 +1,366 @@
+#include "templates/CodeTableEditor.h"
+
+#include "app/DMRegion.h"
+#include "app/Login.h"
+#include "platform/data/Error.h"
+#include "platform/ui/Buttons.h"
+#include "platform/ui/DBEdit.h"
+#include "platform/ui/DBGrid.h"
+#include "platform/ui/DBNavigator.h"
+#include "platform/ui/Msg.h"
+#include "templates/NextCode.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+// Keeps a data source disabled for a scope, and enabled again however the
+// scope ends.
+class SourceOff {
+public:
+    explicit SourceOff(data::DataSource* s) : m_s(s) { m_s->setEnabled(false); }
+    ~SourceOff() { m_s->setEnabled(true); }
+    SourceOff(const SourceOff&) = delete;
+    SourceOff& operator=(const SourceOff&) = delete;
+
+private:
+    data::DataSource* m_s;
+};
+
+bool filled(data::DataSet* ds, const QString& field)
+{
+    // Text is stored right-trimmed, so a name of blanks would be stored empty.
+    return !ds->fieldByName(field)->asString().trimmed().isEmpty();
+}
+
+}  // namespace
+
+CodeTableEditor::CodeTableEditor(const CodeTableConfig& config, QWidget* parent)
+    : CodeTableEditor(config, parent, NoPanel{})
+{
+    assemble(plainPanel());
+}
+
+CodeTableEditor::CodeTableEditor(const CodeTableConfig& config, QWidget* parent, NoPanel)
+    : ui::Form(parent), m_cfg(config)
+{
+    build();
+}
+
+CodeTableEditor::~CodeTableEditor()
+{
+    if (m_ds)
+        m_ds->beforePost = nullptr;
+}
+
+void CodeTableEditor::build()
+{
+    setMdiChild(true);
+    setFormKey(m_cfg.key);
+    setWindowTitle(m_cfg.caption);
+    m_ds = DM->dataSet(m_cfg.dataSet);
+    m_src = DM->dataSource(m_cfg.dataSource);
+    if (!m_ds || !m_src)
+        throw data::Error(QStringLiteral("数据模块中没有 %1 / %2。").arg(m_cfg.dataSet, m_cfg.dataSource));
+
+    m_toolBar = new QToolBar(this);
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    auto add = [this](ui::ToolButton*& b, const char* name, const QString& caption, auto handler) {
+        b = new ui::ToolButton(caption, m_toolBar);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        connect(b, &QToolButton::clicked, this, [this, handler] { (this->*handler)(); });
+        m_toolBar->addWidget(b);
+    };
+    add(TB_Add, "TB_Add", QStringLiteral("添加"), &CodeTableEditor::TB_AddClick);
+    add(TB_Delete, "TB_Delete", QStringLiteral("删除"), &CodeTableEditor::TB_DeleteClick);
+    if (!m_cfg.noteField.isEmpty())
+        add(TB_Modi, "TB_Modi", QStringLiteral("修改"), &CodeTableEditor::TB_ModiClick);
+    add(TB_Cancel, "TB_Cancel", QStringLiteral("取消"), &CodeTableEditor::TB_CancelClick);
+    add(TB_Save, "TB_Save", QStringLiteral("保存"), &CodeTableEditor::TB_SaveClick);
+    m_toolBar->addSeparator();
+    add(TB_First, "TB_First", QStringLiteral("首条"), &CodeTableEditor::TB_FirstClick);
+    add(TB_Prev, "TB_Prev", QStringLiteral("上条"), &CodeTableEditor::TB_PrevClick);
+    add(TB_Next, "TB_Next", QStringLiteral("下条"), &CodeTableEditor::TB_NextClick);
+    add(TB_Last, "TB_Last", QStringLiteral("末条"), &CodeTableEditor::TB_LastClick);
+    m_toolBar->addSeparator();
+    add(TB_Close, "TB_Close", QStringLiteral("离开"), &CodeTableEditor::TB_CloseClick);
+    enable({TB_Add, TB_Delete, TB_Modi, TB_Cancel, TB_Save}, false);
+
+    DBGrid1 = new ui::DBGrid(m_src, this);
+    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    QVector<ui::GridColumn> cols = {{m_cfg.codeField, QStringLiteral("编号"), 60},
+                                    {m_cfg.nameField, QStringLiteral("名称"), 120}};
+    if (!m_cfg.extra.field.isEmpty()) {
+        ui::GridColumn c{m_cfg.extra.field, m_cfg.extra.title, 80, !m_cfg.extra.hidden};
+        c.currency = m_cfg.extra.currency;
+        cols << c;
+    }
+    DBGrid1->setColumns(cols);
+    DBGrid1->setRowSelect(true);
+    DBGrid1->setReadOnly(true);
+    if (m_cfg.grid != GridTrigger::None)
+        connect(DBGrid1, &ui::DBGrid::entered, this, [this] { DBGrid1Enter(); });
+    if (m_cfg.grid == GridTrigger::EnterOrColumn)
+        connect(DBGrid1, &ui::DBGrid::columnEntered, this, [this] { DBGrid1Enter(); });
+    if (m_cfg.grid == GridTrigger::EnterOrCell)
+        connect(DBGrid1, &ui::DBGrid::cellClicked, this, [this] { DBGrid1Enter(); });
+
+    CheckBox = new QCheckBox(QStringLiteral("进入编辑状态"), this);
+    CheckBox->setObjectName(QStringLiteral("CheckBox"));
+    QPalette red = CheckBox->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    CheckBox->setPalette(red);
+    CheckBox->setFont(QFont(QStringLiteral("楷体_GB2312"), 11, QFont::Bold));
+    connect(CheckBox, &QCheckBox::clicked, this, [this] { CheckBoxClick(); });
+
+    DBNag = new ui::DBNavigator(m_src, this);
+    DBNag->setObjectName(QStringLiteral("DBNag"));
+
+    auto input = [this](const QString& field, const QString& name) {
+        auto* e = new ui::DBEdit(m_src, field, this);
+        e->setObjectName(name);
+        e->setEnabled(false);
+        return e;
+    };
+    DBE_ID = input(m_cfg.codeField, m_cfg.codeInput);
+    DBE_Name = input(m_cfg.nameField, m_cfg.nameInput);
+    if (!m_cfg.extra.field.isEmpty())
+        DBE_Extra = input(m_cfg.extra.field, m_cfg.extra.input);
+}
+
+QWidget* CodeTableEditor::plainPanel()
+{
+    auto* panel = new QWidget(this);
+    auto* g = new QGridLayout(panel);
+    g->addWidget(new QLabel(m_cfg.codeLabel, panel), 0, 0, Qt::AlignRight);
+    g->addWidget(DBE_ID, 0, 1);
+    g->addWidget(noteLabel(QStringLiteral("编号唯一不能重复"), panel), 0, 2);
+    g->addWidget(new QLabel(m_cfg.nameLabel, panel), 1, 0, Qt::AlignRight);
+    g->addWidget(DBE_Name, 1, 1);
+    if (DBE_Extra) {
+        auto* label = new QLabel(m_cfg.extra.label, panel);
+        auto* unit = new QLabel(m_cfg.extra.unit, panel);
+        g->addWidget(label, 2, 0, Qt::AlignRight);
+        g->addWidget(DBE_Extra, 2, 1);
+        g->addWidget(unit, 2, 2);
+        for (QWidget* w : {static_cast<QWidget*>(label), static_cast<QWidget*>(DBE_Extra), static_cast<QWidget*>(unit)})
+            w->setVisible(!m_cfg.extra.hidden);
+    }
+    g->addWidget(CheckBox, 3, 1, 1, 2);
+    g->setRowStretch(4, 1);
+    g->setColumnStretch(1, 1);
+    return panel;
+}
+
+void CodeTableEditor::assemble(QWidget* panel)
+{
+    auto* body = new QHBoxLayout;
+    body->addWidget(DBGrid1, 1);
+    body->addWidget(panel, 1);
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(2, 2, 2, 2);
+    root->addWidget(m_toolBar);
+    root->addLayout(body, 1);
+}
+
+QWidget* CodeTableEditor::noteLabel(const QString& text, QWidget* parent)
+{
+    auto* l = new QLabel(text, parent);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, Qt::blue);
+    l->setPalette(p);
+    return l;
+}
+
+void CodeTableEditor::enable(const QList<QWidget*>& widgets, bool on)
+{
+    for (QWidget* w : widgets)
+        if (w)
+            w->setEnabled(on);
+}
+
+QList<QWidget*> CodeTableEditor::inputs() const
+{
+    QList<QWidget*> out{DBE_ID, DBE_Name};
+    if (DBE_Extra && !m_cfg.extra.hidden)
+        out << DBE_Extra;
+    return out;
+}
+
+void CodeTableEditor::focusForCorrection(QWidget* input)
+{
+    input->setEnabled(true);
+    input->setFocus();
+}
+
+// --- creation and closing ------------------------------------------------------
+
+void CodeTableEditor::formCreate()
+{
+    const bool browseOnly = currentLevel() == 2;
+    m_src->setEnabled(true);
+    CheckBox->setVisible(!browseOnly);
+    CheckBox->setEnabled(!browseOnly);
+    if (browseOnly) {
+        enable({TB_Save, TB_Add, TB_Delete, TB_Cancel, TB_Modi}, false);
+        // A browse-only user changes nothing, by any path.
+        ui::setBoundControlsReadOnly(this, true);
+    }
+    if (m_ds->recordCount() == 0)
+        enable({TB_First, TB_Prev, TB_Next, TB_Last}, false);
+    m_ds->beforePost = [this](data::DataSet&) {
+        if (!validateRow())
+            throw data::Abort();
+    };
+    m_src->setEnabled(false);
+    m_ds->close();
+    m_ds->open();
+    m_src->setEnabled(true);
+
+    setFormSize(m_cfg.size.width(), m_cfg.size.height());
+    if (QMdiSubWindow* sw = mdiSubWindow(); sw && !m_cfg.maximizable)
+        sw->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    if (m_cfg.centred)
+        centerOnScreen();
+}
+
+void CodeTableEditor::formClose(ui::CloseAction& action)
+{
+    // Whatever was typed and not saved goes with the window.
+    if (m_ds->isEditing())
+        m_ds->discardEdits();
+    action = ui::CloseAction::Free;
+}
+
+// --- the row -------------------------------------------------------------------
+
+bool CodeTableEditor::validateRow()
+{
+    bool ok = filled(m_ds, m_cfg.codeField) && filled(m_ds, m_cfg.nameField);
+    if (m_cfg.extra.required)
+        ok = ok && filled(m_ds, m_cfg.extra.field);
+    if (ok)
+        return true;
+    ui::Msg::warning(m_cfg.emptyMessage);
+    if (m_cfg.editInPlace) {
+        for (QWidget* w : inputs())
+            static_cast<ui::DBEdit*>(w)->setText(QString());
+        focusForCorrection(DBE_ID);
+    } else {
+        // The generated code stays; only the name is typed again.
+        DBE_Name->setText(QString());
+        focusForCorrection(DBE_Name);
+    }
+    return false;
+}
+
+void CodeTableEditor::appendWithNextCode()
+{
+    m_ds->checkBrowseMode();
+    const qlonglong code = nextCode(*DM->connection(), qobject_cast<data::Table*>(m_ds)->tableName(), m_cfg.codeField);
+    SourceOff off(m_src);
+    m_ds->append();
+    try {
+        m_ds->fieldByName(m_cfg.codeField)->setAsString(QString::number(code));
+    } catch (...) {
+        m_ds->cancel();
+        throw;
+    }
+}
+
+// --- handlers --------------------------------------------------------------------
+
+void CodeTableEditor::CheckBoxClick()
+{
+    if (CheckBox->isChecked()) {
+        enable({TB_Add, TB_Delete}, true);
+        if (m_cfg.editInPlace)
+            enable(inputs(), true);
+    } else {
+        // A row being added stays open; a move or the grid decides its fate.
+        enable(inputs(), false);
+        enable({TB_Add, TB_Delete, TB_Save, TB_Cancel}, false);
+    }
+}
+
+void CodeTableEditor::DBGrid1Enter()
+{
+    m_ds->discardEdits();
+    DBE_Name->setEnabled(false);
+    if (CheckBox->isChecked()) {
+        TB_Delete->setEnabled(true);
+        if (m_cfg.gridEnablesAdd)
+            TB_Add->setEnabled(true);
+    }
+}
+
+void CodeTableEditor::TB_AddClick()
+{
+    quietly([&] {
+        appendWithNextCode();
+        if (!m_cfg.editInPlace) {
+            DBE_Name->setEnabled(true);
+            DBE_Name->setFocus();
+        }
+        enable({TB_Save, TB_Delete, TB_Cancel}, true);
+        TB_Add->setEnabled(false);
+    });
+}
+
+void CodeTableEditor::TB_SaveClick()
+{
+    quietly([&] {
+        m_ds->post();
+        TB_Add->setEnabled(true);
+        if (!m_cfg.editInPlace)
+            DBE_Name->setEnabled(false);
+    });
+}
+
+void CodeTableEditor::TB_CancelClick()
+{
+    m_ds->cancel();
+    TB_Add->setEnabled(true);
+    if (!m_cfg.editInPlace)
+        DBE_Name->setEnabled(false);
+    if (m_cfg.cancelEnablesDelete)
+        TB_Delete->setEnabled(true);
+}
+
+void CodeTableEditor::TB_DeleteClick()
+{
+    DBNag->btnClick(ui::DBNavigator::Delete);
+}
+
+void CodeTableEditor::TB_FirstClick()
+{
+    quietly([&] { m_ds->first(); });
+}
+
+void CodeTableEditor::TB_PrevClick()
+{
+    quietly([&] { m_ds->prior(); });
+}
+
+void CodeTableEditor::TB_NextClick()
+{
+    quietly([&] { m_ds->next(); });
+}
+
+void CodeTableEditor::TB_LastClick()
+{
+    quietly([&] { m_ds->last(); });
+}
+
+void CodeTableEditor::TB_CloseClick()
+{
+    close();
+}
