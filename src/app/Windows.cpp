@@ -1,5 +1,7 @@
 #include "app/CoM.h"
 #include "app/Openers.h"
+#include "fees/FJL.h"
+#include "fees/SFee.h"
 #include "platform/ui/OpenChildForm.h"
 #include "property/Region.h"
 
@@ -9,4 +11,6 @@ void registerAllWindows()
 {
     registerWindow(QStringLiteral("TfrmCo"), [](QWidget* f) { ui::openChildForm(frmCo, f); });
     registerWindow(QStringLiteral("TfrmRegion"), [](QWidget* f) { ui::openChildForm(frmRegion, f); });
+    registerWindow(QStringLiteral("TfrmSFee"), [](QWidget* f) { ui::openChildForm(frmSFee, f); });
+    registerWindow(QStringLiteral("TfrmFJL"), [](QWidget* f) { ui::openChildForm(frmFJL, f); });
 }
