@@ -15,6 +15,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -118,6 +119,16 @@ void TfrmFJL::formCreate()
 void TfrmFJL::formClose(ui::CloseAction& action)
 {
     action = ui::CloseAction::Free;
+}
+
+void TfrmFJL::keyPressEvent(QKeyEvent* e)
+{
+    // Enter presses the default button.
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        BitBtn1->click();
+        return;
+    }
+    ui::Form::keyPressEvent(e);
 }
 
 void TfrmFJL::DBLC_FeeTypeCloseUp()

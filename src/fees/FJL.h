@@ -43,6 +43,7 @@ public:
 protected:
     void formCreate() override;
     void formClose(ui::CloseAction& action) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     fees::Period m_period;

@@ -92,7 +92,7 @@ private slots:
         QVERIFY(w->RB_3->isChecked());
         w->findChild<QRadioButton*>(basis)->setChecked(true);
         fill(w, "04", price, months);
-        w->BitBtn1->click();
+        QTest::keyClick(w->E_dj, Qt::Key_Return);
         QCOMPARE(Msg::texts(MsgKind::Information), QStringList{"数据记入成功！"});
         QCOMPARE(amount(app.db(), "BYFee", m.r101), d(charge101));
         QCOMPARE(amount(app.db(), "BYHJ", m.r101), d(charge101) + d("12.92"));
