@@ -348,6 +348,8 @@ CREATE TABLE Fee (
 
 -- Receivables looked up by month and room.
 CREATE INDEX fee_month_room ON Fee (inDate, RegionId, BuildID, UnitName, RoomNum);
+-- A month's rows of one fee item (charging an item to every room).
+CREATE INDEX fee_month_item ON Fee (inDate, FeeID);
 
 -- Receivables with the floor and usable areas of their room.
 CREATE VIEW v_feeset AS

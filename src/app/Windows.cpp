@@ -1,5 +1,7 @@
 #include "app/CoM.h"
 #include "app/Openers.h"
+#include "fees/FJL.h"
+#include "fees/SFee.h"
 #include "platform/ui/OpenChildForm.h"
 #include "property/Region.h"
 #include "reference/CodeTables.h"
@@ -28,4 +30,6 @@ void registerAllWindows()
     registerWindow(QStringLiteral("TfrmPeixType"), [](QWidget* f) { ui::openChildForm(frmPeixType, f); });
     registerWindow(QStringLiteral("TfrmMeetType"), [](QWidget* f) { ui::openChildForm(frmMeetType, f); });
     registerWindow(QStringLiteral("TfrmHuodType"), [](QWidget* f) { ui::openChildForm(frmHuodType, f); });
+    registerWindow(QStringLiteral("TfrmSFee"), [](QWidget* f) { ui::openChildForm(frmSFee, f); });
+    registerWindow(QStringLiteral("TfrmFJL"), [](QWidget* f) { ui::openChildForm(frmFJL, f); });
 }

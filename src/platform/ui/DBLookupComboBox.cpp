@@ -123,6 +123,7 @@ void DBLookupComboBox::chosen(int index)
     if (!bound()) {
         m_key = key;
         emit keyChosen(key);
+        emit closedUp();
         return;
     }
     if (m_link.readOnly() || (!m_link.editing() && !m_link.edit())) {
@@ -137,12 +138,18 @@ void DBLookupComboBox::chosen(int index)
     }
     showKey(key);
     emit keyChosen(key);
+    emit closedUp();
 }
 
 void DBLookupComboBox::showPopup()
 {
     if (m_link.readOnly())
         return;
+    if (count() == 0) {
+        // Nothing to drop down: the list closes again at once.
+        emit closedUp();
+        return;
+    }
     QComboBox::showPopup();
 }
 

@@ -7,6 +7,10 @@
 // The list follows the list source: it is read again whenever the list
 // dataset changes, and is empty while the list source is disabled. Reading
 // the list does not move the list dataset's cursor.
+//
+// closedUp() tells a window that the user is done with the list: it follows
+// every choice (after keyChosen), and comes at once when the user drops down
+// a list that has no entries, as an empty drop-down opens and closes.
 
 #include "platform/ui/FieldLink.h"
 
@@ -51,6 +55,8 @@ public:
 signals:
     // The user chose an entry (after the field was written, when bound).
     void keyChosen(const QVariant& key);
+    // The user finished with the list (see above).
+    void closedUp();
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;

@@ -1,0 +1,122 @@
+#include "fees/FeeRows.h"
+
+#include "app/Login.h"
+#include "fees/Money.h"
+#include "platform/data/Connection.h"
+#include "platform/data/DataSource.h"
+#include "platform/data/Query.h"
+#include "platform/ui/DBGrid.h"
+#include "platform/ui/Msg.h"
+
+#include <QAbstractItemDelegate>
+
+namespace fees {
+
+void openFeeRows(data::Query& q, const FeeRowsKey& key)
+{
+    q.close();
+    q.sql().clear();
+    q.sql() << QStringLiteral("select * from Fee where RegionID=:RegionID and BuildID=:BuildID and FeeId=:FeeId "
+                              "and FeeName=:FeeName  and inDate=:inDate order by roomNum");
+    q.param(QStringLiteral("RegionID")).setString(key.regionId, 20);
+    q.param(QStringLiteral("BuildID")).setString(key.buildId, 20);
+    q.param(QStringLiteral("FeeId")).setString(key.feeId, 4);
+    q.param(QStringLiteral("FeeName")).setString(key.feeName, 20);
+    q.param(QStringLiteral("inDate")).setString(key.period, 20);
+    q.open();
+}
+
+QString emptyRowMessage()
+{
+    return QStringLiteral("不能对空记录进行操作！！");
+}
+
+QString collectedRowMessage()
+{
+    return QStringLiteral("该费用已收取，不能修改。");
+}
+
+bool onEmptyRow(const data::DataSet& ds)
+{
+    if (!ds.isActive() || (ds.isEmpty() && ds.state() != data::DataSetState::Insert))
+        return true;
+    const data::Field* f = ds.findField(QStringLiteral("FeeID"));
+    return !f || f->isNull();
+}
+
+bool refuseEmptyRow(data::DataSet& ds)
+{
+    if (!onEmptyRow(ds))
+        return false;
+    ui::Msg::warning(emptyRowMessage());
+    if (ds.isActive()) {
+        ds.cancel();
+        ds.first();
+    }
+    return true;
+}
+
+namespace {
+// Collected as read, or collected since (by the collection window).
+bool collected(data::DataSet& ds)
+{
+    if (isCollected(ds.fieldByName(QStringLiteral("flag"))->oldValue()))
+        return true;
+    const qint64 rid = ds.rowId();
+    return rid != 0
+           && isCollected(ds.connection()->scalar(QStringLiteral("SELECT flag FROM Fee WHERE rid = ?"), {rid}));
+}
+}  // namespace
+
+void checkRowBeforePost(data::DataSet& ds)
+{
+    if (refuseEmptyRow(ds))
+        throw data::Abort();
+    if (collected(ds)) {
+        ui::Msg::warning(collectedRowMessage());
+        ds.cancel();
+        throw data::Abort();
+    }
+}
+
+void storeTypedRow(ui::DBGrid* grid, data::DataSet& ds)
+{
+    // A cell editor lives on the grid's viewport while it is open.
+    for (QWidget* editor : grid->viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!editor->isVisible())
+            continue;
+        QMetaObject::invokeMethod(grid, "commitData", Qt::DirectConnection, Q_ARG(QWidget*, editor));
+        QMetaObject::invokeMethod(grid, "closeEditor", Qt::DirectConnection, Q_ARG(QWidget*, editor),
+                                  Q_ARG(QAbstractItemDelegate::EndEditHint, QAbstractItemDelegate::NoHint));
+    }
+    ds.post();
+}
+
+bool gridKeyDown(ui::DBGrid* grid, data::DataSet& ds, int key)
+{
+    if (refuseEmptyRow(ds))
+        return true;
+    if (key == Qt::Key_Down && ds.recNo() == ds.recordCount()) {
+        storeTypedRow(grid, ds);
+        return true;
+    }
+    return false;
+}
+
+void lockCollectedRows(ui::DBGrid* grid, data::DataSource* source)
+{
+    auto follow = [grid, source] {
+        data::DataSet* ds = source->dataSet();
+        bool locked = browseOnly();
+        if (!locked && ds && ds->isActive() && !ds->isEmpty() && !ds->isEditing())
+            locked = isCollected(ds->fieldByName(QStringLiteral("flag"))->value());
+        grid->setReadOnly(locked);
+    };
+    QObject::connect(source, &data::DataSource::dataChanged, grid, [follow](data::Field* f) {
+        if (!f)
+            follow();
+    });
+    follow();
+}
+
+}  // namespace fees

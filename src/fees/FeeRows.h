@@ -1,0 +1,60 @@
+#pragma once
+// The month's fee rows of one building and one item, as the charge windows
+// show them in their grids: each window reads them through a query of its
+// own, so another window's rows never appear in it.
+//
+// A grid row can be changed only while it is still due: a collected row
+// ("已收取") is read-only, and a row without an item (an empty list) is
+// refused with "不能对空记录进行操作！！".
+
+#include <QString>
+
+namespace data {
+class DataSet;
+class DataSource;
+class Query;
+}  // namespace data
+namespace ui { class DBGrid; }
+
+namespace fees {
+
+struct FeeRowsKey {
+    QString regionId;
+    QString buildId;
+    QString feeId;
+    QString feeName;
+    QString period;  // Fee.inDate, "yyyyMM"
+
+    // District, building and item are all chosen.
+    bool complete() const { return !regionId.isEmpty() && !buildId.isEmpty() && !feeId.isEmpty(); }
+};
+
+// Reads the rows into the query, by room number.
+void openFeeRows(data::Query& q, const FeeRowsKey& key);
+
+QString emptyRowMessage();
+QString collectedRowMessage();
+
+// True when the dataset shows no row with an item: closed, empty, or on a
+// row whose FeeID is null.
+bool onEmptyRow(const data::DataSet& ds);
+// On an empty row: the warning, the edit cancelled, the first row; true then.
+bool refuseEmptyRow(data::DataSet& ds);
+// Before a row is stored: an empty row is refused as above and a collected
+// row with a warning, its edit cancelled; both stop the post (data::Abort).
+void checkRowBeforePost(data::DataSet& ds);
+
+// Stores the row being typed in the grid: what an open cell editor holds is
+// written into the row, then the row is posted. The grid adds no rows, so
+// going on past the last row stores it, as leaving any other row does.
+void storeTypedRow(ui::DBGrid* grid, data::DataSet& ds);
+
+// A key pressed in the grid: on an empty row it is refused as above; Down on
+// the last row stores the row being typed. True when the key was used up.
+bool gridKeyDown(ui::DBGrid* grid, data::DataSet& ds, int key);
+
+// Keeps the grid read-only while its current row is collected, and always
+// for a browse-only user.
+void lockCollectedRows(ui::DBGrid* grid, data::DataSource* source);
+
+}  // namespace fees
