@@ -4,6 +4,7 @@
 #include "app/Login.h"
 #include "app/Main.h"
 #include "platform/data/Error.h"
+#include "platform/ui/MaskedDate.h"
 #include "platform/ui/Msg.h"
 #include "platform/ui/OpenChildForm.h"
 
@@ -128,7 +129,9 @@ void checkBirthDate(QWidget* w)
     if (!edit)
         return;
     const QString text = edit->text().trimmed();
-    if (text.isEmpty() || text == QStringLiteral("-  -"))
+    // A blank mask ("-  -", or "--" as the masked edit gives it) is no date
+    // at all, and is accepted.
+    if (ui::isBlankMaskedDate(text))
         return;
     if (data::parseDateTimeText(text).isValid())
         return;

@@ -1,5 +1,6 @@
 #include "app/Openers.h"
 #include "platform/ui/OpenChildForm.h"
+#include "property/Man.h"
 #include "property/Region.h"
 
 // Every window of the program, registered with the frame's openers. A window
@@ -7,4 +8,5 @@
 void registerAllWindows()
 {
     registerWindow(QStringLiteral("TfrmRegion"), [](QWidget* f) { ui::openChildForm(frmRegion, f); });
+    registerWindow(QStringLiteral("TfrmMan"), [](QWidget* f) { ui::openChildForm(frmMan, f); });
 }
