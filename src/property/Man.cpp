@@ -412,8 +412,7 @@ void TfrmMan::DBGrid1CellClick()
     }
     const bool named = !currentOwner("ownerId").isEmpty() && !currentOwner("ownerName").isEmpty();
     if (named) {
-        if (!DM->AT_Member->isEditing())
-            DBE_MOwnerId->setText(currentOwner("ownerId"));
+        DBE_MOwnerId->setText(storedOwner("ownerId"));
         showPicture(currentOwner("Pic"));
     }
     TB_Print->setEnabled(named);

@@ -221,9 +221,13 @@ QWidget* TfrmMan::buildMemberPage()
         c->setObjectName(QString::fromLatin1(name));
         return c;
     };
-    // The member's owner is always the current owner: shown, never typed.
-    place(g, 0, QStringLiteral("业主编号："), edit(DBE_MOwnerId, "DBE_MOwnerId", "OwnerId"));
+    // The members' owner is the current owner: its id is shown, never typed
+    // (a new member takes it from the owner row).
+    DBE_MOwnerId = new ui::DBEdit(page);
+    DBE_MOwnerId->setObjectName(QStringLiteral("DBE_MOwnerId"));
+    DBE_MOwnerId->setReadOnly(true);
     DBE_MOwnerId->setEnabled(false);
+    place(g, 0, QStringLiteral("业主编号："), DBE_MOwnerId);
     const std::vector<std::pair<QString, QWidget*>> cells = {
         {QStringLiteral("成员编号："), edit(DBE_MemberId, "DBE_MemberId", "memberID")},
         {QStringLiteral("成员姓名："), edit(DBE_MName, "DBE_MName", "mbName")},

@@ -62,8 +62,7 @@ void TfrmMan::TS_memberShow()
         setMemberEditsEnabled(open);
         setMemberButtonsEnabled(open);
     }
-    if (!DM->AT_Member->isEditing())
-        DBE_MOwnerId->setText(storedOwner("ownerId"));
+    DBE_MOwnerId->setText(storedOwner("ownerId"));
 }
 
 void TfrmMan::SB_AddClick()

@@ -6,6 +6,7 @@
 #include "app/DMRegion.h"
 #include "platform/data/Error.h"
 #include "platform/ui/Buttons.h"
+#include "platform/ui/DBEdit.h"
 #include "platform/ui/DBLookupComboBox.h"
 #include "platform/ui/Msg.h"
 #include "property/Occupancy.h"
@@ -295,6 +296,7 @@ void TfrmMan::followOwner()
         m_ownerTag = tag;
         forgetImportedPicture();
         showPicture(currentOwner("Pic"));
+        DBE_MOwnerId->setText(storedOwner("ownerId"));
         if (PageControl1->currentWidget() == TS_member)
             TS_memberShow();
     }

@@ -491,8 +491,6 @@ private slots:
         QVERIFY(!testsupport::saveScreenshot(mdiForm, "owner-page").isEmpty());
         w->PageControl1->setCurrentWidget(w->TS_member);
         QVERIFY(!testsupport::saveScreenshot(mdiForm, "owner-members").isEmpty());
-        w->PageControl1->setCurrentWidget(w->TS_Pic);
-        QVERIFY(!testsupport::saveScreenshot(mdiForm, "owner-picture").isEmpty());
     }
 };
 
