@@ -9,6 +9,7 @@
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBEdit.h"
 #include "platform/ui/Msg.h"
+#include "property/ManInternal.h"
 
 #include <QCheckBox>
 
@@ -18,15 +19,6 @@ const QString kMemberIdInUse = QStringLiteral("该成员编号已存在！重新
 const QString kMemberMissing =
     QStringLiteral("错误原因可能是以下各项：\r\n   业主编号为空\r\n   成员编号为空\r\n   成员姓名为空\r请核对各项！");
 const QString kDeleteMember = QStringLiteral("确实要删除该条记录吗？");
-
-template <typename F>
-void quietly(F&& f)
-{
-    try {
-        f();
-    } catch (const data::Abort&) {
-    }
-}
 
 QString text(data::DataSet* d, const char* field)
 {
@@ -70,7 +62,7 @@ void TfrmMan::SB_AddClick()
     if (!CheckBox->isChecked() || currentLevel() == 2 || !ownerHasRoom() || !DM->DS_Member->enabled())
         return;
     data::Table* m = DM->AT_Member;
-    quietly([&] {
+    man::quietly([&] {
         m->checkBrowseMode();
         m->disableControls();
         try {
@@ -153,7 +145,7 @@ void TfrmMan::memberBeforePost()
 
 void TfrmMan::SB_SaveClick()
 {
-    quietly([&] {
+    man::quietly([&] {
         if (DM->AT_Member->isEditing())
             DM->AT_Member->post();
         setMemberEditsEnabled(false);

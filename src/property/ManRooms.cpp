@@ -9,6 +9,7 @@
 #include "platform/ui/DBEdit.h"
 #include "platform/ui/DBLookupComboBox.h"
 #include "platform/ui/Msg.h"
+#include "property/ManInternal.h"
 #include "property/Occupancy.h"
 
 #include <QCheckBox>
@@ -19,11 +20,6 @@ namespace {
 const QString kNoVacantRoom = QStringLiteral("该单元无可供分配的房间！");
 const QString kNoOwnerRoom = QStringLiteral("该单元无该业主的房间！");
 const QString kNoOwnerName = QStringLiteral("业主名称不能为空！");
-
-QString keyText(const QVariant& v)
-{
-    return data::variantToText(v);
-}
 
 void setText(data::DataSet* d, const char* field, const QString& value)
 {
@@ -50,7 +46,7 @@ void TfrmMan::resetMoveIn()
 void TfrmMan::DBLC_UnitNumCloseUp()
 {
     DBLC_RoomNum->setKeyValue(QVariant());
-    const QString unit = keyText(DBLC_UnitNum->keyValue());
+    const QString unit = man::keyText(DBLC_UnitNum->keyValue());
     if (m_regionId.isEmpty() || m_buildId.isEmpty() || unit.isEmpty())
         return;
     data::Query* r = DM->AQ_Rooms;
@@ -79,8 +75,8 @@ void TfrmMan::DBLC_RoomNumCloseUp()
 // district, building and unit (any more).
 bool TfrmMan::locateChosenRoom()
 {
-    const QString unit = keyText(DBLC_UnitNum->keyValue());
-    const QString room = keyText(DBLC_RoomNum->keyValue());
+    const QString unit = man::keyText(DBLC_UnitNum->keyValue());
+    const QString room = man::keyText(DBLC_RoomNum->keyValue());
     data::Query* r = DM->AQ_Rooms;
     if (unit.isEmpty() || room.isEmpty() || !r->isActive() || !DM->DS_Rooms->enabled())
         return false;
@@ -186,7 +182,7 @@ void TfrmMan::DBLC_UnitNum1CloseUp()
     BB_Out->setEnabled(false);
     const QString id = storedOwner("ownerId");
     const QString name = storedOwner("ownerName");
-    const QString unit = keyText(DBLC_UnitNum1->keyValue());
+    const QString unit = man::keyText(DBLC_UnitNum1->keyValue());
     if (m_regionId.isEmpty() || m_buildId.isEmpty() || id.isEmpty() || name.isEmpty() || unit.isEmpty())
         return;
     AQ_TRoom->close();
@@ -208,7 +204,7 @@ void TfrmMan::DBLC_UnitNum1CloseUp()
 
 void TfrmMan::DBLC_RoomNum1CloseUp()
 {
-    BB_Out->setEnabled(CheckBox->isChecked() && !keyText(DBLC_RoomNum1->keyValue()).isEmpty());
+    BB_Out->setEnabled(CheckBox->isChecked() && !man::keyText(DBLC_RoomNum1->keyValue()).isEmpty());
 }
 
 void TfrmMan::BB_OutClick()
@@ -221,8 +217,8 @@ void TfrmMan::BB_OutClick()
     }
     data::Query* o = DM->AQ_Man;
     data::Query* r = AQ_TRoom;
-    const QString unit = keyText(DBLC_UnitNum1->keyValue());
-    const QString room = keyText(DBLC_RoomNum1->keyValue());
+    const QString unit = man::keyText(DBLC_UnitNum1->keyValue());
+    const QString room = man::keyText(DBLC_RoomNum1->keyValue());
     const QString id = storedOwner("ownerId");
     // The room must still be this owner's: the lists may have been read for
     // another owner or changed since.

@@ -315,6 +315,21 @@ private slots:
         QCOMPARE(DM->AQ_Man->fieldByName("ownerName")->asString(), QString("李四"));
     }
 
+    void aFailedDeleteFreesNothing()
+    {
+        AppFixture app("1", seedOwners);
+        TfrmMan* w = openMan();
+        openBuilding(w);
+        failWrites(app.db(), "Owner", "DELETE");
+        Msg::queueAnswer(true);
+        QVERIFY_THROWS_EXCEPTION(data::Error, w->TB_DeleteClick());
+        stopFailing(app.db(), "Owner");
+        QCOMPARE(room(app, "302"), QString("B/D01-B2-001/张三/20235"));
+        QCOMPARE(count(app, "SELECT count(*) FROM Member"), 1);
+        QCOMPARE(DM->AQ_Man->recordCount(), 2);
+        QCOMPARE(DM->AT_Member->recordCount(), 1);
+    }
+
     void deleteWhileAddingOnlyDropsTheNewOwner()
     {
         AppFixture app("1", seedOwners);

@@ -65,25 +65,6 @@ Q_DECLARE_METATYPE(Rows)
 class TestSearchForm : public QObject {
     Q_OBJECT
 private slots:
-    void conditionLine_data()
-    {
-        QTest::addColumn<Rows>("rows");
-        QTest::addColumn<QString>("line");
-        QTest::newRow("one condition") << Rows{{"", "民族", "=", "汉"}} << "Folk=:v0";
-        QTest::newRow("the first relation is never used") << Rows{{"并且", "性别", "<>", "男"}} << "Sex<>:v0";
-        QTest::newRow("AND, then OR, no brackets")
-            << Rows{{"", "民族", "=", "汉族"}, {"并且", "性别", "<>", "男"}, {"或者", "文化程度", "=", "大学"}}
-            << "Folk=:v0 AND Sex<>:v1 OR xueli=:v2";
-        QTest::newRow("no relation joins with OR")
-            << Rows{{"", "业主姓名", "=", "a"}, {"", "联系电话", "=", "1"}} << "OwnerName=:v0 OR phone=:v1";
-    }
-    void conditionLine()
-    {
-        QFETCH(Rows, rows);
-        QFETCH(QString, line);
-        QCOMPARE(ownerSearchConfig().statement.conditionText(rows), line);
-    }
-
     void onlyTheFixedListsReachTheStatement()
     {
         const SearchStatement s = ownerSearchConfig().statement;
