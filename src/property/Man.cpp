@@ -127,6 +127,12 @@ TfrmMan::TfrmMan(QWidget* parent) : ui::Form(parent)
         if (!f)
             followOwner();
     });
+    // Only a new owner's id can be typed: once the new owner is saved or
+    // dropped, by whatever path, the id edit closes.
+    connect(DM->DS_Man, &data::DataSource::stateChanged, this, [this] {
+        if (DM->AQ_Man->state() != data::DataSetState::Insert)
+            DBE_OwnerId->setEnabled(false);
+    });
 }
 
 TfrmMan::~TfrmMan()

@@ -138,9 +138,6 @@ public:
     // The picture path chosen with 导入 and not yet saved ("" when none).
     const QString& importedPicture() const { return m_picPath; }
 
-    const QVector<QWidget*>& ownerEdits() const { return m_ownerEdits; }
-    const QVector<QWidget*>& memberEdits() const { return m_memberEdits; }
-
 protected:
     void formCreate() override;
     void formClose(ui::CloseAction& action) override;

@@ -195,6 +195,28 @@ private slots:
         QCOMPARE(room(app, "201"), QString("A/~/~/~"));
     }
 
+    void aMoveSavesANewOwnerTheSameWay()
+    {
+        AppFixture app("1", seedOwners);
+        TfrmMan* w = openMan();
+        openBuilding(w);
+        w->TB_AddClick();
+        typeInto(w->DBE_OwnerName, "王五");
+        typeInto(w->DBE_OwnerId, "D01-B2-003");
+        // Without a room the move is refused like Save.
+        w->TB_FirstClick();
+        QCOMPARE(Msg::texts(MsgKind::Warning), QStringList{kAddMissing});
+        QCOMPARE(DM->AQ_Man->state(), data::DataSetState::Insert);
+        Msg::clearLog();
+        choose(w->DBLC_UnitNum, "2");
+        choose(w->DBLC_RoomNum, "201");
+        w->TB_FirstClick();
+        QVERIFY(Msg::log().isEmpty());
+        QCOMPARE(room(app, "201").left(13), QString("B/D01-B2-003/"));
+        QCOMPARE(owner(app, "D01-B2-003"), QString("王五/2/201/阳光小区/二号楼"));
+        QVERIFY(!w->DBE_OwnerId->isEnabled());  // an existing owner's id is not typed
+    }
+
     void aFailedSaveLeavesTheRoomAsItWas()
     {
         AppFixture app("1", seedOwners);
