@@ -4,6 +4,8 @@
 #include "app/Login.h"
 #include "app/Main.h"
 #include "platform/data/Error.h"
+#include "platform/ui/DBEdit.h"
+#include "platform/ui/MaskedDate.h"
 #include "platform/ui/Msg.h"
 #include "platform/ui/OpenChildForm.h"
 
@@ -127,8 +129,15 @@ void checkBirthDate(QWidget* w)
     auto* edit = w->findChild<QLineEdit*>(QStringLiteral("DBE_Birth"));
     if (!edit)
         return;
-    const QString text = edit->text().trimmed();
-    if (text.isEmpty() || text == QStringLiteral("-  -"))
+    QString text = edit->text().trimmed();
+    // Typing into a browsed owner's edit is itself what changes the state:
+    // the edit then already holds the first keys typed. The row's own value
+    // is checked; what is typed is checked when it is stored.
+    if (auto* bound = qobject_cast<ui::DBEdit*>(edit); bound && bound->field())
+        text = bound->field()->asString().trimmed();
+    // A blank mask ("-  -", or "--" as the masked edit gives it) is no date
+    // at all, and is accepted.
+    if (ui::isBlankMaskedDate(text))
         return;
     if (data::parseDateTimeText(text).isValid())
         return;

@@ -3,6 +3,7 @@
 #include "fees/FJL.h"
 #include "fees/SFee.h"
 #include "platform/ui/OpenChildForm.h"
+#include "property/Man.h"
 #include "property/Region.h"
 #include "reference/CodeTables.h"
 
@@ -32,4 +33,6 @@ void registerAllWindows()
     registerWindow(QStringLiteral("TfrmHuodType"), [](QWidget* f) { ui::openChildForm(frmHuodType, f); });
     registerWindow(QStringLiteral("TfrmSFee"), [](QWidget* f) { ui::openChildForm(frmSFee, f); });
     registerWindow(QStringLiteral("TfrmFJL"), [](QWidget* f) { ui::openChildForm(frmFJL, f); });
+    registerWindow(QStringLiteral("TfrmMan"), [](QWidget* f) { ui::openChildForm(frmMan, f); });
+    installOwnerSheetPrinting();
 }

@@ -549,14 +549,21 @@ void DataSet::post()
     if (!isEditing())
         return;
     updateRecord();
+    std::optional<Transaction> tx;
+    if (m_postInTransaction)
+        tx.emplace(*m_conn);
     if (beforePost)
         beforePost(*this);
     if (m_state == DataSetState::Insert) {
         writeInsert();
+        if (tx)
+            tx->commit();
         m_all[size_t(m_visible[size_t(m_cur)])] = m_buffer;
         m_insertPlaceholder = false;
     } else {
         writeUpdate();
+        if (tx)
+            tx->commit();
         m_all[size_t(m_visible[size_t(m_cur)])] = m_buffer;
     }
     m_modified = false;

@@ -143,6 +143,10 @@ public:
     // When set, Delete runs beforeDelete and the delete itself in one
     // transaction, so a cascade through beforeDelete is all or nothing.
     void setDeleteInTransaction(bool on) { m_deleteInTransaction = on; }
+    // When set, Post runs beforePost and the write in one transaction, so
+    // rows that beforePost writes through other datasets stand or fall with
+    // the record.
+    void setPostInTransaction(bool on) { m_postInTransaction = on; }
 
     // Datasets that follow this one as detail.
     void addDetail(DataSet* d);
@@ -226,6 +230,7 @@ private:
     bool m_pendingChange = false;
     bool m_pendingState = false;
     bool m_deleteInTransaction = false;
+    bool m_postInTransaction = false;
     std::vector<DataSource*> m_sources;
     std::vector<QPointer<DataSet>> m_details;
 };

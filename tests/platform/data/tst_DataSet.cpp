@@ -418,6 +418,36 @@ private slots:
         QCOMPARE(t.fieldByName("RegionName")->asString(), QString("区2"));
     }
 
+    void postInTransactionTakesTheRowsItsCheckWrote()
+    {
+        addRegions(*c, 1);
+        Table other(c.get());
+        other.setTableName("Region");
+        other.open();
+        Table t(c.get());
+        t.setTableName("Build");
+        t.open();
+        t.setPostInTransaction(true);
+        // The check writes another row first; the record itself then fails.
+        t.beforePost = [&](DataSet&) {
+            other.edit();
+            other.fieldByName("RegionName")->setAsString("改");
+            other.post();
+        };
+        c->exec("ALTER TABLE Build RENAME TO BuildGone");
+        t.append();
+        t.fieldByName("BuildId")->setAsString("1");
+        QVERIFY_THROWS_EXCEPTION(Error, t.post());
+        c->exec("ALTER TABLE BuildGone RENAME TO Build");
+        QCOMPARE(c->scalar("SELECT RegionName FROM Region").toString(), QString("区1"));
+        QCOMPARE(other.fieldByName("RegionName")->asString(), QString("区1"));
+        // The new row is still there to be corrected and posted again.
+        QCOMPARE(t.state(), DataSetState::Insert);
+        t.post();
+        QCOMPARE(c->scalar("SELECT count(*) FROM Build").toInt(), 1);
+        QCOMPARE(c->scalar("SELECT RegionName FROM Region").toString(), QString("改"));
+    }
+
     void queriesRebuiltPerUse()
     {
         addRegions(*c, 3);

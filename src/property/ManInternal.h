@@ -1,0 +1,25 @@
+#pragma once
+// Small helpers shared by the owner window's files.
+
+#include "platform/data/DataSet.h"
+#include "platform/data/Field.h"
+
+namespace man {
+
+// Runs a handler; a check that refused (and has said why) ends it quietly.
+template <typename F>
+void quietly(F&& f)
+{
+    try {
+        f();
+    } catch (const data::Abort&) {
+    }
+}
+
+// The key of a lookup list's entry as text ("" for none).
+inline QString keyText(const QVariant& v)
+{
+    return data::variantToText(v);
+}
+
+}  // namespace man
