@@ -1,5 +1,6 @@
 #include "support/TestMain.h"
 #include "support/TestDb.h"
+#include "platform/report/OutputSeam.h"
 
 #include "platform/ui/Application.h"
 #include "platform/ui/ModalRun.h"
@@ -43,6 +44,14 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("物业管理"));
     ui::Msg::setScripted(true);
     ui::setTerminateHook([] {});
+    // Printouts go to a preview that nobody has to close, unless a test puts
+    // its own seam in force.
+    report::OutputSeam quiet;
+    quiet.setup = [](const report::SetupChoice&) { return report::SetupChoice::fromAnswer(QStringLiteral("preview")); };
+    quiet.preview = [](const report::Document&) { return false; };
+    quiet.printer = [](const report::Document&, const report::SetupChoice&) { return true; };
+    quiet.warning = [](const QString& text) { ui::Msg::warning(text); };
+    report::ScopedOutputSeam quietPrinting(quiet);
     QStringList args = app.arguments();
     QString only;
     if (args.size() > 1 && !args[1].startsWith(u'-')) {
