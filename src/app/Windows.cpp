@@ -1,5 +1,7 @@
 #include "app/Openers.h"
 #include "platform/ui/OpenChildForm.h"
+#include "property/Build.h"
+#include "property/FCBuild.h"
 #include "property/Region.h"
 
 // Every window of the program, registered with the frame's openers. A window
@@ -7,4 +9,6 @@
 void registerAllWindows()
 {
     registerWindow(QStringLiteral("TfrmRegion"), [](QWidget* f) { ui::openChildForm(frmRegion, f); });
+    registerWindow(QStringLiteral("TfrmBuild"), [](QWidget* f) { ui::openChildForm(frmBuild, f); });
+    registerWindow(QStringLiteral("TfrmFCBuild"), [](QWidget* f) { ui::openChildForm(frmFCBuild, f); });
 }
