@@ -372,7 +372,7 @@ void TfrmFCBuild::updateButtons()
     SB_Add->setEnabled(on && m_buildOn);
     SB_Delete->setEnabled(on && m_buildOn && hasBuilding);
     SB_Modi->setEnabled(on && m_buildOn && hasBuilding);
-    SB_ZDF->setEnabled(on && m_buildOn && building);
+    SB_ZDF->setEnabled(on && m_buildOn && m_unitAddOn && building);
     SB_Add1->setEnabled(on && m_unitAddOn && building);
     for (ui::SpeedButton* b : {SB_Delete1, SB_Modi1, SB_Build, SB_Unit})
         b->setEnabled(on && m_unitOn && unit);
