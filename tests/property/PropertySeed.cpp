@@ -63,6 +63,12 @@ void refuseRoomNumber(data::Connection& c, const QString& roomNum)
     c.exec(QStringLiteral("CREATE TRIGGER refuse_room BEFORE INSERT ON Rooms FOR EACH ROW EXECUTE FUNCTION refuse_room()"));
 }
 
+void allowRoomNumbers(data::Connection& c)
+{
+    c.exec(c.backend() == data::Backend::SQLite ? QStringLiteral("DROP TRIGGER refuse_room")
+                                                : QStringLiteral("DROP TRIGGER refuse_room ON Rooms"));
+}
+
 int countOf(data::Connection& c, const QString& sql, const QVariantList& params)
 {
     return c.scalar(sql, params).toInt();

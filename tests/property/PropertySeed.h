@@ -17,6 +17,8 @@ void seedPropertyTree(data::Connection& c);
 
 // From now on inserting a room with this number fails with a database error.
 void refuseRoomNumber(data::Connection& c, const QString& roomNum);
+// Takes that refusal away again.
+void allowRoomNumbers(data::Connection& c);
 
 // count(*) of a statement.
 int countOf(data::Connection& c, const QString& sql, const QVariantList& params = {});
