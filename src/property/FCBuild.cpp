@@ -529,13 +529,14 @@ void TfrmFCBuild::SB_BuildClick()
         return;
     const property::UnitKey unit = selectedUnit();
     const property::RoomRanges ranges{SelKLNum, SelJLNum, SelKFNum, SelJFNum};
+    // Only the unit's own rooms are read again, not the whole room list.
     try {
         property::generateRooms(*DM->connection(), unit, ranges);
     } catch (...) {
-        DM->AT_Room->requery();
+        DM->AT_Room->requeryLinked();
         throw;
     }
-    DM->AT_Room->requery();
+    DM->AT_Room->requeryLinked();
 }
 
 void TfrmFCBuild::SB_UnitClick()
