@@ -235,7 +235,11 @@ private slots:
             QCOMPARE(Msg::texts(MsgKind::Confirm), QStringList{"你将要创建的是一号楼(楼)3单元\r创建吗？"});
         QCOMPARE(count(app, "SELECT count(*) FROM Units"), units + (rooms ? 1 : 0));
         QCOMPARE(count(app, "SELECT count(*) FROM Rooms WHERE BuildId = '1' AND UnitName = '3'"), rooms);
+        // Layouts, areas and facilities come along; occupants do not.
         QCOMPARE(count(app, "SELECT count(*) FROM Rooms WHERE UnitName = '3' AND UserId IS NOT NULL"), 0);
+        QCOMPARE(count(app, "SELECT count(*) FROM Rooms WHERE UnitName = '3' AND RoomNum = '103' AND SS = '电梯' "
+                            "AND JZm = 120.25"),
+                 rooms ? 1 : 0);
         QCOMPARE(DM->AT_Units->recordCount(), 2 + (rooms ? 1 : 0));
     }
 

@@ -147,6 +147,30 @@ private slots:
         QCOMPARE(count(app, "SELECT count(*) FROM Units"), warning.isEmpty() ? 5 : 4);
     }
 
+    void leavingAFloorEditChecksIt()
+    {
+        AppFixture app("1", seedPropertyTree);
+        TfrmFCBuild* w = generatorOn();
+        w->SB_Add1Click();
+        QVERIFY(QTest::qWaitForWindowActive(frmUnits));
+        typeInto(frmUnits->DBE_JLNum, "13");
+        frmUnits->DBE_KFNum->setFocus();
+        QCOMPARE(Msg::texts(MsgKind::Warning), QStringList{"没有足够的楼层可供分配！重新输入。"});
+        QVERIFY(frmUnits->DBE_JLNum->text().isEmpty());
+        frmUnits->BB_CancelClick();
+        settle();
+        Msg::clearLog();
+        w->SB_Add2Click();
+        QVERIFY(QTest::qWaitForWindowActive(frmRoomEdit));
+        frmRoomEdit->DBE_LC->setFocus();
+        frmRoomEdit->DBE_FX->setFocus();
+        QCOMPARE(Msg::texts(MsgKind::Error), QStringList{"楼层不能为空"});
+        QVERIFY(frmRoomEdit->DBE_LC->hasFocus());
+        typeInto(frmRoomEdit->DBE_LC, "13");
+        frmRoomEdit->DBE_FX->setFocus();
+        QCOMPARE(Msg::texts(MsgKind::Warning), QStringList{"没有足够高的楼层可供分配！重新输入。"});
+    }
+
     void unitDialogLocksAGeneratedUnit()
     {
         AppFixture app("1", seedPropertyTree);
@@ -275,6 +299,7 @@ private slots:
                  1);
         QCOMPARE(count(app, "SELECT count(*) FROM Units WHERE RegionId = '1' AND BuildId = '9'"), 2);
         QCOMPARE(count(app, "SELECT count(*) FROM Rooms WHERE RegionID = '1' AND BuildId = '9' AND UserId IS NULL"), 12);
+        QCOMPARE(count(app, "SELECT count(*) FROM Rooms WHERE BuildId = '9' AND RoomNum = '103' AND JZm = 120.25"), 1);
         QCOMPARE(DM->AT_Buid->recordCount(), 3);
         // Empty id or name: a warning, and the dialog closes.
         settle();

@@ -96,46 +96,6 @@ private slots:
         QCOMPARE(c->transactionDepth(), 0);
     }
 
-    void copyingAUnitTakesItsRoomsButNotTheirOccupants()
-    {
-        auto c = freshDatabase();
-        seedPropertyTree(*c);
-        const auto r = property::copyUnit(*c, kUnit1, "3");
-        QCOMPARE(r.units, 1);
-        QCOMPARE(r.rooms, 6);
-        QCOMPARE(roomNumbers(*c, "1", "1", "3"), roomNumbers(*c, "1", "1", "1"));
-        QCOMPARE(countOf(*c, "SELECT count(*) FROM Units WHERE BuildId = '1' AND RegionId = '1' AND UnitName = '3' "
-                              "AND KLNum = 1 AND JLNum = 2 AND KFNum = 1 AND JFNum = 3"),
-                 1);
-        QCOMPARE(countOf(*c, "SELECT count(*) FROM Rooms WHERE UnitName = '3' AND UState = 'A' AND UserId IS NULL "
-                              "AND inDate IS NULL"),
-                 6);
-        QCOMPARE(c->scalar("SELECT SS FROM Rooms WHERE UnitName = '3' AND RoomNum = '103'").toString(), QString("电梯"));
-        QVERIFY(property::unitExists(*c, kUnit1.building, "3"));
-    }
-
-    void copyingABuildingTakesAllItsUnitsAndRooms()
-    {
-        auto c = freshDatabase();
-        seedPropertyTree(*c);
-        // Two units of six rooms each.
-        property::generateRooms(*c, kUnit2, {1, 3, 1, 2});
-        const auto r = property::copyBuilding(*c, {"1", "1", "一号楼"}, "9", "九号楼", 12, "复制");
-        QCOMPARE(r.buildings, 1);
-        QCOMPARE(r.units, 2);
-        QCOMPARE(r.rooms, 12);
-        QCOMPARE(countOf(*c, "SELECT count(*) FROM Build WHERE RegionID = '1' AND BuildId = '9' AND BuildName = '九号楼' "
-                              "AND Csum = 12 AND note = '复制'"),
-                 1);
-        QCOMPARE(countOf(*c, "SELECT count(*) FROM Units WHERE RegionId = '1' AND BuildId = '9' AND BuildName = '九号楼'"), 2);
-        QCOMPARE(countOf(*c, "SELECT count(*) FROM Rooms WHERE RegionID = '1' AND BuildId = '9' AND BuildName = '九号楼' "
-                              "AND UState = 'A' AND UserId IS NULL"),
-                 12);
-        QCOMPARE(c->scalar("SELECT JZm FROM Rooms WHERE BuildId = '9' AND RoomNum = '103'").toString().toDouble(), 120.25);
-        QVERIFY(property::buildingIdExists(*c, "1", "9"));
-        QVERIFY(!property::buildingIdExists(*c, "2", "9"));
-    }
-
     void aFailedCopyWritesNothing()
     {
         auto c = freshDatabase();
