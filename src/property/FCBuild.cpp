@@ -563,13 +563,18 @@ void TfrmFCBuild::SB_UnitClick()
         ui::Msg::warning(QStringLiteral("该单元已存在！重新输入。"));
         return;
     }
+    // The rooms are read again too: the new unit's rooms are not in memory yet.
+    auto reload = [] {
+        reopen(DM->DS_Units, DM->AT_Units);
+        DM->AT_Room->requery();
+    };
     try {
         property::copyUnit(*DM->connection(), source, name);
     } catch (...) {
-        reopen(DM->DS_Units, DM->AT_Units);
+        reload();
         throw;
     }
-    reopen(DM->DS_Units, DM->AT_Units);
+    reload();
 }
 
 void TfrmFCBuild::BitBtn1Click()

@@ -241,6 +241,10 @@ private slots:
                             "AND JZm = 120.25"),
                  rooms ? 1 : 0);
         QCOMPARE(DM->AT_Units->recordCount(), 2 + (rooms ? 1 : 0));
+        if (rooms) {
+            QVERIFY(DM->AT_Units->locate("UnitName", "3"));
+            QCOMPARE(DM->AT_Room->recordCount(), 6);
+        }
     }
 
     void aDialogHoldsTheGeneratorOnly()
