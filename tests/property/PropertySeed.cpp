@@ -63,6 +63,19 @@ void refuseRoomNumber(data::Connection& c, const QString& roomNum)
     c.exec(QStringLiteral("CREATE TRIGGER refuse_room BEFORE INSERT ON Rooms FOR EACH ROW EXECUTE FUNCTION refuse_room()"));
 }
 
+void refuseDeletesFrom(data::Connection& c, const QString& table)
+{
+    if (c.backend() == data::Backend::SQLite) {
+        c.exec(QStringLiteral("CREATE TRIGGER refuse_delete BEFORE DELETE ON %1 BEGIN SELECT RAISE(ABORT, 'refused'); END")
+                   .arg(table));
+        return;
+    }
+    c.exec(QStringLiteral("CREATE FUNCTION refuse_delete() RETURNS trigger AS $$ BEGIN RAISE EXCEPTION 'refused'; END $$ "
+                          "LANGUAGE plpgsql"));
+    c.exec(QStringLiteral("CREATE TRIGGER refuse_delete BEFORE DELETE ON %1 FOR EACH ROW EXECUTE FUNCTION refuse_delete()")
+               .arg(table));
+}
+
 void allowRoomNumbers(data::Connection& c)
 {
     c.exec(c.backend() == data::Backend::SQLite ? QStringLiteral("DROP TRIGGER refuse_room")

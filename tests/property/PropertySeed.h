@@ -17,7 +17,9 @@ void seedPropertyTree(data::Connection& c);
 
 // From now on inserting a room with this number fails with a database error.
 void refuseRoomNumber(data::Connection& c, const QString& roomNum);
-// Takes that refusal away again.
+// From now on deleting a row of the table fails with a database error.
+void refuseDeletesFrom(data::Connection& c, const QString& table);
+// Takes the room refusal away again.
 void allowRoomNumbers(data::Connection& c);
 
 // count(*) of a statement.

@@ -201,6 +201,21 @@ private slots:
         QCOMPARE(DM->AT_Room->recordCount(), 6);
     }
 
+    void aFailedDeleteLeavesTheTreeAsBefore()
+    {
+        AppFixture app("1", seedPropertyTree);
+        TfrmFCBuild* w = chooseUnit();
+        // The units and rooms go first; the building itself is refused.
+        refuseDeletesFrom(app.db(), "Build");
+        QVERIFY(!ui::guarded([w] { w->SB_DeleteClick(); }));
+        QCOMPARE(Msg::texts(MsgKind::Error).size(), 1);
+        QCOMPARE(count(app, "SELECT count(*) FROM Build"), 3);
+        QCOMPARE(count(app, "SELECT count(*) FROM Units"), 4);
+        QCOMPARE(count(app, "SELECT count(*) FROM Rooms"), 9);
+        QCOMPARE(DM->AT_Buid->recordCount(), 2);
+        QCOMPARE(DM->AT_Units->recordCount(), 2);
+    }
+
     void unitCopy_data()
     {
         QTest::addColumn<bool>("ok");

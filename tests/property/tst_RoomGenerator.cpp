@@ -96,6 +96,21 @@ private slots:
         QCOMPARE(c->transactionDepth(), 0);
     }
 
+    void copiesMakeEachNumberOnceAndNoneEmpty()
+    {
+        auto c = freshDatabase();
+        seedPropertyTree(*c);
+        // Rooms entered twice, or without a number, in the source unit.
+        c->exec("INSERT INTO Rooms (RegionID, BuildId, BuildName, UnitName, RoomNum, LCNum, FXNum) VALUES "
+                "('1', '1', '一号楼', '1', '101', 1, 1), ('1', '1', '一号楼', '1', '', 1, 4)");
+        const auto building = property::copyBuilding(*c, kUnit1.building, "9", "九号楼", 12, "");
+        const auto unit = property::copyUnit(*c, kUnit1, "3");
+        QCOMPARE(unit.rooms, 6);
+        QCOMPARE(building.rooms, 6);
+        QCOMPARE(roomNumbers(*c, "1", "1", "3"), (QStringList{"101", "102", "103", "201", "202", "203"}));
+        QCOMPARE(roomNumbers(*c, "1", "9", "1"), roomNumbers(*c, "1", "1", "3"));
+    }
+
     void aFailedCopyWritesNothing()
     {
         auto c = freshDatabase();
