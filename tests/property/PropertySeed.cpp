@@ -76,12 +76,6 @@ void refuseDeletesFrom(data::Connection& c, const QString& table)
                .arg(table));
 }
 
-void allowRoomNumbers(data::Connection& c)
-{
-    c.exec(c.backend() == data::Backend::SQLite ? QStringLiteral("DROP TRIGGER refuse_room")
-                                                : QStringLiteral("DROP TRIGGER refuse_room ON Rooms"));
-}
-
 int countOf(data::Connection& c, const QString& sql, const QVariantList& params)
 {
     return c.scalar(sql, params).toInt();

@@ -19,8 +19,6 @@ void seedPropertyTree(data::Connection& c);
 void refuseRoomNumber(data::Connection& c, const QString& roomNum);
 // From now on deleting a row of the table fails with a database error.
 void refuseDeletesFrom(data::Connection& c, const QString& table);
-// Takes the room refusal away again.
-void allowRoomNumbers(data::Connection& c);
 
 // count(*) of a statement.
 int countOf(data::Connection& c, const QString& sql, const QVariantList& params = {});

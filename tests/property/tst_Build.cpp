@@ -104,20 +104,6 @@ private slots:
         QCOMPARE(count(app, "SELECT count(*) FROM Owner"), 1);
     }
 
-    void gridEntryDropsTheNewRowAndOffersAddAgain()
-    {
-        AppFixture app("1", seedPropertyTree);
-        TfrmBuild* w = openBuild();
-        w->CheckBox->click();
-        w->TB_AddClick();
-        typeInto(w->DBE_ID, "8");
-        w->DBGrid1CellClick();
-        QCOMPARE(DM->AT_Build->state(), data::DataSetState::Browse);
-        QVERIFY(!w->DBE_ID->isEnabled());
-        QVERIFY(w->TB_Add->isEnabled());
-        QCOMPARE(count(app, "SELECT count(*) FROM Build"), 3);
-    }
-
     void aBrowseOnlyUserOnlyBrowses()
     {
         AppFixture app("2", seedPropertyTree);

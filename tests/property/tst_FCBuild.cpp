@@ -187,20 +187,6 @@ private slots:
         QCOMPARE(count(app, "SELECT count(*) FROM Owner"), 1);
     }
 
-    void aFailedGenerationLeavesEverythingAsBefore()
-    {
-        AppFixture app("1", seedPropertyTree);
-        TfrmFCBuild* w = chooseUnit();
-        refuseRoomNumber(app.db(), "201");
-        QVERIFY(!ui::guarded([w] { w->SB_BuildClick(); }));
-        QCOMPARE(Msg::log().size(), 1);
-        QCOMPARE(Msg::log().first().kind, MsgKind::Error);
-        QCOMPARE(roomNumbers(app.db(), "1", "1", "1"), (QStringList{"101", "102", "103", "201", "202", "203"}));
-        QCOMPARE(app.db().scalar("SELECT HXName FROM Rooms WHERE BuildId = '1' AND RoomNum = '103'").toString(),
-                 QString("三室两厅"));
-        QCOMPARE(DM->AT_Room->recordCount(), 6);
-    }
-
     void aFailedDeleteLeavesTheTreeAsBefore()
     {
         AppFixture app("1", seedPropertyTree);
