@@ -4,6 +4,8 @@
 #include "fees/SFee.h"
 #include "platform/ui/OpenChildForm.h"
 #include "property/Man.h"
+#include "property/Build.h"
+#include "property/FCBuild.h"
 #include "property/Region.h"
 #include "reference/CodeTables.h"
 
@@ -35,4 +37,6 @@ void registerAllWindows()
     registerWindow(QStringLiteral("TfrmFJL"), [](QWidget* f) { ui::openChildForm(frmFJL, f); });
     registerWindow(QStringLiteral("TfrmMan"), [](QWidget* f) { ui::openChildForm(frmMan, f); });
     installOwnerSheetPrinting();
+    registerWindow(QStringLiteral("TfrmBuild"), [](QWidget* f) { ui::openChildForm(frmBuild, f); });
+    registerWindow(QStringLiteral("TfrmFCBuild"), [](QWidget* f) { ui::openChildForm(frmFCBuild, f); });
 }

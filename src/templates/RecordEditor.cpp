@@ -10,6 +10,7 @@
 #include "platform/ui/FieldLink.h"
 #include "platform/ui/Msg.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -68,7 +69,6 @@ RecordEditor::RecordEditor(const RecordEditorConfig& config, QWidget* parent)
         auto* p = new QWidget(m_pages);
         auto* grid = new QGridLayout(p);
         grid->setColumnStretch(1, 1);
-        grid->setRowStretch(99, 1);
         m_pageLayouts << grid;
         m_pages->addTab(p, title);
     }
@@ -115,7 +115,10 @@ void RecordEditor::buildToolBar()
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         b->setEnabled(false);
         connect(b, &QToolButton::clicked, this, [this, h] { (this->*h)(); });
-        m_toolBar->addWidget(b);
+        QAction* a = m_toolBar->addWidget(b);
+        // A button the window does not have is hidden through its tool-bar action.
+        if (b == TB_Modi && !m_cfg.hasModify)
+            a->setVisible(false);
     };
     add(TB_Add, "TB_Add", QStringLiteral("添加"), &RecordEditor::TB_AddClick);
     add(TB_Delete, "TB_Delete", QStringLiteral("删除"), &RecordEditor::TB_DeleteClick);
@@ -134,8 +137,6 @@ void RecordEditor::buildToolBar()
     add(TB_Close, "TB_Close", QStringLiteral("离开"), &RecordEditor::TB_CloseClick);
     TB_Refresh->setEnabled(true);
     TB_Close->setEnabled(true);
-    if (!m_cfg.hasModify)
-        TB_Modi->setVisible(false);
 }
 
 QWidget* RecordEditor::page(int index) const
@@ -204,6 +205,12 @@ void RecordEditor::formCreate()
     m_ds->close();
     m_ds->open();
     m_src->setEnabled(true);
+    // The edits stand at the top of their pages.
+    for (QGridLayout* g : m_pageLayouts)
+        g->setRowStretch(g->rowCount(), 1);
+    // Sized again now that the window stands in its MDI sub-window.
+    if (m_cfg.size.isValid())
+        setFormSize(m_cfg.size.width(), m_cfg.size.height());
     afterCreate();
 }
 

@@ -94,8 +94,18 @@ void DataSet::readRows()
         q.bindValue(i, params[i]);
     if (!q.exec())
         throwQueryError(q, objectName());
+    prepareFields(q.record());
+    m_all.clear();
+    m_visible.clear();
+    fetchRows(q, m_all);
+    for (size_t i = 0; i < m_all.size(); ++i)
+        if (rowVisible(m_all[i]))
+            m_visible.push_back(int(i));
+}
+
+void DataSet::fetchRows(QSqlQuery& q, std::vector<Row>& out) const
+{
     const QSqlRecord rec = q.record();
-    prepareFields(rec);
     // Map result columns to fields once; the identity column is hidden.
     std::vector<int> colOfField(m_fields.size(), -1);
     for (size_t i = 0; i < m_fields.size(); ++i)
@@ -111,8 +121,6 @@ void DataSet::readRows()
     for (int c = 0; c < rec.count(); ++c)
         if (rec.fieldName(c).compare(QLatin1String(kRowIdColumn), Qt::CaseInsensitive) == 0)
             ridCol = c;
-    m_all.clear();
-    m_visible.clear();
     const size_t nf = m_fields.size();
     while (q.next()) {
         Row r;
@@ -121,11 +129,49 @@ void DataSet::readRows()
         for (size_t i = 0; i < nf; ++i)
             if (colOfField[i] >= 0)
                 r.v[int(i)] = q.value(colOfField[i]);
-        m_all.push_back(std::move(r));
+        out.push_back(std::move(r));
     }
-    for (size_t i = 0; i < m_all.size(); ++i)
-        if (rowVisible(m_all[i]))
-            m_visible.push_back(int(i));
+}
+
+void DataSet::reloadVisibleRows(const QString& sql, const QVariantList& params)
+{
+    checkBrowseMode();
+    QSqlQuery q = m_conn->newQuery();
+    if (!q.prepare(sql))
+        throwQueryError(q, objectName());
+    for (int i = 0; i < params.size(); ++i)
+        q.bindValue(i, params[i]);
+    if (!q.exec())
+        throwQueryError(q, objectName());
+    std::vector<Row> fresh;
+    fetchRows(q, fresh);
+    std::vector<bool> visible(m_all.size(), false);
+    for (int i : m_visible)
+        visible[size_t(i)] = true;
+    // The hidden rows keep their place; the fresh ones are merged in by identity.
+    std::vector<Row> all;
+    all.reserve(m_all.size() - m_visible.size() + fresh.size());
+    m_visible.clear();
+    size_t f = 0;
+    auto takeFresh = [&] {
+        if (rowVisible(fresh[f]))
+            m_visible.push_back(int(all.size()));
+        all.push_back(std::move(fresh[f++]));
+    };
+    for (size_t i = 0; i < m_all.size(); ++i) {
+        if (visible[i])
+            continue;
+        while (f < fresh.size() && fresh[f].rid < m_all[i].rid)
+            takeFresh();
+        all.push_back(std::move(m_all[i]));
+    }
+    while (f < fresh.size())
+        takeFresh();
+    m_all = std::move(all);
+    m_cur = 0;
+    m_bof = true;
+    m_eof = m_visible.empty();
+    afterMove();
 }
 
 void DataSet::requery()

@@ -26,6 +26,7 @@
 #include <memory>
 #include <vector>
 
+class QSqlQuery;
 class QSqlRecord;
 
 namespace data {
@@ -194,6 +195,11 @@ protected:
     void setUpdateTable(const QString& t) { m_updateTable = t; }
     // Re-applies rowVisible() to the loaded rows and goes to the first row.
     void refilter();
+    // Re-reads only the visible rows: drops them and reads those that `sql`
+    // selects (the identity and the fields, by name) in their place; the
+    // hidden rows stay as they were read. Keeps the identity order and goes
+    // to the first row.
+    void reloadVisibleRows(const QString& sql, const QVariantList& params);
     void notifyData(Field* f = nullptr);
     void notifyState();
     void notifyDetails();
@@ -202,6 +208,8 @@ protected:
 
 private:
     void readRows();
+    // Reads the rows of an executed statement, mapping its columns to the fields by name.
+    void fetchRows(QSqlQuery& q, std::vector<Row>& out) const;
     void startInsert(int position);
     void writeInsert();
     void writeUpdate();

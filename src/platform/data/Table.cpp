@@ -84,6 +84,23 @@ void Table::masterChanged()
     refilter();
 }
 
+void Table::requeryLinked()
+{
+    if (!isActive() || !m_linkOn) {
+        requery();
+        return;
+    }
+    QStringList names, where;
+    for (int i = 0; i < fieldCount(); ++i)
+        names << field(i)->name();
+    for (const QString& f : m_detailFields)
+        where << QStringLiteral("%1 = ?").arg(f);
+    reloadVisibleRows(QStringLiteral("SELECT %1, %2 FROM %3 WHERE %4 ORDER BY %1")
+                          .arg(QLatin1String(kRowIdColumn), names.join(QStringLiteral(", ")), m_table,
+                               where.join(QStringLiteral(" AND "))),
+                      m_linkValues);
+}
+
 void Table::checkColumns()
 {
     const QList<ColumnInfo> cols = connection()->dialect().columns(*connection(), m_table);

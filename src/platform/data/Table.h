@@ -30,6 +30,12 @@ public:
 
     void masterChanged() override;
 
+    // Re-reads only the rows that follow the master's current row (every row
+    // when the link is off), keeping the other rows as they were read, and
+    // goes to the first row: for a detail whose rows of one master row were
+    // just rewritten, without reading the whole table again.
+    void requeryLinked();
+
 protected:
     void buildSelect(QString& sql, QVariantList& params) override;
     void prepareFields(const QSqlRecord& rec) override;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <deque>
@@ -14,6 +15,7 @@ struct Script {
     bool on = false;
     std::deque<bool> answers;
     std::deque<QString> files;
+    std::deque<std::pair<bool, QString>> inputs;
     QVector<MsgRecord> log;
 };
 
@@ -125,6 +127,32 @@ void Msg::error(const QString& text, const QString& caption)
     simple(MsgKind::Error, QMessageBox::Critical, text, caption);
 }
 
+bool Msg::input(const QString& caption, const QString& prompt, QString& value)
+{
+    const QString cap = captionOr(caption);
+    if (script().on) {
+        std::pair<bool, QString> a{false, QString()};
+        if (!script().inputs.empty()) {
+            a = script().inputs.front();
+            script().inputs.pop_front();
+        }
+        script().log.push_back({MsgKind::Input, cap, prompt, a.first ? a.second : QStringLiteral("Cancel")});
+        if (a.first)
+            value = a.second;
+        return a.first;
+    }
+    QInputDialog dlg(dialogParent());
+    dlg.setWindowTitle(cap);
+    dlg.setLabelText(prompt);
+    dlg.setTextValue(value);
+    dlg.setOkButtonText(QStringLiteral("确定"));
+    dlg.setCancelButtonText(QStringLiteral("取消"));
+    if (dlg.exec() != QDialog::Accepted)
+        return false;
+    value = dlg.textValue();
+    return true;
+}
+
 QString Msg::openFile(const QString& filter, const QString& dir, const QString& caption)
 {
     return fileDialog(MsgKind::OpenFile, filter, dir, caption.isEmpty() ? QStringLiteral("打开") : caption,
@@ -158,6 +186,11 @@ void Msg::queueFileName(const QString& path)
     script().files.push_back(path);
 }
 
+void Msg::queueInput(bool ok, const QString& text)
+{
+    script().inputs.emplace_back(ok, text);
+}
+
 const QVector<MsgRecord>& Msg::log()
 {
     return script().log;
@@ -181,6 +214,7 @@ void Msg::clearQueue()
 {
     script().answers.clear();
     script().files.clear();
+    script().inputs.clear();
 }
 
 QString qtFileFilter(const QString& filter)

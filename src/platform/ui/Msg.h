@@ -15,13 +15,13 @@ class QWidget;
 
 namespace ui {
 
-enum class MsgKind { Warning, Confirm, Information, Plain, Error, OpenFile, SaveFile };
+enum class MsgKind { Warning, Confirm, Information, Plain, Error, OpenFile, SaveFile, Input };
 
 struct MsgRecord {
     MsgKind kind;
     QString caption;
-    QString text;    // the message, or the dialog's filter for file dialogs
-    QString answer;  // "OK" / "Cancel", or the file name chosen
+    QString text;    // the message, the prompt of an input box, or a file dialog's filter
+    QString answer;  // "OK" / "Cancel", the file name chosen, or the text entered
 };
 
 class Msg {
@@ -39,6 +39,11 @@ public:
     // An error box with an OK button (the default error box uses it).
     static void error(const QString& text, const QString& caption = QString());
 
+    // An input box with a prompt, an edit holding `value` and OK / Cancel.
+    // True for OK, with the text entered in `value`; on Cancel `value` is
+    // left as it was.
+    static bool input(const QString& caption, const QString& prompt, QString& value);
+
     // File dialogs; the filter is written "Text|*.a;*.b|Text|*.c". Return the
     // chosen path, or "" when cancelled.
     static QString openFile(const QString& filter = QString(), const QString& dir = QString(),
@@ -51,6 +56,9 @@ public:
     static bool scripted();
     static void queueAnswer(bool ok);
     static void queueFileName(const QString& path);
+    // The next input box answers OK with the text, or Cancel (ok false).
+    // An input box with nothing queued answers Cancel.
+    static void queueInput(bool ok, const QString& text = QString());
     // Everything shown since the last clearLog().
     static const QVector<MsgRecord>& log();
     static void clearLog();

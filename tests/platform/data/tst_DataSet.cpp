@@ -327,6 +327,42 @@ private slots:
         QCOMPARE(bud.recordCount(), 1);
     }
 
+    void requeryLinkedReadsTheMastersRowsOnly()
+    {
+        addRegions(*c, 2);
+        for (QString r : {"1", "2"})
+            for (QString b : {"a", "b"})
+                c->exec("INSERT INTO Build (RegionID, BuildId, BuildName) VALUES (?, ?, '楼')", {r, b});
+        Table reg(c.get()), bud(c.get());
+        reg.setTableName("Region");
+        bud.setTableName("Build");
+        DataSource dsReg(&reg);
+        bud.setMaster(&dsReg, "RegionId", "RegionID");
+        reg.open();
+        bud.open();
+        // District 1's buildings are rewritten; district 2's change too, unseen.
+        c->exec("DELETE FROM Build WHERE RegionID = '1' AND BuildId = 'a'");
+        c->exec("INSERT INTO Build (RegionID, BuildId, BuildName) VALUES ('1', 'c', '楼')");
+        c->exec("UPDATE Build SET BuildName = '新' WHERE RegionID = '2'");
+        bud.next();
+        bud.requeryLinked();
+        QCOMPARE(flags(bud).recNo, 1);
+        QStringList ids;
+        for (bud.first(); !bud.eof(); bud.next())
+            ids << bud.fieldByName("BuildId")->asString();
+        QCOMPARE(ids, (QStringList{"b", "c"}));
+        reg.next();
+        QCOMPARE(bud.recordCount(), 2);
+        QCOMPARE(bud.fieldByName("BuildName")->asString(), QString("楼"));
+        // Without a link it is a full requery.
+        dsReg.setEnabled(false);
+        bud.requeryLinked();
+        QCOMPARE(bud.recordCount(), 4);
+        QCOMPARE(bud.fieldByName("BuildName")->asString(), QString("楼"));
+        bud.last();
+        QCOMPARE(bud.fieldByName("BuildId")->asString(), QString("c"));
+    }
+
     void twoDatasetsOverOneTable()
     {
         addRegions(*c, 2);
