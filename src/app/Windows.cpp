@@ -1,5 +1,6 @@
 #include "app/CoM.h"
 #include "app/Openers.h"
+#include "fees/Sk.h"
 #include "platform/ui/OpenChildForm.h"
 #include "property/Region.h"
 
@@ -9,4 +10,5 @@ void registerAllWindows()
 {
     registerWindow(QStringLiteral("TfrmCo"), [](QWidget* f) { ui::openChildForm(frmCo, f); });
     registerWindow(QStringLiteral("TfrmRegion"), [](QWidget* f) { ui::openChildForm(frmRegion, f); });
+    registerWindow(QStringLiteral("TfrmSk"), [](QWidget* f) { ui::openChildForm(frmSk, f); });
 }
