@@ -272,8 +272,10 @@ void TfrmSk::loadRooms()
     rooms->param(QStringLiteral("BuildName")).setString(DBLC_Build->text(), 50);
     rooms->param(QStringLiteral("Ustate")).setString(QStringLiteral("B"), 4);
     rooms->open();
-    DM->AT_SFSJ->open();
+    // The room list's source first, so that the receipts open on the room's
+    // own rows rather than on every receipt there is.
     DM->DS_SFee1->setEnabled(true);
+    DM->AT_SFSJ->open();
     DM->DS_SFSJ->setEnabled(true);
 }
 
