@@ -389,6 +389,9 @@ CREATE TABLE SFSJ (
     FSje numeric(18,2)
 );
 
+-- A room's receipts, as the collection window lists them.
+CREATE INDEX sfsj_room ON SFSJ (RegionId, BuildId, UnitName, RoomNum);
+
 
 -- The company's annual statistical reports.
 CREATE TABLE NZBB (

@@ -389,6 +389,9 @@ CREATE TABLE SFSJ (
     FSje numeric(18,2)
 );
 
+-- A room's receipts, as the collection window lists them.
+CREATE INDEX sfsj_room ON SFSJ (RegionId, BuildId, UnitName, RoomNum);
+
 -- A receipt inserted without a number takes its row identity.
 CREATE TRIGGER sfsj_sjnum AFTER INSERT ON SFSJ WHEN NEW.SJNum IS NULL BEGIN UPDATE SFSJ SET SJNum = NEW.rid WHERE rid = NEW.rid; END;
 

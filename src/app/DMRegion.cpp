@@ -294,6 +294,8 @@ void TDM::createComponents()
         if (r.master)
             (this->*r.member)->setMaster(this->*r.master, QString::fromLatin1(r.masterFields),
                                          QString::fromLatin1(r.detailFields));
+    // Receipts pile up over the years; a room's are read by themselves.
+    AT_SFSJ->setReadLinkedOnly(true);
 }
 
 void TDM::attachConnection()

@@ -2,6 +2,7 @@
 #include "app/Openers.h"
 #include "fees/FJL.h"
 #include "fees/SFee.h"
+#include "fees/Sk.h"
 #include "platform/ui/OpenChildForm.h"
 #include "property/Man.h"
 #include "property/Build.h"
@@ -39,4 +40,5 @@ void registerAllWindows()
     installOwnerSheetPrinting();
     registerWindow(QStringLiteral("TfrmBuild"), [](QWidget* f) { ui::openChildForm(frmBuild, f); });
     registerWindow(QStringLiteral("TfrmFCBuild"), [](QWidget* f) { ui::openChildForm(frmFCBuild, f); });
+    registerWindow(QStringLiteral("TfrmSk"), [](QWidget* f) { ui::openChildForm(frmSk, f); });
 }

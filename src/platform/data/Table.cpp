@@ -78,6 +78,10 @@ void Table::masterChanged()
     const QVariantList values = on ? masterValues() : QVariantList();
     if (on == m_linkOn && values == m_linkValues)
         return;
+    if (m_readLinkedOnly) {
+        requery();  // the select takes the new values
+        return;
+    }
     checkBrowseMode();
     m_linkOn = on;
     m_linkValues = values;
@@ -133,7 +137,7 @@ void Table::checkColumns()
     }
 }
 
-void Table::buildSelect(QString& sql, QVariantList&)
+void Table::buildSelect(QString& sql, QVariantList& params)
 {
     if (m_table.isEmpty())
         throw Error(QStringLiteral("%1 没有指定数据表。").arg(objectName()));
@@ -142,13 +146,36 @@ void Table::buildSelect(QString& sql, QVariantList&)
     QStringList names;
     for (int i = 0; i < fieldCount(); ++i)
         names << field(i)->name();
-    sql = QStringLiteral("SELECT %1, %2 FROM %3 ORDER BY %1")
-              .arg(QLatin1String(kRowIdColumn), names.join(QStringLiteral(", ")), m_table);
     m_detailIdx.clear();
     for (const QString& f : m_detailFields)
         m_detailIdx.push_back(fieldByName(f)->index());
     m_linkOn = m_master && linkActive();
     m_linkValues = m_linkOn ? masterValues() : QVariantList();
+
+    QString where;
+    if (m_readLinkedOnly && m_linkOn) {
+        // The rows the in-memory test would show, and no others: a master
+        // without a current row, or with a null in a link column, has none.
+        QStringList tests;
+        for (int k = 0; k < m_detailFields.size(); ++k) {
+            const QVariant& v = m_linkValues[k];
+            if (!v.isValid() || v.isNull()) {
+                tests = QStringList{QStringLiteral("1 = 0")};
+                params.clear();
+                break;
+            }
+            tests << field(m_detailIdx[size_t(k)])->name() + QStringLiteral(" = ?");
+            if (v.metaType() == QMetaType::fromType<Decimal>())
+                params << v.value<Decimal>().toVariant();
+            else if (v.metaType().id() == QMetaType::QDateTime)
+                params << connection()->dialect().dateTimeValue(v.toDateTime());
+            else
+                params << v;
+        }
+        where = QStringLiteral(" WHERE ") + tests.join(QStringLiteral(" AND "));
+    }
+    sql = QStringLiteral("SELECT %1, %2 FROM %3%4 ORDER BY %1")
+              .arg(QLatin1String(kRowIdColumn), names.join(QStringLiteral(", ")), m_table, where);
 }
 
 void Table::prepareFields(const QSqlRecord&) {}

@@ -8,6 +8,11 @@
 // only the rows whose link columns equal the master's current row, and a new
 // row takes the master's values in its link columns. The link holds only while
 // the master's data source is enabled; otherwise every row shows.
+//
+// A large table followed by a small master (a room's receipts) can read only
+// the rows of the master's current row: setReadLinkedOnly(true) reads them
+// from the database whenever the master moves, instead of reading every row
+// once and choosing among them in memory.
 
 #include "platform/data/DataSet.h"
 #include "platform/data/DataSource.h"
@@ -27,6 +32,8 @@ public:
     void setMaster(DataSource* master, const QString& masterFields, const QString& detailFields);
     DataSource* masterSource() const { return m_master; }
     bool linkActive() const;
+    void setReadLinkedOnly(bool on) { m_readLinkedOnly = on; }
+    bool readLinkedOnly() const { return m_readLinkedOnly; }
 
     void masterChanged() override;
 
@@ -54,6 +61,7 @@ private:
     std::vector<int> m_detailIdx;
     QVariantList m_linkValues;  // cached while filtering
     bool m_linkOn = false;
+    bool m_readLinkedOnly = false;
 };
 
 }  // namespace data

@@ -244,8 +244,18 @@ private slots:
         QCOMPARE(t.state(), DataSetState::Edit);
     }
 
+    // Details read in full and chosen among in memory, or read row by row of
+    // their master: they show the same rows either way.
+    void masterDetailOverThreeLevels_data()
+    {
+        QTest::addColumn<bool>("linkedOnly");
+        QTest::newRow("filtered in memory") << false;
+        QTest::newRow("read by master row") << true;
+    }
+
     void masterDetailOverThreeLevels()
     {
+        QFETCH(bool, linkedOnly);
         for (QString r : {"1", "2"})
             for (QString b : {"1", "2"}) {
                 c->exec("INSERT INTO Build (RegionID, BuildId, BuildName) VALUES (?,?,?)", {r, b, "楼" + r + b});
@@ -269,6 +279,8 @@ private slots:
         bud.setMaster(&dsReg, "RegionId", "RegionID");
         units.setMaster(&dsBud, "BuildId;RegionID;BuildName", "BuildId;RegionId;BuildName");
         room.setMaster(&dsUnits, "BuildId;BuildName;RegionId;UnitName", "BuildId;BuildName;RegionID;UnitName");
+        for (Table* t : {&bud, &units, &room})
+            t->setReadLinkedOnly(linkedOnly);
         for (Table* t : {&reg, &bud, &units, &room})
             t->open();
         // Only the first level follows: the other sources are disabled.
@@ -299,6 +311,15 @@ private slots:
                            "AND BuildName='楼22' AND RoomNum='301'").toInt(),
                  1);
         QCOMPARE(room.recordCount(), 4);
+        // Read by master row, a detail sees rows written elsewhere as soon as
+        // its master moves.
+        if (linkedOnly) {
+            c->exec("INSERT INTO Rooms (RegionID, BuildId, BuildName, UnitName, RoomNum) "
+                    "VALUES ('2', '2', '楼22', '2', '999')");
+            units.next();
+            QCOMPARE(room.recordCount(), 4);
+            QCOMPARE(room.fieldByName("UnitName")->asString(), QString("2"));
+        }
         // Disabling the master's source lets the detail show every row again.
         dsReg.setEnabled(false);
         QCOMPARE(bud.recordCount(), 4);
