@@ -4,8 +4,9 @@
 // the default caption) and tests can answer them and read what was shown.
 //
 // In scripted mode (tests) nothing is shown: each call is recorded, a
-// confirmation takes the next queued answer (OK when none is queued), and a
-// file dialog takes the next queued file name ("" - cancelled - when none is).
+// confirmation takes the next queued answer (OK when none is queued), a
+// question the next queued choice (Yes when none is queued), and a file dialog
+// takes the next queued file name ("" - cancelled - when none is).
 
 #include <QString>
 #include <QStringList>
@@ -15,13 +16,16 @@ class QWidget;
 
 namespace ui {
 
-enum class MsgKind { Warning, Confirm, Information, Plain, Error, OpenFile, SaveFile };
+enum class MsgKind { Warning, Confirm, Information, Plain, Error, OpenFile, SaveFile, Question };
+
+// The answers of a question with three buttons.
+enum class Choice { Yes, No, Cancel };
 
 struct MsgRecord {
     MsgKind kind;
     QString caption;
     QString text;    // the message, or the dialog's filter for file dialogs
-    QString answer;  // "OK" / "Cancel", or the file name chosen
+    QString answer;  // "OK" / "Cancel", "Yes" / "No" / "Cancel", or the file name chosen
 };
 
 class Msg {
@@ -33,6 +37,8 @@ public:
     static void warning(const QString& text, const QString& caption = QString());
     // A confirmation with OK and Cancel; true for OK.
     static bool confirm(const QString& text, const QString& caption = QString());
+    // A question with Yes, No and Cancel (Escape and closing the box are Cancel).
+    static Choice question(const QString& text, const QString& caption = QString());
     static void information(const QString& text, const QString& caption = QString());
     // A box without an icon, with an OK button.
     static void plain(const QString& text, const QString& caption = QString());
@@ -50,6 +56,8 @@ public:
     static void setScripted(bool on);
     static bool scripted();
     static void queueAnswer(bool ok);
+    // The answer to the next question (Yes when none is queued).
+    static void queueChoice(Choice c);
     static void queueFileName(const QString& path);
     // Everything shown since the last clearLog().
     static const QVector<MsgRecord>& log();
