@@ -10,11 +10,13 @@
 #include "platform/ui/FieldLink.h"
 #include "platform/ui/Msg.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSplitter>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -72,6 +74,8 @@ RecordEditor::RecordEditor(const RecordEditorConfig& config, QWidget* parent)
         m_pageLayouts << grid;
         m_pages->addTab(p, title);
     }
+    if (config.pages.size() == 1 && config.pages.front().isEmpty())
+        m_pages->tabBar()->hide();
 
     auto* right = new QWidget(this);
     auto* rl = new QVBoxLayout(right);
@@ -109,13 +113,15 @@ void RecordEditor::buildToolBar()
 {
     m_toolBar = new QToolBar(this);
     m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    auto add = [this](ui::ToolButton*& b, const char* name, const QString& caption, void (RecordEditor::*h)()) {
+    // A widget on a tool bar is shown and hidden through its action.
+    QHash<ui::ToolButton*, QAction*> actions;
+    auto add = [&](ui::ToolButton*& b, const char* name, const QString& caption, void (RecordEditor::*h)()) {
         b = new ui::ToolButton(caption, m_toolBar);
         b->setObjectName(QString::fromLatin1(name));
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         b->setEnabled(false);
         connect(b, &QToolButton::clicked, this, [this, h] { (this->*h)(); });
-        m_toolBar->addWidget(b);
+        actions.insert(b, m_toolBar->addWidget(b));
     };
     add(TB_Add, "TB_Add", QStringLiteral("添加"), &RecordEditor::TB_AddClick);
     add(TB_Delete, "TB_Delete", QStringLiteral("删除"), &RecordEditor::TB_DeleteClick);
@@ -135,7 +141,10 @@ void RecordEditor::buildToolBar()
     TB_Refresh->setEnabled(true);
     TB_Close->setEnabled(true);
     if (!m_cfg.hasModify)
-        TB_Modi->setVisible(false);
+        actions.value(TB_Modi)->setVisible(false);
+    if (!m_cfg.hasNavigation)
+        for (ui::ToolButton* b : {TB_First, TB_Prev, TB_Next, TB_Last, TB_Refresh})
+            actions.value(b)->setVisible(false);
 }
 
 QWidget* RecordEditor::page(int index) const
