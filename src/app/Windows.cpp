@@ -1,5 +1,10 @@
 #include "app/CoM.h"
 #include "app/Openers.h"
+#include "fees/CWSet.h"
+#include "fees/Cpsc.h"
+#include "fees/FeeType1.h"
+#include "fees/SCYSK.h"
+#include "fees/XMSet.h"
 #include "platform/ui/OpenChildForm.h"
 #include "property/Region.h"
 
@@ -9,4 +14,9 @@ void registerAllWindows()
 {
     registerWindow(QStringLiteral("TfrmCo"), [](QWidget* f) { ui::openChildForm(frmCo, f); });
     registerWindow(QStringLiteral("TfrmRegion"), [](QWidget* f) { ui::openChildForm(frmRegion, f); });
+    registerWindow(QStringLiteral("TfrmFeeType1"), [](QWidget* f) { ui::openChildForm(frmFeeType1, f); });
+    registerWindow(QStringLiteral("TfrmXMSet"), [](QWidget* f) { ui::openChildForm(frmXMSet, f); });
+    registerWindow(QStringLiteral("TfrmCpsc"), [](QWidget* f) { ui::openChildForm(frmCpsc, f); });
+    registerWindow(QStringLiteral("TfrmCWSet"), [](QWidget* f) { ui::openChildForm(frmCWSet, f); });
+    registerWindow(QStringLiteral("TfrmSCYSK"), [](QWidget* f) { ui::openChildForm(frmSCYSK, f); });
 }
