@@ -77,8 +77,7 @@ TfrmFeeType1::TfrmFeeType1(QWidget* parent) : RecordEditor(feeItemConfig(), pare
     };
     DBE_JNFee = priceEdit("DBE_JNFee", QStringLiteral("计划内单价："), "JNPrice");
     DBE_JWFee = priceEdit("DBE_JWFee", QStringLiteral("计划外单价："), "JWPrice");
-    QGridLayout* layout = pageLayout(0);
-    layout->addWidget(GroupBox1, layout->rowCount(), 0, 1, 2);
+    addWide(0, GroupBox1);
 
     DBE_DL = new ui::DBEdit(dataSource(), QStringLiteral("DL"), page(0));
     DBE_DL->setObjectName(QStringLiteral("DBE_DL"));
@@ -114,13 +113,8 @@ bool TfrmFeeType1::eventFilter(QObject* watched, QEvent* event)
 
 void TfrmFeeType1::setPriceEditsOpen(bool open)
 {
-    for (ui::DBEdit* e : {DBE_JNFee, DBE_JWFee}) {
-        e->setEnabled(open);
-        // Open price edits take the window colour, closed ones the scroll-bar colour.
-        QPalette p = e->palette();
-        p.setColor(QPalette::Base, palette().color(open ? QPalette::Base : QPalette::Button));
-        e->setPalette(p);
-    }
+    DBE_JNFee->setEnabled(open);
+    DBE_JWFee->setEnabled(open);
 }
 
 // --- handlers ------------------------------------------------------------------

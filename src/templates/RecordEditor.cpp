@@ -70,8 +70,8 @@ RecordEditor::RecordEditor(const RecordEditorConfig& config, QWidget* parent)
         auto* p = new QWidget(m_pages);
         auto* grid = new QGridLayout(p);
         grid->setColumnStretch(1, 1);
-        grid->setRowStretch(99, 1);
         m_pageLayouts << grid;
+        m_nextRows << 0;
         m_pages->addTab(p, title);
     }
     if (config.pages.size() == 1 && config.pages.front().isEmpty())
@@ -94,8 +94,6 @@ RecordEditor::RecordEditor(const RecordEditorConfig& config, QWidget* parent)
     root->addWidget(body, 1);
 
     DBE_ID = nullptr;
-    if (config.size.isValid())
-        setFormSize(config.size.width(), config.size.height());
 }
 
 RecordEditor::~RecordEditor()
@@ -155,13 +153,29 @@ QWidget* RecordEditor::page(int index) const
 void RecordEditor::addControl(int pageIndex, const QString& label, QWidget* control)
 {
     QGridLayout* g = m_pageLayouts.at(pageIndex);
-    const int row = g->rowCount();
+    const int row = takeRow(pageIndex);
     if (!label.isEmpty())
         g->addWidget(new QLabel(label, page(pageIndex)), row, 0, Qt::AlignRight);
     control->setParent(page(pageIndex));
     g->addWidget(control, row, 1);
     control->setEnabled(false);
     m_edits << control;
+}
+
+int RecordEditor::takeRow(int pageIndex)
+{
+    // The stretch below the last row keeps the rows together at the top.
+    QGridLayout* g = m_pageLayouts.at(pageIndex);
+    const int row = m_nextRows[pageIndex]++;
+    g->setRowStretch(row, 0);
+    g->setRowStretch(row + 1, 1);
+    return row;
+}
+
+void RecordEditor::addWide(int pageIndex, QWidget* w)
+{
+    w->setParent(page(pageIndex));
+    m_pageLayouts.at(pageIndex)->addWidget(w, takeRow(pageIndex), 0, 1, 2);
 }
 
 ui::DBEdit* RecordEditor::addEdit(int pageIndex, const QString& label, const QString& field, const QString& name)
@@ -179,7 +193,7 @@ void RecordEditor::addNote(int pageIndex, const QString& text)
     QPalette p = l->palette();
     p.setColor(QPalette::WindowText, Qt::blue);
     l->setPalette(p);
-    g->addWidget(l, g->rowCount(), 1);
+    g->addWidget(l, takeRow(pageIndex), 1);
 }
 
 void RecordEditor::setEditsEnabled(bool on)
@@ -213,6 +227,9 @@ void RecordEditor::formCreate()
     m_ds->close();
     m_ds->open();
     m_src->setEnabled(true);
+    // Sized here: only now is the window in its frame.
+    if (m_cfg.size.isValid())
+        setFormSize(m_cfg.size.width(), m_cfg.size.height());
     afterCreate();
 }
 

@@ -121,11 +121,13 @@ protected:
 
     // --- building the window ---------------------------------------------------
     QWidget* page(int index) const;
-    QGridLayout* pageLayout(int index) const { return m_pageLayouts.at(index); }
     // Adds a labelled data-aware edit for a field to a page; returns it.
     ui::DBEdit* addEdit(int page, const QString& label, const QString& field, const QString& name = QString());
     // Adds any control with a label; it is enabled and disabled with the edits.
     void addControl(int page, const QString& label, QWidget* control);
+    // Any widget across the whole width of a page (a group of controls); it
+    // is not enabled and disabled with the edits.
+    void addWide(int page, QWidget* w);
     // A line of text next to the last control (e.g. "编号唯一不能重复").
     void addNote(int page, const QString& text);
     void registerEdit(QWidget* w) { m_edits << w; }
@@ -165,7 +167,10 @@ private:
     data::DataSource* m_src = nullptr;
     QToolBar* m_toolBar = nullptr;
     QTabWidget* m_pages = nullptr;
+    int takeRow(int page);
+
     QVector<QGridLayout*> m_pageLayouts;
+    QVector<int> m_nextRows;
     QVector<QWidget*> m_edits;
     bool m_checking = false;
 };
