@@ -118,10 +118,10 @@ TfrmXMSet::TfrmXMSet(QWidget* parent) : ui::Form(parent)
 
     DBG_Room = new ui::DBGrid(DM->DS_Rooms, this);
     DBG_Room->setObjectName(QStringLiteral("DBG_Room"));
-    DBG_Room->setColumns({{QStringLiteral("UnitName"), QStringLiteral("单元"), 40},
-                          {QStringLiteral("RoomNum"), QStringLiteral("房间"), 50},
-                          {QStringLiteral("Users"), QStringLiteral("业主姓名"), 70},
-                          {QStringLiteral("JZm"), QStringLiteral("面积"), 50},
+    DBG_Room->setColumns({{QStringLiteral("UnitName"), QStringLiteral("单元"), 36},
+                          {QStringLiteral("RoomNum"), QStringLiteral("房间"), 44},
+                          {QStringLiteral("Users"), QStringLiteral("业主姓名"), 60},
+                          {QStringLiteral("JZm"), QStringLiteral("面积"), 44},
                           {QStringLiteral("UserId"), QStringLiteral("用户ID"), 0, false}});
     DBG_Room->setRowSelect(true);
     DBG_Room->setReadOnly(true);
@@ -132,8 +132,8 @@ TfrmXMSet::TfrmXMSet(QWidget* parent) : ui::Form(parent)
 
     DBG_Fee = new ui::DBGrid(DM->DS_FeeType1, this);
     DBG_Fee->setObjectName(QStringLiteral("DBG_Fee"));
-    DBG_Fee->setColumns({{QStringLiteral("FeeId"), QStringLiteral("编号"), 40},
-                         {QStringLiteral("FeeName"), QStringLiteral("费用名称"), 90}});
+    DBG_Fee->setColumns({{QStringLiteral("FeeId"), QStringLiteral("编号"), 36},
+                         {QStringLiteral("FeeName"), QStringLiteral("费用名称"), 80}});
     DBG_Fee->setRowSelect(true);
     DBG_Fee->setReadOnly(true);
     connect(DBG_Fee, &ui::DBGrid::entered, this, [this] { DBG_FeeCellClick(); });
@@ -142,9 +142,9 @@ TfrmXMSet::TfrmXMSet(QWidget* parent) : ui::Form(parent)
     DBG_FeeSet = new ui::DBGrid(DM->DS_FeeSet, this);
     DBG_FeeSet->setObjectName(QStringLiteral("DBG_FeeSet"));
     // The validity mark has no behaviour; it can be typed in the grid.
-    DBG_FeeSet->setColumns({{QStringLiteral("FeeId"), QStringLiteral("编号"), 40, true, true},
-                            {QStringLiteral("FeeName"), QStringLiteral("计费项目名称"), 90, true, true},
-                            {QStringLiteral("Flag"), QStringLiteral("有效性"), 50}});
+    DBG_FeeSet->setColumns({{QStringLiteral("FeeId"), QStringLiteral("编号"), 36, true, true},
+                            {QStringLiteral("FeeName"), QStringLiteral("计费项目名称"), 80, true, true},
+                            {QStringLiteral("Flag"), QStringLiteral("有效性"), 44}});
     connect(DBG_FeeSet, &ui::DBGrid::entered, this, [this] { DBG_FeeSetCellClick(); });
     connect(DBG_FeeSet, &ui::DBGrid::cellClicked, this, [this] { DBG_FeeSetCellClick(); });
 
@@ -224,22 +224,26 @@ void TfrmXMSet::buildLayout(QToolBar* bar)
         l->addWidget(w);
         return box;
     };
-    auto* addRemove = new QVBoxLayout;
+    auto* between = new QWidget(this);
+    between->setFixedWidth(44);
+    auto* addRemove = new QVBoxLayout(between);
+    addRemove->setContentsMargins(0, 0, 0, 0);
     addRemove->addStretch(1);
     addRemove->addWidget(SB_Add);
     addRemove->addWidget(SB_Delete);
     addRemove->addStretch(1);
     auto* items = new QHBoxLayout;
     items->addWidget(titled(QStringLiteral("可供选择项目"), DBG_Fee), 1);
-    items->addLayout(addRemove);
+    items->addWidget(between);
     items->addWidget(titled(QStringLiteral("现有计费项目"), DBG_FeeSet), 1);
 
     auto* right = new QVBoxLayout;
     right->addLayout(items, 1);
     right->addWidget(meterPanel());
     auto* middle = new QHBoxLayout;
-    middle->addWidget(DBG_Room, 2);
-    middle->addLayout(right, 3);
+    DBG_Room->setMinimumWidth(226);
+    middle->addWidget(DBG_Room);
+    middle->addLayout(right, 1);
 
     auto* batch = new QHBoxLayout;
     batch->addStretch(1);
