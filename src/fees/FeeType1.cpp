@@ -129,6 +129,8 @@ void TfrmFeeType1::CheckBoxClick()
 void TfrmFeeType1::DBGrid1Enter()
 {
     RecordEditor::DBGrid1Enter();
+    CB_JLFlag->setChecked(false);
+    PriceEditFlag.clear();
     if (CheckBox->isChecked())
         TB_Add->setEnabled(true);
 }
