@@ -139,18 +139,6 @@ private slots:
         QCOMPARE(storedRow(app).mid(0, 2), kept);
     }
 
-    void closingDropsWhatWasTyped()
-    {
-        AppFixture app("1", [](data::Connection& c) { c.exec("INSERT INTO SFSet (JSDate1, JSDate2, ZNJ) VALUES (5, 0, 0.02)"); });
-        TfrmCWSet* w = openSettings();
-        w->CheckBox->click();
-        typeInto(w->DBE_BL, "0.5");
-        w->BB_Cancel->click();
-        QVERIFY(closed());
-        QCOMPARE(storedRow(app).value(3), QString("0.02"));
-        QVERIFY(!DM->AT_CWSet->isEditing());
-    }
-
     void browseOnlyUserOnlyCloses()
     {
         AppFixture app("2", [](data::Connection& c) { c.exec("INSERT INTO SFSet (JSDate1, JSDate2, ZNJ) VALUES (0, 12, 0.02)"); });

@@ -90,22 +90,25 @@ private slots:
 
     void thePriceIsRequiredOnceTheBoxOpensIt_data()
     {
+        QTest::addColumn<QString>("name");
         QTest::addColumn<int>("clicks");  // on "非计量类" before Save
         QTest::addColumn<QString>("warning");
-        QTest::addColumn<QString>("kind");  // stored after the price is typed
-        QTest::newRow("never clicked") << 0 << "" << "A";
-        QTest::newRow("ticked: non-metered") << 1 << "" << "F";
-        QTest::newRow("ticked and cleared") << 2 << "项目编号、名称及单价不能为空！" << "A";
+        QTest::addColumn<QString>("kind");  // stored once corrected
+        QTest::newRow("never clicked") << "燃气费" << 0 << "" << "A";
+        QTest::newRow("no name") << "" << 0 << "项目编号及名称不能为空！" << "A";
+        QTest::newRow("ticked: non-metered") << "燃气费" << 1 << "" << "F";
+        QTest::newRow("ticked and cleared") << "燃气费" << 2 << "项目编号、名称及单价不能为空！" << "A";
     }
     void thePriceIsRequiredOnceTheBoxOpensIt()
     {
+        QFETCH(QString, name);
         QFETCH(int, clicks);
         QFETCH(QString, warning);
         QFETCH(QString, kind);
         AppFixture app("1", twoItems);
         TfrmFeeType1* w = adding(app);
         typeInto(w->DBE_ID, "05");
-        typeInto(w->DBE_Name, "燃气费");
+        typeInto(w->DBE_Name, name);
         for (int i = 0; i < clicks; ++i)
             w->CB_JLFlag->click();
         QCOMPARE(w->DBE_JNFee->isEnabled(), clicks % 2 == 0);
@@ -114,10 +117,11 @@ private slots:
             QCOMPARE(Msg::texts(MsgKind::Warning), QStringList{warning});
             // Refused: what was typed stays, still being added, ready to correct.
             QCOMPARE(w->DBE_ID->text(), QString("05"));
-            QCOMPARE(w->DBE_Name->text(), QString("燃气费"));
+            QCOMPARE(w->DBE_Name->text(), name);
             QCOMPARE(DM->AT_FeeType1->state(), data::DataSetState::Insert);
             QCOMPARE(w->ModeFlag(), QString("N"));
             QCOMPARE(items(app), 2);
+            typeInto(w->DBE_Name, "燃气费");
             typeInto(w->DBE_JNFee, "1.25");
             w->TB_SaveClick();
         }
@@ -133,19 +137,6 @@ private slots:
         w->TB_SaveClick();
         QVERIFY(Msg::log().isEmpty());
         QCOMPARE(stored(app, "JLFlag", "06"), QString("A"));
-    }
-
-    void emptyCodeOrNameIsRefusedKeepingTheInput()
-    {
-        AppFixture app("1", twoItems);
-        TfrmFeeType1* w = adding(app);
-        typeInto(w->DBE_Name, "燃气费");
-        typeInto(w->DBE_JNFee, "3");
-        w->TB_SaveClick();
-        QCOMPARE(Msg::texts(MsgKind::Warning), QStringList{"项目编号及名称不能为空！"});
-        QCOMPARE(w->DBE_Name->text(), QString("燃气费"));
-        QCOMPARE(w->DBE_JNFee->text(), QString("3"));
-        QCOMPARE(items(app), 2);
     }
 
     void modifyShowsTheStoredKindAndSaveWritesTheBox_data()
@@ -240,20 +231,6 @@ private slots:
             QVERIFY(!b->isEnabled());
         QVERIFY(w->TB_Close->isEnabled());
         QVERIFY(!w->DBE_Name->isEnabled());
-    }
-
-    void deleteAsksTheNavigatorsQuestion()
-    {
-        AppFixture app("1", twoItems);
-        TfrmFeeType1* w = openFeeItems();
-        w->CheckBox->click();
-        Msg::queueAnswer(false);
-        w->TB_DeleteClick();
-        QCOMPARE(items(app), 2);
-        w->TB_DeleteClick();
-        QCOMPARE(Msg::texts(MsgKind::Confirm), QStringList({"Delete record?", "Delete record?"}));
-        QCOMPARE(items(app), 1);
-        QCOMPARE(stored(app, "FeeId", "02"), QString("02"));
     }
 
     void browseOnlyUserChangesNothing()
