@@ -6,7 +6,8 @@
 //
 // Only for an SQLite connection (available() says so); it works on the
 // connection's own database handle, so it takes part in the connection's
-// current transaction. Errors throw data::Error with the database's message.
+// current transaction. The Qt driver and the program must use the same SQLite
+// library (the system's, as the Debian packages have it). Errors throw data::Error with the database's message.
 // Parameters and columns are numbered from 0.
 
 #include <QByteArray>
