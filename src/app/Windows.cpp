@@ -3,6 +3,11 @@
 #include "fees/FJL.h"
 #include "fees/SFee.h"
 #include "fees/Sk.h"
+#include "fees/CWSet.h"
+#include "fees/Cpsc.h"
+#include "fees/FeeType1.h"
+#include "fees/SCYSK.h"
+#include "fees/XMSet.h"
 #include "platform/ui/OpenChildForm.h"
 #include "property/Man.h"
 #include "property/Build.h"
@@ -41,4 +46,9 @@ void registerAllWindows()
     registerWindow(QStringLiteral("TfrmBuild"), [](QWidget* f) { ui::openChildForm(frmBuild, f); });
     registerWindow(QStringLiteral("TfrmFCBuild"), [](QWidget* f) { ui::openChildForm(frmFCBuild, f); });
     registerWindow(QStringLiteral("TfrmSk"), [](QWidget* f) { ui::openChildForm(frmSk, f); });
+    registerWindow(QStringLiteral("TfrmFeeType1"), [](QWidget* f) { ui::openChildForm(frmFeeType1, f); });
+    registerWindow(QStringLiteral("TfrmXMSet"), [](QWidget* f) { ui::openChildForm(frmXMSet, f); });
+    registerWindow(QStringLiteral("TfrmCpsc"), [](QWidget* f) { ui::openChildForm(frmCpsc, f); });
+    registerWindow(QStringLiteral("TfrmCWSet"), [](QWidget* f) { ui::openChildForm(frmCWSet, f); });
+    registerWindow(QStringLiteral("TfrmSCYSK"), [](QWidget* f) { ui::openChildForm(frmSCYSK, f); });
 }

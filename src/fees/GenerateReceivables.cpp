@@ -3,13 +3,16 @@
 #include "fees/BatchInsert.h"
 #include "fees/ChargingSettings.h"
 #include "fees/ColumnWidth.h"
+#include "fees/GenerateDirect.h"
 #include "fees/Money.h"
 #include "platform/data/Connection.h"
+#include "platform/data/DirectStatement.h"
 #include "platform/data/Error.h"
 
 #include <QHash>
 #include <QSqlError>
 #include <array>
+#include <optional>
 
 namespace fees {
 
@@ -221,10 +224,14 @@ GenerationResult GenerateReceivables(data::Connection& c, const GenerationReques
     r.basePeriod = request.month.monthsBefore(request.months).text();
 
     // The prepared insert outlives the transaction guard, so that a failed
-    // run is rolled back before the statement is released.
-    BatchInsert out(c, QStringLiteral("Fee"),
-                    {"RegionId", "BuildID", "UnitName", "RoomNum", "ownerID", "ownerName", "FeeID", "FeeName",
-                     "BCNum1", "BCNum2", "BCNum3", "inDate", "FTFee", "WYqk", "ZNJ", "DL"});
+    // run is rolled back before the statement is released. The embedded
+    // database is written straight through its own interface instead.
+    const bool direct = data::DirectStatement::available(c);
+    std::optional<BatchInsert> out;
+    if (!direct)
+        out.emplace(c, QStringLiteral("Fee"),
+                    QStringList{"RegionId", "BuildID", "UnitName", "RoomNum", "ownerID", "ownerName", "FeeID",
+                                "FeeName", "BCNum1", "BCNum2", "BCNum3", "inDate", "FTFee", "WYqk", "ZNJ", "DL"});
     data::Transaction tx(c);
     readMonthState(c, r);
     if (r.collectedRows > 0) {
@@ -238,10 +245,19 @@ GenerationResult GenerateReceivables(data::Connection& c, const GenerationReques
     checkKeyWidths(c);
 
     const Decimal rate = readChargingSettings(c).lateFeeRate;
-    const QHash<QString, BaseRow> base = readBaseMonth(c, r.basePeriod);
-    if (r.existingRows > 0)
-        r.deleted = c.exec(QStringLiteral("DELETE FROM Fee WHERE inDate = ?"), {r.period}).numRowsAffected();
-    insertRows(c, out, base, rate, r);
+    if (direct) {
+        if (r.existingRows > 0)
+            r.deleted = c.exec(QStringLiteral("DELETE FROM Fee WHERE inDate = ?"), {r.period}).numRowsAffected();
+        const GeneratedCounts n = writeMonthDirect(c, r.period, r.basePeriod, rate);
+        r.inserted = n.inserted;
+        r.carried = n.carried;
+        r.withArrears = n.withArrears;
+    } else {
+        const QHash<QString, BaseRow> base = readBaseMonth(c, r.basePeriod);
+        if (r.existingRows > 0)
+            r.deleted = c.exec(QStringLiteral("DELETE FROM Fee WHERE inDate = ?"), {r.period}).numRowsAffected();
+        insertRows(c, *out, base, rate, r);
+    }
     tx.commit();
     r.outcome = r.existingRows > 0 ? Outcome::Regenerated : Outcome::Generated;
     return r;

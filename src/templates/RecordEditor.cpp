@@ -16,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSplitter>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -70,8 +71,11 @@ RecordEditor::RecordEditor(const RecordEditorConfig& config, QWidget* parent)
         auto* grid = new QGridLayout(p);
         grid->setColumnStretch(1, 1);
         m_pageLayouts << grid;
+        m_nextRows << 0;
         m_pages->addTab(p, title);
     }
+    if (config.pages.size() == 1 && config.pages.front().isEmpty())
+        m_pages->tabBar()->hide();
 
     auto* right = new QWidget(this);
     auto* rl = new QVBoxLayout(right);
@@ -90,8 +94,6 @@ RecordEditor::RecordEditor(const RecordEditorConfig& config, QWidget* parent)
     root->addWidget(body, 1);
 
     DBE_ID = nullptr;
-    if (config.size.isValid())
-        setFormSize(config.size.width(), config.size.height());
 }
 
 RecordEditor::~RecordEditor()
@@ -109,16 +111,15 @@ void RecordEditor::buildToolBar()
 {
     m_toolBar = new QToolBar(this);
     m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    auto add = [this](ui::ToolButton*& b, const char* name, const QString& caption, void (RecordEditor::*h)()) {
+    // A widget on a tool bar is shown and hidden through its action.
+    QHash<ui::ToolButton*, QAction*> actions;
+    auto add = [&](ui::ToolButton*& b, const char* name, const QString& caption, void (RecordEditor::*h)()) {
         b = new ui::ToolButton(caption, m_toolBar);
         b->setObjectName(QString::fromLatin1(name));
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         b->setEnabled(false);
         connect(b, &QToolButton::clicked, this, [this, h] { (this->*h)(); });
-        QAction* a = m_toolBar->addWidget(b);
-        // A button the window does not have is hidden through its tool-bar action.
-        if (b == TB_Modi && !m_cfg.hasModify)
-            a->setVisible(false);
+        actions.insert(b, m_toolBar->addWidget(b));
     };
     add(TB_Add, "TB_Add", QStringLiteral("添加"), &RecordEditor::TB_AddClick);
     add(TB_Delete, "TB_Delete", QStringLiteral("删除"), &RecordEditor::TB_DeleteClick);
@@ -137,6 +138,12 @@ void RecordEditor::buildToolBar()
     add(TB_Close, "TB_Close", QStringLiteral("离开"), &RecordEditor::TB_CloseClick);
     TB_Refresh->setEnabled(true);
     TB_Close->setEnabled(true);
+    // A button the window does not have is hidden through its tool-bar action.
+    if (!m_cfg.hasModify)
+        actions.value(TB_Modi)->setVisible(false);
+    if (!m_cfg.hasNavigation)
+        for (ui::ToolButton* b : {TB_First, TB_Prev, TB_Next, TB_Last, TB_Refresh})
+            actions.value(b)->setVisible(false);
 }
 
 QWidget* RecordEditor::page(int index) const
@@ -147,13 +154,29 @@ QWidget* RecordEditor::page(int index) const
 void RecordEditor::addControl(int pageIndex, const QString& label, QWidget* control)
 {
     QGridLayout* g = m_pageLayouts.at(pageIndex);
-    const int row = g->rowCount();
+    const int row = takeRow(pageIndex);
     if (!label.isEmpty())
         g->addWidget(new QLabel(label, page(pageIndex)), row, 0, Qt::AlignRight);
     control->setParent(page(pageIndex));
     g->addWidget(control, row, 1);
     control->setEnabled(false);
     m_edits << control;
+}
+
+int RecordEditor::takeRow(int pageIndex)
+{
+    // The stretch below the last row keeps the rows together at the top.
+    QGridLayout* g = m_pageLayouts.at(pageIndex);
+    const int row = m_nextRows[pageIndex]++;
+    g->setRowStretch(row, 0);
+    g->setRowStretch(row + 1, 1);
+    return row;
+}
+
+void RecordEditor::addWide(int pageIndex, QWidget* w)
+{
+    w->setParent(page(pageIndex));
+    m_pageLayouts.at(pageIndex)->addWidget(w, takeRow(pageIndex), 0, 1, 2);
 }
 
 ui::DBEdit* RecordEditor::addEdit(int pageIndex, const QString& label, const QString& field, const QString& name)
@@ -171,7 +194,7 @@ void RecordEditor::addNote(int pageIndex, const QString& text)
     QPalette p = l->palette();
     p.setColor(QPalette::WindowText, Qt::blue);
     l->setPalette(p);
-    g->addWidget(l, g->rowCount(), 1);
+    g->addWidget(l, takeRow(pageIndex), 1);
 }
 
 void RecordEditor::setEditsEnabled(bool on)
@@ -205,10 +228,7 @@ void RecordEditor::formCreate()
     m_ds->close();
     m_ds->open();
     m_src->setEnabled(true);
-    // The edits stand at the top of their pages.
-    for (QGridLayout* g : m_pageLayouts)
-        g->setRowStretch(g->rowCount(), 1);
-    // Sized again now that the window stands in its MDI sub-window.
+    // Sized here: only now is the window in its MDI sub-window.
     if (m_cfg.size.isValid())
         setFormSize(m_cfg.size.width(), m_cfg.size.height());
     afterCreate();

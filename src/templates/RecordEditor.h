@@ -54,9 +54,11 @@ struct RecordEditorConfig {
     QString existsOnExit;    // key exists when leaving the key edit
     QString deleteQuestion;  // asked before a delete
     QVector<ui::GridColumn> gridColumns;
-    QStringList pages;       // titles of the pages of edits, tabs at the bottom
+    QStringList pages;       // titles of the pages of edits, tabs at the bottom;
+                             // one untitled page shows no tab
     QSize size;              // outer size of the window
     bool hasModify = true;
+    bool hasNavigation = true;  // First, Prior, Next, Last and Refresh
 };
 
 class RecordEditor : public ui::Form {
@@ -90,20 +92,21 @@ public:
     ui::DBEdit* DBE_Name = nullptr;  // the name edit
 
     // --- handlers ------------------------------------------------------------
-    void CheckBoxClick();
-    void DBGrid1Enter();
-    void TB_AddClick();
-    void TB_ModiClick();
-    void TB_SaveClick();
-    void TB_CancelClick();
-    void TB_DeleteClick();
+    // A window may extend a handler, calling the template's own.
+    virtual void CheckBoxClick();
+    virtual void DBGrid1Enter();
+    virtual void TB_AddClick();
+    virtual void TB_ModiClick();
+    virtual void TB_SaveClick();
+    virtual void TB_CancelClick();
+    virtual void TB_DeleteClick();
     void TB_FirstClick();
     void TB_PrevClick();
     void TB_NextClick();
     void TB_LastClick();
     void TB_RefreshClick();
     void TB_CloseClick();
-    void DBE_IDExit();
+    virtual void DBE_IDExit();
 
     // True when another row holds the key typed in the key edit(s).
     virtual bool IdExists();
@@ -122,6 +125,9 @@ protected:
     ui::DBEdit* addEdit(int page, const QString& label, const QString& field, const QString& name = QString());
     // Adds any control with a label; it is enabled and disabled with the edits.
     void addControl(int page, const QString& label, QWidget* control);
+    // Any widget across the whole width of a page (a group of controls); it
+    // is not enabled and disabled with the edits.
+    void addWide(int page, QWidget* w);
     // A line of text next to the last control (e.g. "编号唯一不能重复").
     void addNote(int page, const QString& text);
     void registerEdit(QWidget* w) { m_edits << w; }
@@ -161,7 +167,10 @@ private:
     data::DataSource* m_src = nullptr;
     QToolBar* m_toolBar = nullptr;
     QTabWidget* m_pages = nullptr;
+    int takeRow(int page);
+
     QVector<QGridLayout*> m_pageLayouts;
+    QVector<int> m_nextRows;
     QVector<QWidget*> m_edits;
     bool m_checking = false;
 };

@@ -14,6 +14,7 @@ namespace {
 struct Script {
     bool on = false;
     std::deque<bool> answers;
+    std::deque<Choice> choices;
     std::deque<QString> files;
     std::deque<std::pair<bool, QString>> inputs;
     QVector<MsgRecord> log;
@@ -112,6 +113,36 @@ bool Msg::confirm(const QString& text, const QString& caption)
     return showBox(QMessageBox::Question, cap, text, true);
 }
 
+Choice Msg::question(const QString& text, const QString& caption)
+{
+    const QString cap = captionOr(caption);
+    if (script().on) {
+        Choice c = Choice::Yes;
+        if (!script().choices.empty()) {
+            c = script().choices.front();
+            script().choices.pop_front();
+        }
+        static const char* const names[] = {"Yes", "No", "Cancel"};
+        script().log.push_back({MsgKind::Question, cap, text, QString::fromLatin1(names[int(c)])});
+        return c;
+    }
+    // A lone carriage return is a line break in the program's texts.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    QMessageBox box(QMessageBox::Question, cap, shown, QMessageBox::NoButton, dialogParent());
+    QPushButton* yes = box.addButton(QStringLiteral("是"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("否"), QMessageBox::NoRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == yes)
+        return Choice::Yes;
+    if (box.clickedButton() == no)
+        return Choice::No;
+    return Choice::Cancel;
+}
+
 void Msg::information(const QString& text, const QString& caption)
 {
     simple(MsgKind::Information, QMessageBox::Information, text, caption);
@@ -181,6 +212,11 @@ void Msg::queueAnswer(bool ok)
     script().answers.push_back(ok);
 }
 
+void Msg::queueChoice(Choice c)
+{
+    script().choices.push_back(c);
+}
+
 void Msg::queueFileName(const QString& path)
 {
     script().files.push_back(path);
@@ -213,6 +249,7 @@ QStringList Msg::texts(MsgKind kind)
 void Msg::clearQueue()
 {
     script().answers.clear();
+    script().choices.clear();
     script().files.clear();
     script().inputs.clear();
 }

@@ -4,8 +4,9 @@
 // the default caption) and tests can answer them and read what was shown.
 //
 // In scripted mode (tests) nothing is shown: each call is recorded, a
-// confirmation takes the next queued answer (OK when none is queued), and a
-// file dialog takes the next queued file name ("" - cancelled - when none is).
+// confirmation takes the next queued answer (OK when none is queued), a
+// question the next queued choice (Yes when none is queued), and a file dialog
+// takes the next queued file name ("" - cancelled - when none is).
 
 #include <QString>
 #include <QStringList>
@@ -15,13 +16,16 @@ class QWidget;
 
 namespace ui {
 
-enum class MsgKind { Warning, Confirm, Information, Plain, Error, OpenFile, SaveFile, Input };
+enum class MsgKind { Warning, Confirm, Information, Plain, Error, OpenFile, SaveFile, Input, Question };
+
+// The answers of a question with three buttons.
+enum class Choice { Yes, No, Cancel };
 
 struct MsgRecord {
     MsgKind kind;
     QString caption;
     QString text;    // the message, the prompt of an input box, or a file dialog's filter
-    QString answer;  // "OK" / "Cancel", the file name chosen, or the text entered
+    QString answer;  // "OK" / "Cancel", "Yes" / "No" / "Cancel", the file name chosen, or the text entered
 };
 
 class Msg {
@@ -33,6 +37,8 @@ public:
     static void warning(const QString& text, const QString& caption = QString());
     // A confirmation with OK and Cancel; true for OK.
     static bool confirm(const QString& text, const QString& caption = QString());
+    // A question with Yes, No and Cancel (Escape and closing the box are Cancel).
+    static Choice question(const QString& text, const QString& caption = QString());
     static void information(const QString& text, const QString& caption = QString());
     // A box without an icon, with an OK button.
     static void plain(const QString& text, const QString& caption = QString());
@@ -55,6 +61,8 @@ public:
     static void setScripted(bool on);
     static bool scripted();
     static void queueAnswer(bool ok);
+    // The answer to the next question (Yes when none is queued).
+    static void queueChoice(Choice c);
     static void queueFileName(const QString& path);
     // The next input box answers OK with the text, or Cancel (ok false).
     // An input box with nothing queued answers Cancel.

@@ -1,0 +1,46 @@
+#pragma once
+// The dialog "成批删除": removes one fee item from every room of the building
+// chosen in the room fee-item window. The item is chosen by clicking it; the
+// removal is confirmed first, and the room fee-item window's list is shown
+// again afterwards.
+
+#include "fees/RoomItems.h"
+#include "platform/ui/Form.h"
+
+#include <optional>
+
+class QLabel;
+class QPushButton;
+namespace ui {
+class DBGrid;
+}
+
+class TfrmCpsc : public ui::Form {
+    Q_OBJECT
+public:
+    explicit TfrmCpsc(QWidget* parent = nullptr);
+    ~TfrmCpsc() override;
+
+    ui::DBGrid* DBG_Type = nullptr;
+    QLabel* Label1 = nullptr;
+    QPushButton* BB_ok = nullptr;
+    QPushButton* BB_Cancel = nullptr;
+
+    // The district and building handed over by the room fee-item window.
+    void setBuilding(const QString& regionId, const QString& buildId, const QString& buildName);
+
+    void DBG_TypeCellClick();
+    void BB_okClick();
+    void BB_CancelClick();
+
+protected:
+    void formCreate() override;
+
+private:
+    QString m_regionId;
+    QString m_buildId;
+    QString m_buildName;
+    std::optional<fees::FeeItem> m_item;
+};
+
+extern TfrmCpsc* frmCpsc;

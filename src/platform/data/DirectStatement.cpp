@@ -1,0 +1,183 @@
+#include "platform/data/DirectStatement.h"
+
+#include "platform/data/Connection.h"
+#include "platform/data/Error.h"
+
+#include <QSqlDriver>
+#include <cstring>
+#include <sqlite3.h>
+
+namespace data {
+
+DirectValue::DirectValue(const DirectStatement& from, int column)
+{
+    switch (sqlite3_column_type(from.m_stmt, column)) {
+    case SQLITE_INTEGER:
+        m_kind = Kind::Integer;
+        m_number.integer = sqlite3_column_int64(from.m_stmt, column);
+        break;
+    case SQLITE_FLOAT:
+        m_kind = Kind::Real;
+        m_number.real = sqlite3_column_double(from.m_stmt, column);
+        break;
+    case SQLITE_TEXT: {
+        int bytes = 0;
+        const char* p = from.utf8(column, &bytes);
+        m_kind = Kind::Text;
+        m_bytes = QByteArray(p, bytes);
+        break;
+    }
+    case SQLITE_BLOB:
+        m_kind = Kind::Blob;
+        m_bytes = QByteArray(static_cast<const char*>(sqlite3_column_blob(from.m_stmt, column)),
+                             sqlite3_column_bytes(from.m_stmt, column));
+        break;
+    default:
+        break;
+    }
+}
+
+bool DirectStatement::available(const Connection& c)
+{
+    return c.backend() == Backend::SQLite;
+}
+
+DirectStatement::DirectStatement(Connection& c, const QString& sql)
+{
+    if (!available(c))
+        throw Error(QStringLiteral("此操作只能在内嵌数据库上直接执行。"));
+    const QVariant handle = c.db().driver()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3*") == 0)
+        m_db = *static_cast<sqlite3* const*>(handle.data());
+    if (!m_db)
+        throw Error(QStringLiteral("无法取得数据库的连接句柄。"));
+    const QByteArray text = sql.toUtf8();
+    check(sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &m_stmt, nullptr), "prepare");
+}
+
+DirectStatement::~DirectStatement()
+{
+    sqlite3_finalize(m_stmt);
+}
+
+void DirectStatement::fail(const char* what) const
+{
+    throw Error(QStringLiteral("数据库操作失败（%1）：%2")
+                    .arg(QLatin1String(what), QString::fromUtf8(sqlite3_errmsg(m_db))));
+}
+
+void DirectStatement::check(int rc, const char* what) const
+{
+    if (rc != SQLITE_OK)
+        fail(what);
+}
+
+void DirectStatement::bindNull(int i)
+{
+    check(sqlite3_bind_null(m_stmt, i + 1), "bind");
+}
+
+void DirectStatement::bindText(int i, const QString& text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1).isSpace())
+        --end;
+    const QByteArray bytes = QStringView(text).left(end).toUtf8();
+    bindUtf8(i, bytes.constData(), int(bytes.size()));
+}
+
+void DirectStatement::bindUtf8(int i, const char* text, int bytes)
+{
+    check(sqlite3_bind_text(m_stmt, i + 1, text, bytes, SQLITE_TRANSIENT), "bind");
+}
+
+void DirectStatement::bindInteger(int i, qint64 v)
+{
+    check(sqlite3_bind_int64(m_stmt, i + 1, v), "bind");
+}
+
+void DirectStatement::bindColumn(int i, const DirectStatement& from, int column)
+{
+    check(sqlite3_bind_value(m_stmt, i + 1, sqlite3_column_value(from.m_stmt, column)), "bind");
+}
+
+void DirectStatement::bindValue(int i, const DirectValue& v)
+{
+    switch (v.m_kind) {
+    case DirectValue::Kind::Null:
+        bindNull(i);
+        return;
+    case DirectValue::Kind::Integer:
+        check(sqlite3_bind_int64(m_stmt, i + 1, v.m_number.integer), "bind");
+        return;
+    case DirectValue::Kind::Real:
+        check(sqlite3_bind_double(m_stmt, i + 1, v.m_number.real), "bind");
+        return;
+    case DirectValue::Kind::Text:
+        bindUtf8(i, v.m_bytes.constData(), int(v.m_bytes.size()));
+        return;
+    case DirectValue::Kind::Blob:
+        check(sqlite3_bind_blob(m_stmt, i + 1, v.m_bytes.constData(), int(v.m_bytes.size()), SQLITE_TRANSIENT),
+              "bind");
+        return;
+    }
+}
+
+bool DirectStatement::step()
+{
+    const int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_ROW)
+        return true;
+    sqlite3_reset(m_stmt);
+    if (rc != SQLITE_DONE)
+        fail("step");
+    return false;
+}
+
+void DirectStatement::run()
+{
+    while (step()) {
+    }
+}
+
+bool DirectStatement::isNull(int column) const
+{
+    return sqlite3_column_type(m_stmt, column) == SQLITE_NULL;
+}
+
+qint64 DirectStatement::integer(int column) const
+{
+    return sqlite3_column_int64(m_stmt, column);
+}
+
+QString DirectStatement::text(int column) const
+{
+    int bytes = 0;
+    const char* p = utf8(column, &bytes);
+    return QString::fromUtf8(p, bytes);
+}
+
+bool DirectStatement::textIs(int column, const QByteArray& text) const
+{
+    int bytes = 0;
+    const char* p = utf8(column, &bytes);
+    // Plain blanks are trimmed here; any other surrounding white space is
+    // left to the general comparison.
+    int from = 0, to = bytes;
+    while (from < to && p[from] == ' ')
+        ++from;
+    while (to > from && p[to - 1] == ' ')
+        --to;
+    if (to - from == text.size() && memcmp(p + from, text.constData(), size_t(to - from)) == 0)
+        return true;
+    return QString::fromUtf8(p, bytes).trimmed() == QString::fromUtf8(text);
+}
+
+const char* DirectStatement::utf8(int column, int* bytes) const
+{
+    const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
+    *bytes = sqlite3_column_bytes(m_stmt, column);
+    return p ? p : "";
+}
+
+}  // namespace data

@@ -1,0 +1,86 @@
+// Statements run straight on the embedded database: values copied exactly,
+// errors reported, and the connection's transaction respected.
+
+#include "platform/data/DirectStatement.h"
+#include "platform/data/Error.h"
+#include "support/TestDb.h"
+#include "support/TestMain.h"
+
+using data::DirectStatement;
+using data::DirectValue;
+
+class TestDirectStatement : public QObject {
+    Q_OBJECT
+    std::unique_ptr<data::Connection> c;
+
+private slots:
+    void init()
+    {
+        c = testsupport::freshDatabase();
+        if (!DirectStatement::available(*c)) {
+            QVERIFY_THROWS_EXCEPTION(data::Error, DirectStatement(*c, "SELECT 1"));
+            QSKIP("only the embedded database is reached directly");
+        }
+        c->exec("CREATE TABLE t (a, b)");
+    }
+
+    void storedValuesAreCopiedExactly()
+    {
+        // A float that no short decimal text reproduces, a wide integer,
+        // text, a blob and a null.
+        c->exec("INSERT INTO t (a) VALUES (0.1 + 0.2), (9007199254740993), ('水费 '), (x'00ff'), (NULL)");
+        DirectStatement read(*c, "SELECT a FROM t ORDER BY rowid");
+        DirectStatement write(*c, "INSERT INTO t (b) VALUES (?)");
+        std::vector<DirectValue> kept;
+        while (read.step())
+            kept.emplace_back(read, 0);
+        QCOMPARE(kept.size(), size_t(5));
+        QVERIFY(kept[4].isNull());
+        for (const DirectValue& v : kept) {
+            write.bindValue(0, v);
+            write.run();
+        }
+        QCOMPARE(c->scalar("SELECT count(*) FROM t x JOIN t y ON x.a IS y.b AND typeof(x.a) = typeof(y.b) "
+                           "WHERE x.rowid <= 5 AND y.rowid = x.rowid + 5").toInt(), 5);
+    }
+
+    void textIsBoundTrimmedAndComparedWithoutBlanks()
+    {
+        DirectStatement write(*c, "INSERT INTO t (a) VALUES (?)");
+        write.bindText(0, "未收取  ");
+        write.run();
+        c->exec("INSERT INTO t (a) VALUES (' 未收取'), ('未收取　'), ('已收取')");
+        DirectStatement read(*c, "SELECT a FROM t ORDER BY rowid");
+        QList<bool> same;
+        while (read.step())
+            same << read.textIs(0, QString("未收取").toUtf8());
+        QCOMPARE(same, QList<bool>({true, true, true, false}));
+        QCOMPARE(c->scalar("SELECT a FROM t ORDER BY rowid").toString(), QString("未收取"));
+    }
+
+    void errorsAreReportedAndTheTransactionHolds()
+    {
+        c->exec("CREATE TRIGGER no_x BEFORE INSERT ON t WHEN NEW.a = 'x' BEGIN SELECT RAISE(ABORT, 'no x'); END");
+        DirectStatement write(*c, "INSERT INTO t (a) VALUES (?)");
+        {
+            data::Transaction tx(*c);
+            write.bindText(0, "y");
+            write.run();
+            write.bindText(0, "x");
+            try {
+                write.run();
+                QFAIL("the refused row was written");
+            } catch (const data::Error& e) {
+                QVERIFY(e.message().contains("no x"));
+            }
+            // The statement can be run again after the error.
+            write.bindText(0, "z");
+            write.run();
+        }
+        QCOMPARE(c->scalar("SELECT count(*) FROM t").toInt(), 0);
+        QVERIFY_THROWS_EXCEPTION(data::Error, DirectStatement(*c, "SELECT nothing FROM nowhere"));
+    }
+};
+
+WYGL_TEST(TestDirectStatement)
+#include "tst_DirectStatement.moc"
