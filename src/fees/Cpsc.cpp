@@ -72,7 +72,7 @@ void TfrmCpsc::DBG_TypeCellClick()
     const data::DataSet& items = *DM->AT_FeeType1;
     m_item.reset();
     if (items.isActive() && !items.isEmpty())
-        m_item = fees::FeeItem{items.fieldValue(QStringLiteral("FeeId")).toString(),
+        m_item = fees::ItemKey{items.fieldValue(QStringLiteral("FeeId")).toString(),
                                items.fieldValue(QStringLiteral("FeeName")).toString()};
 }
 

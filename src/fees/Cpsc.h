@@ -40,7 +40,7 @@ private:
     QString m_regionId;
     QString m_buildId;
     QString m_buildName;
-    std::optional<fees::FeeItem> m_item;
+    std::optional<fees::ItemKey> m_item;
 };
 
 extern TfrmCpsc* frmCpsc;

@@ -26,7 +26,7 @@ void bindRoom(Statement& s, const RoomKey& k)
 }
 
 template <class Statement>
-void bindItem(Statement& s, const FeeItem& item)
+void bindItem(Statement& s, const ItemKey& item)
 {
     s.param(QStringLiteral("FeeId")).setValue(item.feeId);
     s.param(QStringLiteral("FeeName")).setValue(item.feeName);
@@ -42,7 +42,7 @@ void checkFits(const QString& column, const QString& value, const RoomKey& room)
                               .arg(width));
 }
 
-void checkFits(const AssignableRoom& r, const FeeItem& item)
+void checkFits(const AssignableRoom& r, const ItemKey& item)
 {
     const RoomKey& k = r.key;
     const std::pair<const char*, const QString*> values[] = {
@@ -53,7 +53,7 @@ void checkFits(const AssignableRoom& r, const FeeItem& item)
         checkFits(QString::fromLatin1(column), *value, k);
 }
 
-void insertItem(data::Connection& c, const AssignableRoom& r, const FeeItem& item)
+void insertItem(data::Connection& c, const AssignableRoom& r, const ItemKey& item)
 {
     checkFits(r, item);
     data::Command insert(&c);
@@ -68,7 +68,7 @@ void insertItem(data::Connection& c, const AssignableRoom& r, const FeeItem& ite
 
 }  // namespace
 
-bool roomHasItem(data::Connection& c, const RoomKey& room, const FeeItem& item)
+bool roomHasItem(data::Connection& c, const RoomKey& room, const ItemKey& item)
 {
     data::Query q(&c);
     q.sql() << QStringLiteral("select * from FeeSet where ") + kRoomWhere + kItemWhere;
@@ -78,19 +78,19 @@ bool roomHasItem(data::Connection& c, const RoomKey& room, const FeeItem& item)
     return !q.isEmpty();
 }
 
-std::vector<FeeItem> itemsOf(data::Connection& c, const RoomKey& room)
+std::vector<ItemKey> itemsOf(data::Connection& c, const RoomKey& room)
 {
     data::Query q(&c);
     q.sql() << QStringLiteral("select * from FeeSet where ") + kRoomWhere + QStringLiteral(" order by rid");
     bindRoom(q, room);
     q.open();
-    std::vector<FeeItem> out;
+    std::vector<ItemKey> out;
     for (q.first(); !q.eof(); q.next())
         out.push_back({q.fieldValue(QStringLiteral("FeeId")).toString(), q.fieldValue(QStringLiteral("FeeName")).toString()});
     return out;
 }
 
-bool assignItem(data::Connection& c, const AssignableRoom& room, const FeeItem& item)
+bool assignItem(data::Connection& c, const AssignableRoom& room, const ItemKey& item)
 {
     if (roomHasItem(c, room.key, item))
         return false;
@@ -98,18 +98,18 @@ bool assignItem(data::Connection& c, const AssignableRoom& room, const FeeItem& 
     return true;
 }
 
-int copyItems(data::Connection& c, const std::vector<AssignableRoom>& rooms, const std::vector<FeeItem>& items)
+int copyItems(data::Connection& c, const std::vector<AssignableRoom>& rooms, const std::vector<ItemKey>& items)
 {
     data::Transaction tx(c);
     int added = 0;
-    for (const FeeItem& item : items)
+    for (const ItemKey& item : items)
         for (const AssignableRoom& room : rooms)
             added += assignItem(c, room, item) ? 1 : 0;
     tx.commit();
     return added;
 }
 
-int removeItem(data::Connection& c, const RoomKey& room, const FeeItem& item)
+int removeItem(data::Connection& c, const RoomKey& room, const ItemKey& item)
 {
     data::Command del(&c);
     del.setSql(QStringLiteral("delete from FeeSet where ") + kRoomWhere + kItemWhere);
@@ -119,7 +119,7 @@ int removeItem(data::Connection& c, const RoomKey& room, const FeeItem& item)
 }
 
 int removeItemFromBuilding(data::Connection& c, const QString& regionId, const QString& buildId,
-                           const FeeItem& item)
+                           const ItemKey& item)
 {
     data::Command del(&c);
     del.setSql(QStringLiteral("delete from FeeSet where RegionId=:RegionId and buildId=:buildId") + kItemWhere);

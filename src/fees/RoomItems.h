@@ -16,10 +16,10 @@ namespace data { class Connection; }
 
 namespace fees {
 
-struct FeeItem {
+struct ItemKey {
     QString feeId;
     QString feeName;
-    bool operator==(const FeeItem&) const = default;
+    bool operator==(const ItemKey&) const = default;
 };
 
 // An occupied room as the assignment takes it: its key and floor area.
@@ -28,24 +28,24 @@ struct AssignableRoom {
     QVariant floorArea;  // Rooms.JZm, copied into each new row
 };
 
-bool roomHasItem(data::Connection& c, const RoomKey& room, const FeeItem& item);
+bool roomHasItem(data::Connection& c, const RoomKey& room, const ItemKey& item);
 
 // The room's items in the order they were given.
-std::vector<FeeItem> itemsOf(data::Connection& c, const RoomKey& room);
+std::vector<ItemKey> itemsOf(data::Connection& c, const RoomKey& room);
 
 // Gives the room the item unless it has it; true when a row was added.
 // Throws data::Error when a key value does not fit its FeeSet column.
-bool assignItem(data::Connection& c, const AssignableRoom& room, const FeeItem& item);
+bool assignItem(data::Connection& c, const AssignableRoom& room, const ItemKey& item);
 
 // Gives every room each of the items that it lacks, in one transaction;
 // returns the rows added. Nothing is changed when any row fails.
-int copyItems(data::Connection& c, const std::vector<AssignableRoom>& rooms, const std::vector<FeeItem>& items);
+int copyItems(data::Connection& c, const std::vector<AssignableRoom>& rooms, const std::vector<ItemKey>& items);
 
 // Takes the item from the room; returns the rows removed.
-int removeItem(data::Connection& c, const RoomKey& room, const FeeItem& item);
+int removeItem(data::Connection& c, const RoomKey& room, const ItemKey& item);
 
 // Takes the item from every room of a building; returns the rows removed.
 int removeItemFromBuilding(data::Connection& c, const QString& regionId, const QString& buildId,
-                           const FeeItem& item);
+                           const ItemKey& item);
 
 }  // namespace fees

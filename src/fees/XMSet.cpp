@@ -45,7 +45,7 @@ std::optional<fees::AssignableRoom> roomAt(const data::DataSet& rooms, int row)
 
 // The item on the current row of a dataset; none when it has no row or the
 // code or name is missing.
-std::optional<fees::FeeItem> currentItem(const data::DataSet& ds)
+std::optional<fees::ItemKey> currentItem(const data::DataSet& ds)
 {
     if (!ds.isActive() || ds.isEmpty())
         return std::nullopt;
@@ -53,7 +53,7 @@ std::optional<fees::FeeItem> currentItem(const data::DataSet& ds)
     const QVariant name = ds.fieldValue(QStringLiteral("FeeName"));
     if (id.isNull() || name.isNull())
         return std::nullopt;
-    return fees::FeeItem{id.toString(), name.toString()};
+    return fees::ItemKey{id.toString(), name.toString()};
 }
 
 // The hourglass while a long operation runs.
@@ -513,7 +513,7 @@ void TfrmXMSet::B_CPClick()
     B_CP->setEnabled(false);
     if (browseOnly())
         return;
-    const std::optional<fees::FeeItem> current = currentItem(*DM->AQ_FeeSet);
+    const std::optional<fees::ItemKey> current = currentItem(*DM->AQ_FeeSet);
     if (SampleState != QStringLiteral("C") || !m_sample) {
         ui::Msg::information(QStringLiteral("请先选择一个样本"));
         return;
@@ -523,7 +523,7 @@ void TfrmXMSet::B_CPClick()
         ui::Msg::question(QStringLiteral("[是]-复制所有项目，\r[否]-仅复制当前项。\r 数据复制需要几分钟，请稍候。"));
     if (answer == ui::Choice::Cancel)
         return;
-    std::vector<fees::FeeItem> items;
+    std::vector<fees::ItemKey> items;
     if (answer == ui::Choice::Yes)
         items = fees::itemsOf(*DM->connection(), m_sample->key);
     else if (current)

@@ -103,8 +103,8 @@ private:
     QString m_regionId;
     QString m_buildId;
     std::optional<fees::AssignableRoom> m_room;     // the room clicked
-    std::optional<fees::FeeItem> m_item;            // the item chosen in the list of all items
-    std::optional<fees::FeeItem> m_roomItem;        // the item chosen in the room's list
+    std::optional<fees::ItemKey> m_item;            // the item chosen in the list of all items
+    std::optional<fees::ItemKey> m_roomItem;        // the item chosen in the room's list
     std::optional<fees::AssignableRoom> m_sample;
 };
 
