@@ -45,7 +45,7 @@ void startProgram()
     ui::Msg::setScripted(true);
     new TmdiForm;
     DM = new TDM;
-    DM->openOn(data::Connection::open(bench::spec()));
+    DM->openOn(data::Connection::open(bench::target()));
     new TfrmLogin;
     frmLogin->Popedom = QStringLiteral("1");
     runOpener(*findOpener("FCBuild"), mdiForm);
@@ -66,7 +66,7 @@ int main(int argc, char** argv)
         addEmptyDistrict(*c);
     }
     startProgram();
-    std::printf("backend: %s\n", bench::spec().backend == data::Backend::SQLite ? "SQLite" : "PostgreSQL");
+    std::printf("backend: %s\n", bench::target().backend == data::Backend::SQLite ? "SQLite" : "PostgreSQL");
 
     // Generation: the user picks each unit and presses 生成房间号.
     TfrmFCBuild* w = frmFCBuild;
@@ -105,7 +105,7 @@ int main(int argc, char** argv)
         bench::fill(*c, one);
     }
     DM = new TDM;
-    DM->openOn(data::Connection::open(bench::spec()));
+    DM->openOn(data::Connection::open(bench::target()));
     new TfrmLogin;
     frmLogin->Popedom = QStringLiteral("1");
     DM->DS_Buid->setEnabled(true);

@@ -22,7 +22,7 @@ int main(int argc, char** argv)
     const QString udl = QDir::temp().filePath(QStringLiteral("wygl-bench.udl"));
     QFile f(udl);
     f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    f.write(data::connectionFileText(bench::spec()).toUtf8());
+    f.write(data::connectionFileText(bench::target()).toUtf8());
     f.close();
 
     QElapsedTimer t;
@@ -31,7 +31,7 @@ int main(int argc, char** argv)
     const double create = bench::ms(t);
     dm.connectAndOpen(udl);
     const double total = bench::ms(t);
-    std::printf("backend: %s\n", bench::spec().backend == data::Backend::SQLite ? "SQLite" : "PostgreSQL");
+    std::printf("backend: %s\n", bench::target().backend == data::Backend::SQLite ? "SQLite" : "PostgreSQL");
     std::printf("data module created:           %8.1f ms\n", create);
     std::printf("connected and 63 tables open:  %8.1f ms  (rooms %d, members %d)\n", total - create,
                 dm.AT_Room->recordCount(), dm.AT_Member->recordCount());

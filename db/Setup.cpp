@@ -30,23 +30,23 @@ int main(int argc, char** argv)
     const QString udl = !args.isEmpty() ? args[0] : QDir::current().filePath(QStringLiteral("conn.udl"));
     try {
         if (!QFileInfo::exists(udl)) {
-            data::ConnectionSpec spec;
-            spec.backend = data::Backend::SQLite;
-            spec.database = QStringLiteral("Region.db");
+            data::ConnectionSpec target;
+            target.backend = data::Backend::SQLite;
+            target.database = QStringLiteral("Region.db");
             QFile f(udl);
             if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
                 throw data::Error(QStringLiteral("无法写入连接文件 %1：%2").arg(udl, f.errorString()));
-            f.write(data::connectionFileText(spec).toUtf8());
+            f.write(data::connectionFileText(target).toUtf8());
             f.close();
             out << "Wrote " << QDir::toNativeSeparators(QFileInfo(udl).absoluteFilePath())
                 << " for the embedded database Region.db\n";
         }
-        const data::ConnectionSpec spec = data::readConnectionFile(udl);
-        auto conn = data::Connection::openForSetup(spec);
+        const data::ConnectionSpec target = data::readConnectionFile(udl);
+        auto conn = data::Connection::openForSetup(target);
         if (ifNew && !conn->tableNames().isEmpty())
             return 0;
         app::setupNewDatabase(*conn);
-        out << "Created the database " << spec.database << " with the first account \""
+        out << "Created the database " << target.database << " with the first account \""
             << QString::fromUtf16(app::kFirstUserName) << "\" (password \""
             << QString::fromUtf16(app::kFirstUserPassword) << "\").\n";
         return 0;

@@ -11,7 +11,7 @@ namespace {
 data::ConnectionSpec g_spec;
 }
 
-const data::ConnectionSpec& spec()
+const data::ConnectionSpec& target()
 {
     return g_spec;
 }

@@ -36,8 +36,8 @@ void setLateFeeRate(data::Connection& c, const QString& rate);
 // Brings the server's planner statistics up to date after a bulk load.
 void analyze(data::Connection& c);
 
-// The spec of the database newDatabase() made (for a conn.udl).
-const data::ConnectionSpec& spec();
+// The target of the database newDatabase() made (for a conn.udl).
+const data::ConnectionSpec& target();
 
 // Milliseconds since start, as a double.
 double ms(const QElapsedTimer& t);

@@ -28,18 +28,18 @@ data::ConnectionSpec serverAdminSpec()
 // The per-process database on the server, created once.
 data::ConnectionSpec serverTestSpec()
 {
-    static data::ConnectionSpec spec;
+    static data::ConnectionSpec target;
     static bool made = false;
     if (!made) {
         const data::ConnectionSpec admin = serverAdminSpec();
-        spec = admin;
-        spec.database = QStringLiteral("wygl_t%1").arg(QCoreApplication::applicationPid());
+        target = admin;
+        target.database = QStringLiteral("wygl_t%1").arg(QCoreApplication::applicationPid());
         auto c = data::Connection::open(admin);
-        c->exec(QStringLiteral("DROP DATABASE IF EXISTS %1").arg(spec.database));
-        c->exec(QStringLiteral("CREATE DATABASE %1").arg(spec.database));
+        c->exec(QStringLiteral("DROP DATABASE IF EXISTS %1").arg(target.database));
+        c->exec(QStringLiteral("CREATE DATABASE %1").arg(target.database));
         made = true;
     }
-    return spec;
+    return target;
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ QString backendName();
 std::unique_ptr<data::Connection> freshDatabase();
 // An empty database without any tables.
 std::unique_ptr<data::Connection> emptyDatabase();
-// The spec of the database most recently made by freshDatabase()/emptyDatabase().
+// The target of the database most recently made by freshDatabase()/emptyDatabase().
 const data::ConnectionSpec& lastSpec();
 // Writes a conn.udl in dir naming that database; returns its path.
 QString writeConnFile(const QString& dir);

@@ -27,8 +27,8 @@ void throwQueryError(const QSqlQuery& q, const QString& context)
     throw Error(msg);
 }
 
-Connection::Connection(const ConnectionSpec& spec, QSqlDatabase db)
-    : m_spec(spec), m_db(db), m_dialect(Dialect::create(spec.backend))
+Connection::Connection(const ConnectionSpec& target, QSqlDatabase db)
+    : m_spec(target), m_db(db), m_dialect(Dialect::create(target.backend))
 {
 }
 
@@ -45,14 +45,14 @@ Connection::~Connection()
     QSqlDatabase::removeDatabase(name);
 }
 
-std::unique_ptr<Connection> Connection::open(const ConnectionSpec& spec)
+std::unique_ptr<Connection> Connection::open(const ConnectionSpec& target)
 {
-    return openImpl(spec, false);
+    return openImpl(target, false);
 }
 
-std::unique_ptr<Connection> Connection::openForSetup(const ConnectionSpec& spec)
+std::unique_ptr<Connection> Connection::openForSetup(const ConnectionSpec& target)
 {
-    return openImpl(spec, true);
+    return openImpl(target, true);
 }
 
 std::unique_ptr<Connection> Connection::openFile(const QString& udlPath)
@@ -60,22 +60,22 @@ std::unique_ptr<Connection> Connection::openFile(const QString& udlPath)
     return open(readConnectionFile(udlPath));
 }
 
-std::unique_ptr<Connection> Connection::openImpl(const ConnectionSpec& spec, bool create)
+std::unique_ptr<Connection> Connection::openImpl(const ConnectionSpec& target, bool create)
 {
-    const QString driver = spec.backend == Backend::SQLite ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL");
+    const QString driver = target.backend == Backend::SQLite ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL");
     if (!QSqlDatabase::isDriverAvailable(driver))
         throw Error(QStringLiteral("缺少数据库驱动 %1。").arg(driver));
-    if (spec.backend == Backend::SQLite && !create && !QFileInfo::exists(spec.database))
-        throw Error(QStringLiteral("找不到数据库文件 %1。").arg(spec.database));
+    if (target.backend == Backend::SQLite && !create && !QFileInfo::exists(target.database))
+        throw Error(QStringLiteral("找不到数据库文件 %1。").arg(target.database));
 
     const QString name = nextConnectionName();
     QSqlDatabase db = QSqlDatabase::addDatabase(driver, name);
-    db.setDatabaseName(spec.database);
-    if (spec.backend == Backend::PostgreSQL) {
-        db.setHostName(spec.host);
-        db.setPort(spec.port);
-        db.setUserName(spec.user);
-        db.setPassword(spec.password);
+    db.setDatabaseName(target.database);
+    if (target.backend == Backend::PostgreSQL) {
+        db.setHostName(target.host);
+        db.setPort(target.port);
+        db.setUserName(target.user);
+        db.setPassword(target.password);
         db.setConnectOptions(QStringLiteral("connect_timeout=5"));
     } else {
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
@@ -86,8 +86,8 @@ std::unique_ptr<Connection> Connection::openImpl(const ConnectionSpec& spec, boo
         QSqlDatabase::removeDatabase(name);
         throw Error(QStringLiteral("无法连接数据库：%1").arg(why));
     }
-    std::unique_ptr<Connection> c(new Connection(spec, db));
-    if (spec.backend == Backend::SQLite) {
+    std::unique_ptr<Connection> c(new Connection(target, db));
+    if (target.backend == Backend::SQLite) {
         c->exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
         c->exec(QStringLiteral("PRAGMA journal_mode = WAL"));
     } else {

@@ -29,17 +29,17 @@ public:
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
-    // Opens the database the spec names; throws data::Error with the cause.
-    static std::unique_ptr<Connection> open(const ConnectionSpec& spec);
+    // Opens the database the target names; throws data::Error with the cause.
+    static std::unique_ptr<Connection> open(const ConnectionSpec& target);
     // Reads a data-link file and opens what it names.
     static std::unique_ptr<Connection> openFile(const QString& udlPath);
     // For the set-up tool only: a SQLite file that does not exist yet is created.
-    static std::unique_ptr<Connection> openForSetup(const ConnectionSpec& spec);
+    static std::unique_ptr<Connection> openForSetup(const ConnectionSpec& target);
 
     QSqlDatabase& db() { return m_db; }
     const Dialect& dialect() const { return *m_dialect; }
     Backend backend() const { return m_spec.backend; }
-    const ConnectionSpec& spec() const { return m_spec; }
+    const ConnectionSpec& target() const { return m_spec; }
 
     // A query on this connection with exact decimals (numeric as text).
     QSqlQuery newQuery() const;
@@ -69,8 +69,8 @@ public:
     void noteWrite(QObject* who, std::function<void()> reload);
 
 private:
-    Connection(const ConnectionSpec& spec, QSqlDatabase db);
-    static std::unique_ptr<Connection> openImpl(const ConnectionSpec& spec, bool create);
+    Connection(const ConnectionSpec& target, QSqlDatabase db);
+    static std::unique_ptr<Connection> openImpl(const ConnectionSpec& target, bool create);
 
     ConnectionSpec m_spec;
     QSqlDatabase m_db;

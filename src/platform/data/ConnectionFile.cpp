@@ -37,7 +37,7 @@ QString unquote(QString v)
 ConnectionSpec parseConnectionLine(const QString& line, const QString& baseDir)
 {
     QString provider, source, catalog, port;
-    ConnectionSpec spec;
+    ConnectionSpec target;
     for (const QString& part : line.split(u';', Qt::SkipEmptyParts)) {
         const int eq = part.indexOf(u'=');
         if (eq < 0)
@@ -53,24 +53,24 @@ ConnectionSpec parseConnectionLine(const QString& line, const QString& baseDir)
         else if (key == u"port")
             port = value;
         else if (key == u"user id" || key == u"uid" || key == u"user")
-            spec.user = value;
+            target.user = value;
         else if (key == u"password" || key == u"pwd")
-            spec.password = value;
+            target.password = value;
     }
     const QString p = provider.toLower();
     if (p == u"sqlite") {
-        spec.backend = Backend::SQLite;
+        target.backend = Backend::SQLite;
         if (source.isEmpty())
             throw Error(QStringLiteral("连接文件没有给出数据库文件（Data Source）。"));
-        spec.database = QFileInfo(source).isAbsolute() ? source : QDir(baseDir).filePath(source);
+        target.database = QFileInfo(source).isAbsolute() ? source : QDir(baseDir).filePath(source);
     } else if (p == u"postgresql" || p == u"postgres" || p == u"psql") {
-        spec.backend = Backend::PostgreSQL;
-        spec.host = source.isEmpty() ? QStringLiteral("localhost") : source;
-        spec.database = catalog.isEmpty() ? QStringLiteral("Region") : catalog;
+        target.backend = Backend::PostgreSQL;
+        target.host = source.isEmpty() ? QStringLiteral("localhost") : source;
+        target.database = catalog.isEmpty() ? QStringLiteral("Region") : catalog;
         if (!port.isEmpty()) {
             bool ok = false;
-            spec.port = port.toInt(&ok);
-            if (!ok || spec.port <= 0 || spec.port > 65535)
+            target.port = port.toInt(&ok);
+            if (!ok || target.port <= 0 || target.port > 65535)
                 throw Error(QStringLiteral("连接文件的端口“%1”不正确。").arg(port));
         }
     } else if (provider.isEmpty()) {
@@ -78,7 +78,7 @@ ConnectionSpec parseConnectionLine(const QString& line, const QString& baseDir)
     } else {
         throw Error(QStringLiteral("连接文件的数据库类型“%1”不受支持（可用 SQLite 或 PostgreSQL）。").arg(provider));
     }
-    return spec;
+    return target;
 }
 
 ConnectionSpec readConnectionFile(const QString& path)
@@ -100,18 +100,18 @@ ConnectionSpec readConnectionFile(const QString& path)
     throw Error(QStringLiteral("连接文件 %1 中没有连接串（Provider=...）。").arg(QDir::toNativeSeparators(path)));
 }
 
-QString connectionFileText(const ConnectionSpec& spec)
+QString connectionFileText(const ConnectionSpec& target)
 {
     QString line;
-    if (spec.backend == Backend::SQLite) {
-        line = QStringLiteral("Provider=SQLite;Data Source=%1").arg(spec.database);
+    if (target.backend == Backend::SQLite) {
+        line = QStringLiteral("Provider=SQLite;Data Source=%1").arg(target.database);
     } else {
         line = QStringLiteral("Provider=PostgreSQL;Data Source=%1;Port=%2;Initial Catalog=%3")
-                   .arg(spec.host).arg(spec.port).arg(spec.database);
-        if (!spec.user.isEmpty())
-            line += QStringLiteral(";User ID=%1").arg(spec.user);
-        if (!spec.password.isEmpty())
-            line += QStringLiteral(";Password=%1").arg(spec.password);
+                   .arg(target.host).arg(target.port).arg(target.database);
+        if (!target.user.isEmpty())
+            line += QStringLiteral(";User ID=%1").arg(target.user);
+        if (!target.password.isEmpty())
+            line += QStringLiteral(";Password=%1").arg(target.password);
     }
     return QStringLiteral("[oledb]\n; Everything after this line is a connection string\n") + line + u'\n';
 }

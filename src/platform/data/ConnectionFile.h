@@ -31,7 +31,7 @@ ConnectionSpec readConnectionFile(const QString& path);
 // Parses one connection line (the text after the file's header).
 ConnectionSpec parseConnectionLine(const QString& line, const QString& baseDir);
 
-// The text of a data-link file for the spec (used by the set-up).
-QString connectionFileText(const ConnectionSpec& spec);
+// The text of a data-link file for the target (used by the set-up).
+QString connectionFileText(const ConnectionSpec& target);
 
 }  // namespace data

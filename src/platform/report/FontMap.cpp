@@ -62,10 +62,10 @@ QString installedFamily(const QString& faceName)
     return faceName;
 }
 
-QFont makeFont(const FontSpec& spec)
+QFont makeFont(const FontSpec& style)
 {
     QFont f;
-    const QString family = installedFamily(spec.name);
+    const QString family = installedFamily(style.name);
     QStringList families{family};
     for (const QString& c : songFaces()) {
         if (c != family && isInstalled(c)) {
@@ -74,9 +74,9 @@ QFont makeFont(const FontSpec& spec)
         }
     }
     f.setFamilies(families);
-    f.setPointSizeF(spec.size > 0 ? spec.size : 1);
-    f.setBold(spec.bold);
-    f.setUnderline(spec.underline);
+    f.setPointSizeF(style.size > 0 ? style.size : 1);
+    f.setBold(style.bold);
+    f.setUnderline(style.underline);
     f.setHintingPreference(QFont::PreferNoHinting);
     f.setStyleStrategy(QFont::PreferOutline);
     return f;

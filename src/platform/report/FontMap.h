@@ -19,6 +19,6 @@ QString installedFamily(const QString& faceName);
 
 // The font for a recorded font: mapped family, size in points, bold and
 // underline, unhinted so that widths scale exactly with the resolution.
-QFont makeFont(const FontSpec& spec);
+QFont makeFont(const FontSpec& style);
 
 }  // namespace report

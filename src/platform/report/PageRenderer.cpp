@@ -33,11 +33,11 @@ Qt::PenStyle qtStyle(PenStyle s)
 class PenCache {
 public:
     explicit PenCache(double dpi) : m_dpi(dpi) {}
-    const QPen& operator()(const PenSpec& spec)
+    const QPen& operator()(const PenSpec& style)
     {
-        if (!m_spec || !(*m_spec == spec)) {
-            m_spec = spec;
-            m_pen = QPen(spec.color, spec.width * m_dpi, qtStyle(spec.style), Qt::SquareCap, Qt::MiterJoin);
+        if (!m_spec || !(*m_spec == style)) {
+            m_spec = style;
+            m_pen = QPen(style.color, style.width * m_dpi, qtStyle(style.style), Qt::SquareCap, Qt::MiterJoin);
         }
         return m_pen;
     }

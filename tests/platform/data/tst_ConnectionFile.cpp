@@ -35,9 +35,9 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = writeFile(dir, "[oledb]\n; comment line\nProvider=SQLite;Data Source=Region.db\n");
-        const auto spec = data::readConnectionFile(path);
-        QCOMPARE(spec.backend, data::Backend::SQLite);
-        QCOMPARE(spec.database, dir.filePath("Region.db"));
+        const auto target = data::readConnectionFile(path);
+        QCOMPARE(target.backend, data::Backend::SQLite);
+        QCOMPARE(target.database, dir.filePath("Region.db"));
     }
 
     void readsUtf16WithByteOrderMark()
@@ -47,21 +47,21 @@ private slots:
                        "User ID=\"office\";Password=秘密\r\n";
         QByteArray bytes("\xFF\xFE");
         bytes.append(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
-        const auto spec = data::readConnectionFile(writeFile(dir, bytes));
-        QCOMPARE(spec.backend, data::Backend::PostgreSQL);
-        QCOMPARE(spec.host, QString("db.office"));
-        QCOMPARE(spec.port, 5433);
-        QCOMPARE(spec.database, QString("Region"));
-        QCOMPARE(spec.user, QString("office"));
-        QCOMPARE(spec.password, QString("秘密"));
+        const auto target = data::readConnectionFile(writeFile(dir, bytes));
+        QCOMPARE(target.backend, data::Backend::PostgreSQL);
+        QCOMPARE(target.host, QString("db.office"));
+        QCOMPARE(target.port, 5433);
+        QCOMPARE(target.database, QString("Region"));
+        QCOMPARE(target.user, QString("office"));
+        QCOMPARE(target.password, QString("秘密"));
     }
 
     void keysIgnoreCase()
     {
-        const auto spec = data::parseConnectionLine("provider=postgresql;DATA SOURCE=h;initial catalog=X", "/tmp");
-        QCOMPARE(spec.host, QString("h"));
-        QCOMPARE(spec.database, QString("X"));
-        QCOMPARE(spec.port, 5432);
+        const auto target = data::parseConnectionLine("provider=postgresql;DATA SOURCE=h;initial catalog=X", "/tmp");
+        QCOMPARE(target.host, QString("h"));
+        QCOMPARE(target.database, QString("X"));
+        QCOMPARE(target.port, 5432);
     }
 
     void clearErrors()
@@ -87,31 +87,31 @@ private slots:
 
     void serverThatDoesNotAnswer()
     {
-        data::ConnectionSpec spec;
-        spec.backend = data::Backend::PostgreSQL;
-        spec.host = "127.0.0.1";
-        spec.port = 1;  // nothing listens there
-        spec.database = "Region";
-        const QString why = errorOf([&] { data::Connection::open(spec); });
+        data::ConnectionSpec target;
+        target.backend = data::Backend::PostgreSQL;
+        target.host = "127.0.0.1";
+        target.port = 1;  // nothing listens there
+        target.database = "Region";
+        const QString why = errorOf([&] { data::Connection::open(target); });
         QVERIFY2(why.contains("无法连接数据库"), qPrintable(why));
     }
 
     void roundTripThroughTheWriter()
     {
         QTemporaryDir dir;
-        data::ConnectionSpec spec;
-        spec.backend = data::Backend::PostgreSQL;
-        spec.host = "10.0.0.2";
-        spec.port = 6543;
-        spec.database = "Office";
-        spec.user = "u";
-        spec.password = "p";
-        const auto back = data::readConnectionFile(writeFile(dir, data::connectionFileText(spec).toUtf8()));
-        QCOMPARE(back.host, spec.host);
-        QCOMPARE(back.port, spec.port);
-        QCOMPARE(back.database, spec.database);
-        QCOMPARE(back.user, spec.user);
-        QCOMPARE(back.password, spec.password);
+        data::ConnectionSpec target;
+        target.backend = data::Backend::PostgreSQL;
+        target.host = "10.0.0.2";
+        target.port = 6543;
+        target.database = "Office";
+        target.user = "u";
+        target.password = "p";
+        const auto back = data::readConnectionFile(writeFile(dir, data::connectionFileText(target).toUtf8()));
+        QCOMPARE(back.host, target.host);
+        QCOMPARE(back.port, target.port);
+        QCOMPARE(back.database, target.database);
+        QCOMPARE(back.user, target.user);
+        QCOMPARE(back.password, target.password);
     }
 
     void transactionsNestBySavePoints()
