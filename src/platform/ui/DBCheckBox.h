@@ -18,15 +18,7 @@ public:
                QWidget* parent = nullptr);
     ~DBCheckBox() override;
 
-    data::DataSource* dataSource() const { return m_link.dataSource(); }
-    void setDataSource(data::DataSource* s) { m_link.setDataSource(s); }
-    QString dataField() const { return m_link.fieldName(); }
-    void setDataField(const QString& name) { m_link.setFieldName(name); }
-    data::Field* field() const { return m_link.field(); }
-
-    FieldLink& link() override { return m_link; }
     void setReadOnly(bool on) override { m_link.setReadOnly(on); }
-    bool isReadOnly() const { return m_link.readOnly(); }
 
     void setValueChecked(const QString& v);
     void setValueUnchecked(const QString& v);
@@ -40,7 +32,6 @@ private:
     void showField();
     void clickedByUser();
 
-    FieldLink m_link;
     QString m_checked = QStringLiteral("True");
     QString m_unchecked = QStringLiteral("False");
 };

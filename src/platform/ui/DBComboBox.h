@@ -18,15 +18,7 @@ public:
     DBComboBox(data::DataSource* source, const QString& fieldName, QWidget* parent = nullptr);
     ~DBComboBox() override;
 
-    data::DataSource* dataSource() const { return m_link.dataSource(); }
-    void setDataSource(data::DataSource* s) { m_link.setDataSource(s); }
-    QString dataField() const { return m_link.fieldName(); }
-    void setDataField(const QString& name) { m_link.setFieldName(name); }
-    data::Field* field() const { return m_link.field(); }
-
-    FieldLink& link() override { return m_link; }
     void setReadOnly(bool on) override;
-    bool isReadOnly() const { return m_link.readOnly(); }
 
     void setItems(const QStringList& items);
     QStringList items() const;
@@ -47,7 +39,6 @@ private:
     void showField();
     void chosen(int index);
 
-    FieldLink m_link;
     std::unique_ptr<LineEditBinding> m_binding;
 };
 

@@ -15,15 +15,8 @@ public:
     DBDateTimePicker(data::DataSource* source, const QString& fieldName, QWidget* parent = nullptr);
     ~DBDateTimePicker() override;
 
-    data::DataSource* dataSource() const { return m_link.dataSource(); }
-    void setDataSource(data::DataSource* s) { m_link.setDataSource(s); }
-    QString dataField() const { return m_link.fieldName(); }
-    void setDataField(const QString& name) { m_link.setFieldName(name); }
-    data::Field* field() const { return m_link.field(); }
-
-    FieldLink& link() override { return m_link; }
     void setReadOnly(bool on) override;
-    bool isReadOnly() const { return m_link.readOnly(); }
+    using BoundControl::isReadOnly;
 
     // The date shown; invalid when empty.
     QDate dateValue() const;
@@ -35,7 +28,6 @@ private:
     void changedByUser(const QDate& d);
     void showDate(const QDate& d);
 
-    FieldLink m_link;
     bool m_showing = false;
 };
 

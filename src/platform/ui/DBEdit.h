@@ -20,15 +20,8 @@ public:
     DBEdit(data::DataSource* source, const QString& fieldName, QWidget* parent = nullptr);
     ~DBEdit() override;
 
-    data::DataSource* dataSource() const { return m_link.dataSource(); }
-    void setDataSource(data::DataSource* s) { m_link.setDataSource(s); }
-    QString dataField() const { return m_link.fieldName(); }
-    void setDataField(const QString& name) { m_link.setFieldName(name); }
-    data::Field* field() const { return m_link.field(); }
-
-    FieldLink& link() override { return m_link; }
     void setReadOnly(bool on) override;
-    bool isReadOnly() const { return m_link.readOnly(); }
+    using BoundControl::isReadOnly;
 
     // Shown, and written into the field while the dataset is editing.
     void setText(const QString& text);
@@ -51,7 +44,6 @@ protected:
 private:
     void applyMaxLength(data::Field* f);
 
-    FieldLink m_link;
     std::unique_ptr<LineEditBinding> m_binding;
     int m_userMax = 0;
     QString m_displayFormat;

@@ -36,7 +36,6 @@ public:
     bool isReadOnly() const { return m_model->readOnly(); }
     void setRowSelect(bool on);
     // The grid has no field of its own; the link is unused.
-    FieldLink& link() override { return m_link; }
 
     // The field of the current column.
     QString selectedField() const;
@@ -57,7 +56,6 @@ private:
     void applyColumns();
 
     DataSetModel* m_model;
-    FieldLink m_link;
     bool m_following = false;
     bool m_rowSelect = false;
 };

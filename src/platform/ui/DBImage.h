@@ -18,12 +18,6 @@ public:
     DBImage(data::DataSource* source, const QString& fieldName, QWidget* parent = nullptr);
     ~DBImage() override;
 
-    data::DataSource* dataSource() const { return m_link.dataSource(); }
-    void setDataSource(data::DataSource* s) { m_link.setDataSource(s); }
-    QString dataField() const { return m_link.fieldName(); }
-    void setDataField(const QString& name) { m_link.setFieldName(name); }
-
-    FieldLink& link() override { return m_link; }
     void setReadOnly(bool on) override { m_link.setReadOnly(on); }
 
     // Scales the picture into the control, keeping its proportions.
@@ -39,7 +33,6 @@ private:
     void showField();
     void applyPicture();
 
-    FieldLink m_link;
     QPixmap m_picture;
     bool m_stretch = false;
 };

@@ -26,10 +26,6 @@ public:
     ~DBLookupComboBox() override;
 
     // The bound field (optional).
-    data::DataSource* dataSource() const { return m_link.dataSource(); }
-    void setDataSource(data::DataSource* s) { m_link.setDataSource(s); }
-    QString dataField() const { return m_link.fieldName(); }
-    void setDataField(const QString& name) { m_link.setFieldName(name); }
 
     // The list.
     void setListSource(data::DataSource* s);
@@ -46,9 +42,7 @@ public:
     void setKeyValue(const QVariant& key);
     QString text() const { return currentText(); }
 
-    FieldLink& link() override { return m_link; }
     void setReadOnly(bool on) override { m_link.setReadOnly(on); }
-    bool isReadOnly() const { return m_link.readOnly(); }
 
     void showPopup() override;
 
@@ -69,7 +63,6 @@ private:
     void chosen(int index);
     bool bound() const { return m_link.dataSource() && !m_link.fieldName().isEmpty(); }
 
-    FieldLink m_link;
     QPointer<data::DataSource> m_list;
     QString m_keyField;
     QString m_listField;

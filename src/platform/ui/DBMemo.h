@@ -16,15 +16,8 @@ public:
     DBMemo(data::DataSource* source, const QString& fieldName, QWidget* parent = nullptr);
     ~DBMemo() override;
 
-    data::DataSource* dataSource() const { return m_link.dataSource(); }
-    void setDataSource(data::DataSource* s) { m_link.setDataSource(s); }
-    QString dataField() const { return m_link.fieldName(); }
-    void setDataField(const QString& name) { m_link.setFieldName(name); }
-    data::Field* field() const { return m_link.field(); }
-
-    FieldLink& link() override { return m_link; }
     void setReadOnly(bool on) override;
-    bool isReadOnly() const { return m_link.readOnly(); }
+    using BoundControl::isReadOnly;
 
     QString text() const { return toPlainText(); }
     // Shown, and written into the field while the dataset is editing.
@@ -33,7 +26,6 @@ public:
 
 private:
     class Binding;
-    FieldLink m_link;
     std::unique_ptr<Binding> m_binding;
 };
 

@@ -69,8 +69,20 @@ private:
 class BoundControl {
 public:
     virtual ~BoundControl() = default;
-    virtual FieldLink& link() = 0;
+
+    FieldLink& link() { return m_link; }
+    data::DataSource* dataSource() const { return m_link.dataSource(); }
+    void setDataSource(data::DataSource* s) { m_link.setDataSource(s); }
+    QString dataField() const { return m_link.fieldName(); }
+    void setDataField(const QString& name) { m_link.setFieldName(name); }
+    // The field on the current dataset, or nullptr while the link is inactive.
+    data::Field* field() const { return m_link.field(); }
+
     virtual void setReadOnly(bool on) = 0;
+    bool isReadOnly() const { return m_link.readOnly(); }
+
+protected:
+    FieldLink m_link;
 };
 
 // Sets every data-aware control inside a window read-only (or editable again).
