@@ -1,6 +1,7 @@
 #include "fees/Sk.h"
 
 #include "app/DMRegion.h"
+#include "fees/ChargeLookups.h"
 #include "fees/AmountToCapitals.h"
 #include "fees/Period.h"
 #include "fees/Shouqu.h"
@@ -95,18 +96,12 @@ TfrmSk::~TfrmSk()
 
 void TfrmSk::buildLayout()
 {
-    DBLC_Reg = new ui::DBLookupComboBox(this);
-    DBLC_Reg->setObjectName(QStringLiteral("DBLC_Reg"));
-    DBLC_Reg->setListSource(DM->DS_Regs);
-    DBLC_Reg->setKeyField(QStringLiteral("RegionId"));
-    DBLC_Reg->setListField(QStringLiteral("RegionName"));
+    DBLC_Reg = fees::newLookup(this, QStringLiteral("DBLC_Reg"), DM->DS_Regs, QStringLiteral("RegionId"),
+                               QStringLiteral("RegionName"));
     connect(DBLC_Reg, &ui::DBLookupComboBox::keyChosen, this, [this] { DBLC_RegCloseUp(); });
 
-    DBLC_Build = new ui::DBLookupComboBox(this);
-    DBLC_Build->setObjectName(QStringLiteral("DBLC_Build"));
-    DBLC_Build->setListSource(DM->DS_Bud);
-    DBLC_Build->setKeyField(QStringLiteral("BuildId"));
-    DBLC_Build->setListField(QStringLiteral("BuildName"));
+    DBLC_Build = fees::newLookup(this, QStringLiteral("DBLC_Build"), DM->DS_Bud, QStringLiteral("BuildId"),
+                                 QStringLiteral("BuildName"));
     connect(DBLC_Build, &ui::DBLookupComboBox::keyChosen, this, [this] { DBLC_BuildCloseUp(); });
 
     DTP_Date = new QDateEdit(QDate::currentDate(), this);

@@ -1,6 +1,7 @@
 #include "fees/XMSet.h"
 
 #include "app/DMRegion.h"
+#include "fees/ChargeLookups.h"
 #include "app/Login.h"
 #include "app/Main.h"
 #include "fees/Cpsc.h"
@@ -94,18 +95,12 @@ TfrmXMSet::TfrmXMSet(QWidget* parent) : ui::Form(parent)
     tool(TB_Close, "TB_Close", QStringLiteral("离开"), &TfrmXMSet::TB_CloseClick);
     TB_Close->setEnabled(true);
 
-    DBLC_Reg = new ui::DBLookupComboBox(this);
-    DBLC_Reg->setObjectName(QStringLiteral("DBLC_Reg"));
-    DBLC_Reg->setListSource(DM->DS_Regs);
-    DBLC_Reg->setKeyField(QStringLiteral("RegionId"));
-    DBLC_Reg->setListField(QStringLiteral("RegionName"));
+    DBLC_Reg = fees::newLookup(this, QStringLiteral("DBLC_Reg"), DM->DS_Regs, QStringLiteral("RegionId"),
+                               QStringLiteral("RegionName"));
     connect(DBLC_Reg, &ui::DBLookupComboBox::keyChosen, this, [this] { DBLC_RegCloseUp(); });
 
-    DBLC_Build = new ui::DBLookupComboBox(this);
-    DBLC_Build->setObjectName(QStringLiteral("DBLC_Build"));
-    DBLC_Build->setListSource(DM->DS_Bud);
-    DBLC_Build->setKeyField(QStringLiteral("BuildId"));
-    DBLC_Build->setListField(QStringLiteral("BuildName"));
+    DBLC_Build = fees::newLookup(this, QStringLiteral("DBLC_Build"), DM->DS_Bud, QStringLiteral("BuildId"),
+                                 QStringLiteral("BuildName"));
     connect(DBLC_Build, &ui::DBLookupComboBox::keyChosen, this, [this] { DBLC_BuildCloseUp(); });
 
     CheckBox = new QCheckBox(QStringLiteral("进入编辑状态"), this);
