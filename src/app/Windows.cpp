@@ -1,5 +1,6 @@
 #include "app/CoM.h"
 #include "app/Openers.h"
+#include "app/SystemM.h"
 #include "fees/FJL.h"
 #include "fees/SFee.h"
 #include "fees/Sk.h"
@@ -19,6 +20,7 @@
 // unit adds its line here when it is built.
 void registerAllWindows()
 {
+    registerWindow(QStringLiteral("TfrmSystem"), [](QWidget* f) { ui::openChildForm(frmSystem, f); });
     registerWindow(QStringLiteral("TfrmCo"), [](QWidget* f) { ui::openChildForm(frmCo, f); });
     registerWindow(QStringLiteral("TfrmRegion"), [](QWidget* f) { ui::openChildForm(frmRegion, f); });
     registerWindow(QStringLiteral("TfrmCulture"), [](QWidget* f) { ui::openChildForm(frmCulture, f); });
