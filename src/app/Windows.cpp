@@ -1,4 +1,5 @@
 #include "app/CoM.h"
+#include "app/Main.h"
 #include "app/Openers.h"
 #include "app/SystemM.h"
 #include "fees/FJL.h"
@@ -53,4 +54,5 @@ void registerAllWindows()
     registerWindow(QStringLiteral("TfrmCpsc"), [](QWidget* f) { ui::openChildForm(frmCpsc, f); });
     registerWindow(QStringLiteral("TfrmCWSet"), [](QWidget* f) { ui::openChildForm(frmCWSet, f); });
     registerWindow(QStringLiteral("TfrmSCYSK"), [](QWidget* f) { ui::openChildForm(frmSCYSK, f); });
+    registerFrameCommands();
 }
