@@ -1,6 +1,6 @@
 #include "app/BackupWriter.h"
 
-#include "app/DatabaseSetup.h"
+#include "session/DatabaseSetup.h"
 #include "platform/data/Connection.h"
 #include "platform/data/Dialect.h"
 #include "platform/data/DirectStatement.h"
@@ -102,7 +102,7 @@ void copyTableByTable(data::Connection& from, const QString& file, const DataPro
     spec.backend = data::Backend::SQLite;
     spec.database = file;
     auto to = data::Connection::openForSetup(spec);
-    createSchema(*to);
+    session::createSchema(*to);
     {
         data::Transaction snapshot(from);
         for (const QString& sql : from.dialect().snapshotSql())

@@ -5,10 +5,8 @@
 #include "app/BackupIni.h"
 #include "app/BackupWriter.h"
 #include "app/ClearData.h"
-#include "app/DMRegion.h"
 #include "app/Help.h"
 #include "app/LiveDatabase.h"
-#include "app/Login.h"
 #include "app/Main.h"
 #include "app/Openers.h"
 #include "app/RestoreData.h"
@@ -18,6 +16,8 @@
 #include "platform/ui/ModalRun.h"
 #include "platform/ui/Msg.h"
 #include "platform/ui/OpenChildForm.h"
+#include "session/DMRegion.h"
+#include "session/Session.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -62,7 +62,7 @@ app::DataProgress keepPainted()
 // on a server not while other workstations are connected.
 bool mayReplaceData()
 {
-    if (currentLevel() == 2) {
+    if (session::browseOnly()) {
         ui::Msg::warning(refusalText());
         return false;
     }

@@ -1,7 +1,7 @@
 #include "app/RestoreData.h"
 
 #include "app/SoleSession.h"
-#include "fees/BatchInsert.h"
+#include "platform/data/BatchInsert.h"
 #include "platform/data/Connection.h"
 #include "platform/data/Dialect.h"
 #include "platform/data/DirectStatement.h"
@@ -77,7 +77,7 @@ void restoreByAttaching(data::Connection& c, const QString& file, const QString&
     c.exec(c.dialect().detachFileSql(kAlias));
 }
 
-void copyTableIn(data::DirectStatement& read, fees::BatchInsert& write, int columns, const QString& table,
+void copyTableIn(data::DirectStatement& read, data::BatchInsert& write, int columns, const QString& table,
                  const DataProgress& progress)
 {
     QVariantList row;
@@ -113,7 +113,7 @@ void restoreThroughProgram(data::Connection& c, const QString& file, const DataP
         data::DirectStatement read(*source, QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
                                                 .arg(cols.join(QStringLiteral(", ")), table,
                                                      QLatin1String(data::kRowIdColumn)));
-        fees::BatchInsert write(c, table, cols, kWriteBatch);
+        data::BatchInsert write(c, table, cols, kWriteBatch);
         copyTableIn(read, write, int(cols.size()), table, progress);
         for (const data::ColumnDef& col : t.columns)
             if (col.identity)

@@ -6,7 +6,7 @@
 #include "app/BackupIni.h"
 #include "app/BackupWriter.h"
 #include "app/ClearData.h"
-#include "app/DatabaseSetup.h"
+#include "session/DatabaseSetup.h"
 #include "app/Help.h"
 #include "app/Main.h"
 #include "app/Openers.h"
@@ -147,7 +147,7 @@ private slots:
         spec.database = scratchPath("second.db");
         QFile::remove(spec.database);
         auto second = data::Connection::openForSetup(spec);
-        app::createSchema(*second);
+        session::createSchema(*second);
         app::checkBackupFile(file);
         app::restoreDatabase(*second, file);
         const QStringList rows = dumpAll(app.db());
