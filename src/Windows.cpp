@@ -5,6 +5,7 @@
 #include "app/SystemM.h"
 #include "fees/Cpsc.h"
 #include "fees/CWSet.h"
+#include "fees/DataSend.h"
 #include "fees/FeeType1.h"
 #include "fees/FJL.h"
 #include "fees/SCYSK.h"
@@ -54,4 +55,5 @@ void registerAllWindows()
     registerWindow(QStringLiteral("TfrmCpsc"), [](QWidget* f) { ui::openChildForm(frmCpsc, f); });
     registerWindow(QStringLiteral("TfrmCWSet"), [](QWidget* f) { ui::openChildForm(frmCWSet, f); });
     registerWindow(QStringLiteral("TfrmSCYSK"), [](QWidget* f) { ui::openChildForm(frmSCYSK, f); });
+    registerWindow(QStringLiteral("TfrmDataSend"), [](QWidget* f) { ui::openChildForm(frmDataSend, f); });
 }
