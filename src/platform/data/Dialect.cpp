@@ -67,6 +67,10 @@ public:
             return QVariant();
         return dt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     }
+    QString sumCentsSql(const QString& column) const override
+    {
+        return QStringLiteral("sum(cast(round(%1*100) as integer))").arg(column);
+    }
 };
 
 class PostgresDialect : public Dialect {
@@ -115,6 +119,10 @@ public:
         if (!dt.isValid())
             return QVariant();
         return dt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    }
+    QString sumCentsSql(const QString& column) const override
+    {
+        return QStringLiteral("sum(round(%1*100))").arg(column);
     }
 };
 

@@ -39,6 +39,10 @@ public:
     virtual QList<ColumnInfo> columns(Connection& c, const QString& table) const = 0;
     // Binds a date-time the way the backend stores it.
     virtual QVariant dateTimeValue(const QDateTime& dt) const = 0;
+    // An aggregate summing a money column of two decimals exactly, as a whole
+    // number of cents; null when every value is null. (The embedded database
+    // sums decimals as binary floats: 619246.870000001.)
+    virtual QString sumCentsSql(const QString& column) const = 0;
 
     static std::unique_ptr<Dialect> create(Backend b);
 };
