@@ -1,7 +1,12 @@
 #include "app/CoM.h"
 #include "app/Openers.h"
 #include "app/SystemM.h"
+#include "app/Main.h"
+#include "fees/BBYSK.h"
 #include "fees/FJL.h"
+#include "fees/KZF.h"
+#include "fees/SFTJ.h"
+#include "fees/WRZ.h"
 #include "fees/SFee.h"
 #include "fees/Sk.h"
 #include "fees/CWSet.h"
@@ -53,4 +58,13 @@ void registerAllWindows()
     registerWindow(QStringLiteral("TfrmCpsc"), [](QWidget* f) { ui::openChildForm(frmCpsc, f); });
     registerWindow(QStringLiteral("TfrmCWSet"), [](QWidget* f) { ui::openChildForm(frmCWSet, f); });
     registerWindow(QStringLiteral("TfrmSCYSK"), [](QWidget* f) { ui::openChildForm(frmSCYSK, f); });
+    // The report windows two openers share take the kind of the opener that
+    // opened them or brought them forward.
+    const auto openerKey = [] { return mdiForm ? mdiForm->ModuleKey : QString(); };
+    registerWindow(QStringLiteral("TfrmBBYSK"),
+                   [openerKey](QWidget* f) { ui::openChildForm(frmBBYSK, f)->setKind(openerKey()); });
+    registerWindow(QStringLiteral("TfrmSFTJ"),
+                   [openerKey](QWidget* f) { ui::openChildForm(frmSFTJ, f)->setKind(openerKey()); });
+    registerWindow(QStringLiteral("TfrmWRZ"), [](QWidget* f) { ui::openChildForm(frmWRZ, f); });
+    registerWindow(QStringLiteral("TfrmKZF"), [](QWidget* f) { ui::openChildForm(frmKZF, f); });
 }
