@@ -1,9 +1,9 @@
 #include "fees/BBYSK.h"
 
 #include "fees/Money.h"
-#include "app/DMRegion.h"
 #include "platform/ui/DBLookupComboBox.h"
 #include "platform/ui/Msg.h"
+#include "session/Session.h"
 
 #include <QDateEdit>
 #include <QRadioButton>
@@ -42,7 +42,7 @@ bool TfrmBBYSK::gather()
     const QString flag = m_kind == fees::ReceivableKind::Due ? fees::kUncollected : fees::kCollected;
     m_scope = scope();
     m_perHousehold = RB_1->isChecked();
-    data::Connection& c = *DM->connection();
+    data::Connection& c = *session::connection();
     if (m_perHousehold)
         m_households = fees::householdSums(c, flag, m_scope, feeKey(), months);
     else

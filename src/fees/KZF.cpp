@@ -1,8 +1,8 @@
 #include "fees/KZF.h"
 
-#include "app/DMRegion.h"
 #include "platform/data/Error.h"
 #include "platform/ui/Msg.h"
+#include "session/Session.h"
 
 #include <QLineEdit>
 
@@ -29,7 +29,7 @@ bool TfrmKZF::gather()
     const int months = E_2->text().trimmed().toInt(&ok);
     if (!ok)
         throw data::Error(QStringLiteral("统计月数“%1”不是有效的整数。").arg(E_2->text()));
-    m_rooms = fees::vacantRoomFees(*DM->connection(), *price, months);
+    m_rooms = fees::vacantRoomFees(*session::connection(), *price, months);
     return true;
 }
 

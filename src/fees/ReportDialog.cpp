@@ -1,11 +1,11 @@
 #include "fees/ReportDialog.h"
 
-#include "app/DMRegion.h"
 #include "fees/ChargeLookups.h"
 #include "platform/data/Table.h"
 #include "platform/report/ReportSystem.h"
 #include "platform/ui/DBLookupComboBox.h"
 #include "platform/ui/Msg.h"
+#include "session/Session.h"
 #include "templates/ReportHeading.h"
 
 #include <QCheckBox>
@@ -85,7 +85,7 @@ void ReportDialog::buildLayout(const ReportDialogDef& def)
     auto* grid = new QGridLayout;
     int row = 0;
     if (def.districtPickers) {
-        data::Connection* c = DM->connection();
+        data::Connection* c = session::connection();
         AT_Reg = new data::Table(c, this);
         AT_Reg->setTableName(QStringLiteral("Region"));
         DS_Reg = new data::DataSource(AT_Reg, this);
@@ -111,7 +111,7 @@ void ReportDialog::buildLayout(const ReportDialogDef& def)
         grid->addWidget(CheckBox2, row++, 2);
     }
     if (def.itemPicker) {
-        AT_FeeType = new data::Table(DM->connection(), this);
+        AT_FeeType = new data::Table(session::connection(), this);
         AT_FeeType->setTableName(QStringLiteral("FeeType1"));
         DS_FeeType = new data::DataSource(AT_FeeType, this);
         DBLC_Fee = newLookup(this, QStringLiteral("DBLC_Fee"), DS_FeeType, QStringLiteral("FeeId"),

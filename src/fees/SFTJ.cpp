@@ -1,7 +1,7 @@
 #include "fees/SFTJ.h"
 
-#include "app/DMRegion.h"
 #include "platform/ui/Msg.h"
+#include "session/Session.h"
 
 #include <QDateEdit>
 
@@ -36,7 +36,7 @@ bool TfrmSFTJ::gather()
     }
     m_year = DTP_Date->date().year();
     m_month = DTP_Date->date().month();
-    m_items = fees::feeStatistics(*DM->connection(), period(DTP_Date), scope());
+    m_items = fees::feeStatistics(*session::connection(), period(DTP_Date), scope());
     return true;
 }
 

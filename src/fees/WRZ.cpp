@@ -1,7 +1,7 @@
 #include "fees/WRZ.h"
 
-#include "app/DMRegion.h"
 #include "platform/ui/Msg.h"
+#include "session/Session.h"
 
 #include <QRadioButton>
 
@@ -17,7 +17,7 @@ TfrmWRZ::~TfrmWRZ()
 
 bool TfrmWRZ::gather()
 {
-    data::Connection& c = *DM->connection();
+    data::Connection& c = *session::connection();
     m_vacantList = RB_1->isChecked();
     int found = 0;
     if (m_vacantList) {

@@ -1,28 +1,29 @@
+#include "Windows.h"
+
 #include "app/CoM.h"
 #include "app/Openers.h"
 #include "app/SystemM.h"
-#include "app/Main.h"
 #include "fees/BBYSK.h"
+#include "fees/Cpsc.h"
+#include "fees/CWSet.h"
+#include "fees/FeeType1.h"
 #include "fees/FJL.h"
 #include "fees/KZF.h"
+#include "fees/SCYSK.h"
 #include "fees/SFTJ.h"
-#include "fees/WRZ.h"
 #include "fees/SFee.h"
 #include "fees/Sk.h"
-#include "fees/CWSet.h"
-#include "fees/Cpsc.h"
-#include "fees/FeeType1.h"
-#include "fees/SCYSK.h"
+#include "fees/WRZ.h"
 #include "fees/XMSet.h"
 #include "platform/ui/OpenChildForm.h"
-#include "property/Man.h"
 #include "property/Build.h"
 #include "property/FCBuild.h"
+#include "property/Man.h"
 #include "property/Region.h"
 #include "reference/CodeTables.h"
+#include "session/Session.h"
 
-// Every window of the program, registered with the frame's openers. A window
-// unit adds its line here when it is built.
+// A window unit adds its line here when it is built.
 void registerAllWindows()
 {
     registerWindow(QStringLiteral("TfrmSystem"), [](QWidget* f) { ui::openChildForm(frmSystem, f); });
@@ -60,11 +61,10 @@ void registerAllWindows()
     registerWindow(QStringLiteral("TfrmSCYSK"), [](QWidget* f) { ui::openChildForm(frmSCYSK, f); });
     // The report windows two openers share take the kind of the opener that
     // opened them or brought them forward.
-    const auto openerKey = [] { return mdiForm ? mdiForm->ModuleKey : QString(); };
     registerWindow(QStringLiteral("TfrmBBYSK"),
-                   [openerKey](QWidget* f) { ui::openChildForm(frmBBYSK, f)->setKind(openerKey()); });
+                   [](QWidget* f) { ui::openChildForm(frmBBYSK, f)->setKind(session::moduleKey()); });
     registerWindow(QStringLiteral("TfrmSFTJ"),
-                   [openerKey](QWidget* f) { ui::openChildForm(frmSFTJ, f)->setKind(openerKey()); });
+                   [](QWidget* f) { ui::openChildForm(frmSFTJ, f)->setKind(session::moduleKey()); });
     registerWindow(QStringLiteral("TfrmWRZ"), [](QWidget* f) { ui::openChildForm(frmWRZ, f); });
     registerWindow(QStringLiteral("TfrmKZF"), [](QWidget* f) { ui::openChildForm(frmKZF, f); });
 }
