@@ -67,6 +67,8 @@ public:
             return QVariant();
         return dt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     }
+    QString rowLockClause() const override { return QString(); }
+    QString tableLockSql(const QString&) const override { return QString(); }
 };
 
 class PostgresDialect : public Dialect {
@@ -115,6 +117,12 @@ public:
         if (!dt.isValid())
             return QVariant();
         return dt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    }
+    QString rowLockClause() const override { return QStringLiteral(" FOR UPDATE"); }
+    QString tableLockSql(const QString& table) const override
+    {
+        // Conflicts with itself and with row writes, not with readers.
+        return QStringLiteral("LOCK TABLE %1 IN SHARE ROW EXCLUSIVE MODE").arg(table);
     }
 };
 
