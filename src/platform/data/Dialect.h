@@ -49,6 +49,16 @@ public:
     // where writers are serialised anyway.
     virtual QString tableLockSql(const QString& table) const = 0;
 
+    // Many-row writes (BatchInsert, BatchUpdate). A server takes a batch of
+    // rows as one array per column (ServerArray), bound by position, so a
+    // batch is one round trip; the embedded database writes one row per
+    // prepared statement, bound by name (":column"), which costs little there.
+    virtual bool batchesAsArrays() const = 0;
+    virtual QString batchInsertSql(const QString& table, const QStringList& columns) const = 0;
+    // Sets the columns of the row whose identity comes first (":rid", or the
+    // first array).
+    virtual QString batchUpdateSql(const QString& table, const QStringList& columns) const = 0;
+
     static std::unique_ptr<Dialect> create(Backend b);
 };
 
