@@ -85,6 +85,8 @@ public:
         return QStringLiteral("UPDATE %1 SET %2 WHERE %3 = :%3")
             .arg(table, sets.join(QStringLiteral(", ")), QLatin1String(kRowIdColumn));
     }
+    QString rowLockClause() const override { return QString(); }
+    QString tableLockSql(const QString&) const override { return QString(); }
     QString sumCentsSql(const QString& column) const override
     {
         return QStringLiteral("sum(cast(round(%1*100) as integer))").arg(column);
@@ -137,6 +139,12 @@ public:
         if (!dt.isValid())
             return QVariant();
         return dt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    }
+    QString rowLockClause() const override { return QStringLiteral(" FOR UPDATE"); }
+    QString tableLockSql(const QString& table) const override
+    {
+        // Conflicts with itself and with row writes, not with readers.
+        return QStringLiteral("LOCK TABLE %1 IN SHARE ROW EXCLUSIVE MODE").arg(table);
     }
     bool batchesAsArrays() const override { return true; }
     QString batchInsertSql(const QString& table, const QStringList& columns) const override
