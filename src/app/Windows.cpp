@@ -9,6 +9,7 @@
 #include "fees/FeeType1.h"
 #include "fees/SCYSK.h"
 #include "fees/XMSet.h"
+#include "operations/RegisterWindows.h"
 #include "platform/ui/OpenChildForm.h"
 #include "property/Man.h"
 #include "property/Build.h"
@@ -53,4 +54,6 @@ void registerAllWindows()
     registerWindow(QStringLiteral("TfrmCpsc"), [](QWidget* f) { ui::openChildForm(frmCpsc, f); });
     registerWindow(QStringLiteral("TfrmCWSet"), [](QWidget* f) { ui::openChildForm(frmCWSet, f); });
     registerWindow(QStringLiteral("TfrmSCYSK"), [](QWidget* f) { ui::openChildForm(frmSCYSK, f); });
+    registerWindow(QStringLiteral("TfrmAppeal"), [](QWidget* f) { ui::openChildForm(frmAppeal, f); });
+    registerWindow(QStringLiteral("TfrmEmployee"), [](QWidget* f) { ui::openChildForm(frmEmployee, f); });
 }
