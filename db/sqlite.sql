@@ -580,6 +580,12 @@ CREATE TABLE outputs (
     ZY varchar(50)
 );
 
+-- Voucher numbers are looked up when a voucher is typed; stock rows by goods
+-- name (not unique: stored data may repeat a name).
+CREATE INDEX inputs_number ON inputs (ioputID);
+CREATE INDEX outputs_number ON outputs (ioputID);
+CREATE INDEX repertory_goods ON repertory (GoodsName);
+
 -- Staff register. EmpType selects security, cleaning and engineering staff.
 CREATE TABLE Employee (
     rid INTEGER PRIMARY KEY,

@@ -1,12 +1,12 @@
 #include "property/Build.h"
 
-#include "app/DMRegion.h"
-#include "app/Login.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBComboBox.h"
 #include "platform/ui/DBEdit.h"
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/DBMemo.h"
+#include "session/DMRegion.h"
+#include "session/Session.h"
 
 #include <QCheckBox>
 
@@ -67,7 +67,7 @@ TfrmBuild::~TfrmBuild()
 
 void TfrmBuild::afterCreate()
 {
-    if (currentLevel() == 2)
+    if (session::level() == 2)
         TB_Modi->setEnabled(false);
     // The district ids as they are now; districts added later appear when
     // the window is opened again.

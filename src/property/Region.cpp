@@ -1,8 +1,8 @@
 #include "property/Region.h"
 
-#include "app/DMRegion.h"
 #include "platform/ui/DBEdit.h"
 #include "platform/ui/ExitCheck.h"
+#include "session/DMRegion.h"
 
 TfrmRegion* frmRegion = nullptr;
 

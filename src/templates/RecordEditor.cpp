@@ -1,7 +1,5 @@
 #include "templates/RecordEditor.h"
 
-#include "app/DMRegion.h"
-#include "app/Login.h"
 #include "platform/data/Error.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBComboBox.h"
@@ -13,6 +11,8 @@
 #include "platform/ui/ExitCheck.h"
 #include "platform/ui/FieldLink.h"
 #include "platform/ui/Msg.h"
+#include "session/DMRegion.h"
+#include "session/Session.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -314,7 +314,7 @@ void RecordEditor::setEditsEnabled(bool on)
 
 void RecordEditor::formCreate()
 {
-    const int level = currentLevel();
+    const int level = session::level();
     m_src->setEnabled(true);
     if (level == 2) {
         CheckBox->setVisible(false);
@@ -628,7 +628,7 @@ void RecordEditor::TB_SaveClick()
             m_ds->post();
         ModeFlag() = QStringLiteral("N");
         setEditsEnabled(false);
-        TB_Add->setEnabled(CheckBox->isChecked() || currentLevel() != 2);
+        TB_Add->setEnabled(CheckBox->isChecked() || session::level() != 2);
     });
 }
 

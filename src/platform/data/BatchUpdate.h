@@ -3,21 +3,21 @@
 // identity, through one statement prepared once: one row per statement on the
 // embedded database, a batch of rows sent as arrays on a server.
 
-#include "fees/ServerArray.h"
+#include "platform/data/ServerArray.h"
 
 #include <QSqlQuery>
 #include <QStringList>
 #include <QVariantList>
 #include <vector>
 
-namespace data { class Connection; }
+namespace data {
 
-namespace fees {
+class Connection;
 
 class BatchUpdate {
 public:
     // rowsPerBatch as for BatchInsert.
-    BatchUpdate(data::Connection& c, const QString& table, const QStringList& columns, int rowsPerBatch = 0);
+    BatchUpdate(Connection& c, const QString& table, const QStringList& columns, int rowsPerBatch = 0);
 
     // The new values of one row, one per column in the order given.
     void add(qint64 rid, const QVariantList& values);
@@ -38,4 +38,4 @@ private:
     int m_changed = 0;
 };
 
-}  // namespace fees
+}  // namespace data

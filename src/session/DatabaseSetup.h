@@ -7,7 +7,7 @@
 
 namespace data { class Connection; }
 
-namespace app {
+namespace session {
 
 // The name and password of the account a new database starts with.
 inline constexpr const char16_t* kFirstUserName = u"admin";
@@ -25,4 +25,4 @@ void createSchema(data::Connection& c);
 // createSchema() followed by the first account (level 0) and the company row.
 void setupNewDatabase(data::Connection& c);
 
-}  // namespace app
+}  // namespace session

@@ -1,17 +1,17 @@
-#include "fees/ColumnWidth.h"
+#include "platform/data/ColumnWidth.h"
 
 #include "platform/data/SchemaCatalog.h"
 
-namespace fees {
+namespace data {
 
 int columnWidth(const QString& table, const QString& column)
 {
-    const data::TableDef* t = data::findTable(table);
+    const TableDef* t = findTable(table);
     if (!t)
         return 0;
-    for (const data::ColumnDef& c : t->columns)
+    for (const ColumnDef& c : t->columns)
         if (column.compare(QLatin1String(c.name), Qt::CaseInsensitive) == 0)
-            return c.type == data::ColType::String ? c.width : 0;
+            return c.type == ColType::String ? c.width : 0;
     return 0;
 }
 
@@ -36,4 +36,4 @@ QString cutToCharacters(const QString& text, int width)
     return text.left(i);
 }
 
-}  // namespace fees
+}  // namespace data

@@ -1,24 +1,25 @@
+#include "Windows.h"
+
 #include "app/CoM.h"
 #include "app/Openers.h"
 #include "app/SystemM.h"
+#include "fees/Cpsc.h"
+#include "fees/CWSet.h"
+#include "fees/FeeType1.h"
 #include "fees/FJL.h"
+#include "fees/SCYSK.h"
 #include "fees/SFee.h"
 #include "fees/Sk.h"
-#include "fees/CWSet.h"
-#include "fees/Cpsc.h"
-#include "fees/FeeType1.h"
-#include "fees/SCYSK.h"
 #include "fees/XMSet.h"
 #include "operations/RegisterWindows.h"
 #include "platform/ui/OpenChildForm.h"
-#include "property/Man.h"
 #include "property/Build.h"
 #include "property/FCBuild.h"
+#include "property/Man.h"
 #include "property/Region.h"
 #include "reference/CodeTables.h"
 
-// Every window of the program, registered with the frame's openers. A window
-// unit adds its line here when it is built.
+// A window unit adds its line here when it is built.
 void registerAllWindows()
 {
     registerWindow(QStringLiteral("TfrmSystem"), [](QWidget* f) { ui::openChildForm(frmSystem, f); });

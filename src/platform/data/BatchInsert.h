@@ -8,23 +8,23 @@
 // batch is one round trip and the server reads plain array texts instead of
 // thousands of separate literals.
 
-#include "fees/ServerArray.h"
+#include "platform/data/ServerArray.h"
 
 #include <QSqlQuery>
 #include <QStringList>
 #include <QVariantList>
 #include <vector>
 
-namespace data { class Connection; }
+namespace data {
 
-namespace fees {
+class Connection;
 
 class BatchInsert {
 public:
     // The table and its columns must be in the schema catalogue. rowsPerBatch
     // sets the rows of a server batch (0: a size that suits); the embedded
     // database always writes one row per statement.
-    BatchInsert(data::Connection& c, const QString& table, const QStringList& columns, int rowsPerBatch = 0);
+    BatchInsert(Connection& c, const QString& table, const QStringList& columns, int rowsPerBatch = 0);
 
     // One row, a value per column in the order given. Throws data::Error when
     // the batch it completes cannot be written.
@@ -46,4 +46,4 @@ private:
     int m_written = 0;
 };
 
-}  // namespace fees
+}  // namespace data

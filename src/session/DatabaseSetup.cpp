@@ -1,11 +1,11 @@
-#include "app/DatabaseSetup.h"
+#include "session/DatabaseSetup.h"
 
 #include "platform/data/Connection.h"
 #include "platform/data/Error.h"
 
 #include <QFile>
 
-namespace app {
+namespace session {
 
 QStringList splitSqlScript(const QString& script)
 {
@@ -67,4 +67,4 @@ void setupNewDatabase(data::Connection& c)
     tx.commit();
 }
 
-}  // namespace app
+}  // namespace session

@@ -13,6 +13,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <functional>
 #include <memory>
 
 class TDM : public QObject {
@@ -38,9 +39,10 @@ public:
 
     // The creation handler: connects through "conn.udl" in the folder given
     // (the current working folder at start-up) and opens the start-up tables,
-    // then runs the login window. Any failure shows "数据库连接失败，重新配置！",
-    // writes the cause to standard error and ends the program.
-    void DataModuleCreate(const QString& folder);
+    // then runs afterOpen (at start-up: the login window, which runs the rest
+    // of the session). Any failure shows "数据库连接失败，重新配置！", writes
+    // the cause to standard error and ends the program; afterOpen does not run.
+    void DataModuleCreate(const QString& folder, const std::function<void()>& afterOpen = {});
 
     // The rights level as text for a user name and password, or "" (after
     // a message) when the pair is unknown.

@@ -1,13 +1,12 @@
-#include "app/ToolbarSync.h"
+#include "session/ToolbarSync.h"
 
-#include "app/DMRegion.h"
-#include "app/Login.h"
-#include "app/Main.h"
 #include "platform/data/Error.h"
 #include "platform/ui/DBEdit.h"
 #include "platform/ui/MaskedDate.h"
 #include "platform/ui/Msg.h"
 #include "platform/ui/OpenChildForm.h"
+#include "session/DMRegion.h"
+#include "session/Session.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -89,11 +88,6 @@ const SyncRow kRows[] = {
     {"DS_DataSend", "Dsend", "TfrmDataSend", Nav::Yes, State::Template, kThree},
 };
 
-QString moduleKey()
-{
-    return mdiForm ? mdiForm->ModuleKey : QString();
-}
-
 void setEnabled(QWidget* w, const char* name, bool on)
 {
     if (QAbstractButton* b = windowButton(w, QString::fromLatin1(name)))
@@ -151,7 +145,7 @@ void install(const SyncRow& r, data::DataSource* s)
     const QString key = QString::fromLatin1(r.key);
     if (r.nav != Nav::No) {
         s->onDataChange = [r, key](data::DataSource& src, data::Field*) {
-            if (moduleKey() != key)
+            if (session::moduleKey() != key)
                 return;
             QWidget* w = openWindow(r.window);
             if (!w || !src.dataSet())
@@ -166,8 +160,8 @@ void install(const SyncRow& r, data::DataSource* s)
         break;
     case State::Template:
         s->onStateChange = [r, key](data::DataSource& src) {
-            DM->UserLevel = currentLevel();
-            if (moduleKey() != key)
+            DM->UserLevel = session::level();
+            if (session::moduleKey() != key)
                 return;
             QWidget* w = openWindow(r.window);
             if (!w)
@@ -179,8 +173,8 @@ void install(const SyncRow& r, data::DataSource* s)
         break;
     case State::Users:
         s->onStateChange = [r, key](data::DataSource&) {
-            DM->UserLevel = currentLevel();
-            if (moduleKey() != key || DM->UserLevel == 0)
+            DM->UserLevel = session::level();
+            if (session::moduleKey() != key || DM->UserLevel == 0)
                 return;
             if (QWidget* w = openWindow(r.window))
                 for (const char* b : {"TB_Add", "TB_Delete", "TB_Save"})
@@ -190,7 +184,7 @@ void install(const SyncRow& r, data::DataSource* s)
     case State::Member:
         // No key test: it acts on the owner window whenever that is open.
         s->onStateChange = [r](data::DataSource& src) {
-            DM->UserLevel = currentLevel();
+            DM->UserLevel = session::level();
             if (QWidget* w = openWindow(r.window))
                 saveCancel(w, src, r.offForLevel2, "SB_Save", "SB_Cancel");
         };
@@ -199,8 +193,8 @@ void install(const SyncRow& r, data::DataSource* s)
         // The room fee-item and meter-reading windows share the source; they
         // are left alone.
         s->onStateChange = [r](data::DataSource& src) {
-            DM->UserLevel = currentLevel();
-            const QString k = moduleKey();
+            DM->UserLevel = session::level();
+            const QString k = session::moduleKey();
             if (k == QStringLiteral("XMSet") || k == QStringLiteral("SFee"))
                 return;
             if (QWidget* w = openWindow(r.window))
@@ -278,7 +272,7 @@ void installToolbarSync(TDM& dm)
             install(r, s);
     // The company details: Save and Cancel follow the editing, for every level.
     dm.DS_IncI->onDataChange = [](data::DataSource& src, data::Field*) {
-        if (moduleKey() != QStringLiteral("Co"))
+        if (session::moduleKey() != QStringLiteral("Co"))
             return;
         QWidget* w = openWindow("TfrmCo");
         if (!w)

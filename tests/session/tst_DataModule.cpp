@@ -1,5 +1,5 @@
-#include "app/DMRegion.h"
 #include "platform/data/Error.h"
+#include "session/DMRegion.h"
 #include "support/TestDb.h"
 #include "support/TestMain.h"
 

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-namespace fees {
+namespace data {
 
 // The declared width of a text column; 0 when the column is not text or unknown.
 int columnWidth(const QString& table, const QString& column);
@@ -17,4 +17,4 @@ int characterCount(const QString& text);
 // never splitting a character.
 QString cutToCharacters(const QString& text, int width);
 
-}  // namespace fees
+}  // namespace data

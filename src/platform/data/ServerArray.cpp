@@ -1,30 +1,30 @@
-#include "fees/ServerArray.h"
+#include "platform/data/ServerArray.h"
 
 #include "platform/data/Error.h"
 #include "platform/data/SchemaCatalog.h"
 
-namespace fees {
+namespace data {
 
 QString serverArrayType(const QString& table, const QString& column)
 {
-    if (column.compare(QLatin1String(data::kRowIdColumn), Qt::CaseInsensitive) == 0)
+    if (column.compare(QLatin1String(kRowIdColumn), Qt::CaseInsensitive) == 0)
         return QStringLiteral("bigint[]");
-    if (const data::TableDef* t = data::findTable(table))
-        for (const data::ColumnDef& c : t->columns)
+    if (const TableDef* t = findTable(table))
+        for (const ColumnDef& c : t->columns)
             if (column.compare(QLatin1String(c.name), Qt::CaseInsensitive) == 0) {
                 switch (c.type) {
-                case data::ColType::Decimal:
+                case ColType::Decimal:
                     return QStringLiteral("numeric[]");
-                case data::ColType::Integer:
+                case ColType::Integer:
                     return QStringLiteral("bigint[]");
-                case data::ColType::DateTime:
+                case ColType::DateTime:
                     return QStringLiteral("timestamp[]");
-                case data::ColType::String:
-                case data::ColType::Memo:
+                case ColType::String:
+                case ColType::Memo:
                     return QStringLiteral("text[]");
                 }
             }
-    throw data::Error(QStringLiteral("表 %1 没有列 %2。").arg(table, column));
+    throw Error(QStringLiteral("表 %1 没有列 %2。").arg(table, column));
 }
 
 void ServerArray::append(const QVariant& v)
@@ -52,4 +52,4 @@ QString ServerArray::take()
     return out;
 }
 
-}  // namespace fees
+}  // namespace data

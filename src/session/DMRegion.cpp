@@ -1,10 +1,9 @@
-#include "app/DMRegion.h"
+#include "session/DMRegion.h"
 
-#include "app/Login.h"
-#include "app/ToolbarSync.h"
 #include "platform/data/Error.h"
 #include "platform/ui/ModalRun.h"
 #include "platform/ui/Msg.h"
+#include "session/ToolbarSync.h"
 
 #include <QDir>
 #include <iostream>
@@ -341,7 +340,7 @@ void TDM::cancelAllEdits()
             d->discardEdits();
 }
 
-void TDM::DataModuleCreate(const QString& folder)
+void TDM::DataModuleCreate(const QString& folder, const std::function<void()>& afterOpen)
 {
     if (ADOConn)
         ADOConn.reset();
@@ -355,8 +354,8 @@ void TDM::DataModuleCreate(const QString& folder)
         ui::terminate();
         return;
     }
-    auto* login = new TfrmLogin(nullptr);
-    ui::runModal(login);
+    if (afterOpen)
+        afterOpen();
 }
 
 QString TDM::CheckLogin(const QString& name, const QString& pass)

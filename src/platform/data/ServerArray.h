@@ -6,7 +6,7 @@
 #include <QString>
 #include <QVariant>
 
-namespace fees {
+namespace data {
 
 // The server's array type for a column of the schema catalogue
 // ("numeric[]", "text[]", ...); throws data::Error for an unknown column.
@@ -25,4 +25,4 @@ private:
     QString m_text;
 };
 
-}  // namespace fees
+}  // namespace data
