@@ -9,6 +9,7 @@
 #include "platform/ui/ExitCheck.h"
 #include "platform/ui/FieldLink.h"
 #include "platform/ui/Msg.h"
+#include "platform/ui/PageControl.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -64,7 +65,7 @@ RecordEditor::RecordEditor(const RecordEditorConfig& config, QWidget* parent)
     CheckBox->setFont(QFont(QStringLiteral("楷体_GB2312"), 11, QFont::Bold));
     connect(CheckBox, &QCheckBox::clicked, this, [this] { CheckBoxClick(); });
 
-    m_pages = new QTabWidget(this);
+    m_pages = new ui::PageControl(this);
     m_pages->setTabPosition(QTabWidget::South);
     for (const QString& title : config.pages) {
         auto* p = new QWidget(m_pages);
@@ -453,18 +454,19 @@ void RecordEditor::TB_DeleteClick()
         TB_Add->setEnabled(true);
         return;
     }
-    if (m_ds->isEmpty())
+    // A delete answered with Cancel, or refused, leaves the window as it was.
+    if (m_ds->isEmpty() || !ui::Msg::confirm(m_cfg.deleteQuestion))
         return;
-    if (ui::Msg::confirm(m_cfg.deleteQuestion)) {
+    quietly([&] {
         if (m_ds->isEditing())
             m_ds->discardEdits();
         data::Transaction tx(*DM->connection());
         deleteDependants();
         m_ds->remove();
         tx.commit();
-    }
-    setEditsEnabled(false);
-    m_ds->requery();
+        setEditsEnabled(false);
+        m_ds->requery();
+    });
 }
 
 void RecordEditor::TB_FirstClick()
