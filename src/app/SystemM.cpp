@@ -1,7 +1,5 @@
 #include "app/SystemM.h"
 
-#include "app/DMRegion.h"
-#include "app/Login.h"
 #include "platform/data/Error.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBEdit.h"
@@ -9,6 +7,8 @@
 #include "platform/ui/DBNavigator.h"
 #include "platform/ui/FieldLink.h"
 #include "platform/ui/Msg.h"
+#include "session/DMRegion.h"
+#include "session/Session.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -149,7 +149,7 @@ void TfrmSystem::formCreate()
     data::DataSet* ds = DM->AT_Users;
     E_Pass->setText(DBE_Pass->text());
     DM->DS_Users->setEnabled(true);
-    if (currentLevel() == 0) {
+    if (session::level() == 0) {
         CheckBox1->setVisible(true);
         CheckBox1->setEnabled(true);
     } else {

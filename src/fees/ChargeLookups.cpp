@@ -1,7 +1,7 @@
 #include "fees/ChargeLookups.h"
 
-#include "app/DMRegion.h"
 #include "platform/ui/DBLookupComboBox.h"
+#include "session/DMRegion.h"
 
 namespace fees {
 

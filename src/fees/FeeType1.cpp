@@ -1,12 +1,12 @@
 #include "fees/FeeType1.h"
 
-#include "app/DMRegion.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBComboBox.h"
 #include "platform/ui/DBEdit.h"
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/DBNavigator.h"
 #include "platform/ui/Msg.h"
+#include "session/DMRegion.h"
 
 #include <QCheckBox>
 #include <QEvent>

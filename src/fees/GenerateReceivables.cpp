@@ -1,10 +1,10 @@
 #include "fees/GenerateReceivables.h"
 
-#include "fees/BatchInsert.h"
 #include "fees/ChargingSettings.h"
-#include "fees/ColumnWidth.h"
 #include "fees/GenerateDirect.h"
 #include "fees/Money.h"
+#include "platform/data/BatchInsert.h"
+#include "platform/data/ColumnWidth.h"
 #include "platform/data/Connection.h"
 #include "platform/data/DirectStatement.h"
 #include "platform/data/Error.h"
@@ -100,8 +100,8 @@ void checkKeyWidths(data::Connection& c)
     QStringList tooLong;
     QVariantList widths;
     for (size_t i = 0; i < kFeeKey.size(); ++i) {
-        const int target = columnWidth(QStringLiteral("Fee"), QLatin1String(kFeeKey[i]));
-        const int source = columnWidth(QStringLiteral("FeeSet"), QLatin1String(kFeeSetKey[i]));
+        const int target = data::columnWidth(QStringLiteral("Fee"), QLatin1String(kFeeKey[i]));
+        const int source = data::columnWidth(QStringLiteral("FeeSet"), QLatin1String(kFeeSetKey[i]));
         if (target > 0 && source > target) {
             tooLong << QStringLiteral("length(%1) > ?").arg(QLatin1String(kFeeSetKey[i]));
             widths << target;
@@ -132,7 +132,7 @@ void readMonthState(data::Connection& c, GenerationResult& r)
 }
 
 // One new row for every room item, in FeeSet's order.
-void insertRows(data::Connection& c, BatchInsert& out, const QHash<QString, BaseRow>& base, const Decimal& rate,
+void insertRows(data::Connection& c, data::BatchInsert& out, const QHash<QString, BaseRow>& base, const Decimal& rate,
                 GenerationResult& r)
 {
     // The embedded database reads FeeSet row by row while the inserts go on;
@@ -227,7 +227,7 @@ GenerationResult GenerateReceivables(data::Connection& c, const GenerationReques
     // run is rolled back before the statement is released. The embedded
     // database is written straight through its own interface instead.
     const bool direct = data::DirectStatement::available(c);
-    std::optional<BatchInsert> out;
+    std::optional<data::BatchInsert> out;
     if (!direct)
         out.emplace(c, QStringLiteral("Fee"),
                     QStringList{"RegionId", "BuildID", "UnitName", "RoomNum", "ownerID", "ownerName", "FeeID",

@@ -1,7 +1,5 @@
 #include "property/Build.h"
 
-#include "app/DMRegion.h"
-#include "app/Login.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBComboBox.h"
 #include "platform/ui/DBEdit.h"
@@ -9,6 +7,8 @@
 #include "platform/ui/DBMemo.h"
 #include "platform/ui/Msg.h"
 #include "property/TreeReferences.h"
+#include "session/DMRegion.h"
+#include "session/Session.h"
 
 #include <QCheckBox>
 
@@ -71,7 +71,7 @@ TfrmBuild::~TfrmBuild()
 
 void TfrmBuild::afterCreate()
 {
-    if (currentLevel() == 2)
+    if (session::level() == 2)
         TB_Modi->setEnabled(false);
     // The district ids as they are now; districts added later appear when
     // the window is opened again.

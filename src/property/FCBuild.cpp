@@ -1,7 +1,5 @@
 #include "property/FCBuild.h"
 
-#include "app/DMRegion.h"
-#include "app/Login.h"
 #include "platform/data/Error.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBGrid.h"
@@ -19,6 +17,8 @@
 #include "property/RoomEdit.h"
 #include "property/RoomGenerator.h"
 #include "property/Units.h"
+#include "session/DMRegion.h"
+#include "session/Session.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -272,7 +272,7 @@ void TfrmFCBuild::buildLayout()
 void TfrmFCBuild::formCreate()
 {
     m_hold = new DialogHold(frameWidget(), this);
-    if (currentLevel() == 2) {
+    if (session::level() == 2) {
         CheckBox->setVisible(false);
         CheckBox->setEnabled(false);
     } else {
@@ -347,7 +347,7 @@ void TfrmFCBuild::reloadTree()
 
 bool TfrmFCBuild::editable() const
 {
-    return currentLevel() != 2 && CheckBox->isChecked();
+    return session::level() != 2 && CheckBox->isChecked();
 }
 
 void TfrmFCBuild::followBuilding()
@@ -433,7 +433,7 @@ void TfrmFCBuild::DBG_RoomCellClick()
 
 void TfrmFCBuild::DBLC_RegDropDown()
 {
-    if (currentLevel() == 2)
+    if (session::level() == 2)
         return;
     // Districts added meanwhile appear; the chosen one stays chosen.
     const QString keep = ChosenRegionId;

@@ -3,7 +3,6 @@
 
 #include "property/Man.h"
 
-#include "app/DMRegion.h"
 #include "platform/data/Error.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBEdit.h"
@@ -12,6 +11,7 @@
 #include "platform/ui/OpenChildForm.h"
 #include "property/Find.h"
 #include "property/ManInternal.h"
+#include "session/DMRegion.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "property/Region.h"
 
-#include "app/DMRegion.h"
 #include "platform/ui/DBEdit.h"
 #include "platform/ui/ExitCheck.h"
 #include "platform/ui/Msg.h"
 #include "property/TreeReferences.h"
+#include "session/DMRegion.h"
 
 TfrmRegion* frmRegion = nullptr;
 

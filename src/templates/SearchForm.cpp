@@ -1,12 +1,12 @@
 #include "templates/SearchForm.h"
 
-#include "app/DMRegion.h"
 #include "platform/data/Error.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/ExitCheck.h"
 #include "platform/ui/ListView.h"
 #include "platform/ui/Msg.h"
+#include "session/DMRegion.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -2,6 +2,7 @@
 
 #include "platform/data/Connection.h"
 #include "platform/data/Error.h"
+#include "platform/data/ServerArray.h"
 
 #include <QDateTime>
 #include <QRegularExpression>
@@ -67,6 +68,29 @@ public:
             return QVariant();
         return dt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     }
+    bool batchesAsArrays() const override { return false; }
+    QString batchInsertSql(const QString& table, const QStringList& columns) const override
+    {
+        QStringList names;
+        for (const QString& col : columns)
+            names << u':' + col;
+        return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+            .arg(table, columns.join(QStringLiteral(", ")), names.join(QStringLiteral(", ")));
+    }
+    QString batchUpdateSql(const QString& table, const QStringList& columns) const override
+    {
+        QStringList sets;
+        for (const QString& col : columns)
+            sets << QStringLiteral("%1 = :%1").arg(col);
+        return QStringLiteral("UPDATE %1 SET %2 WHERE %3 = :%3")
+            .arg(table, sets.join(QStringLiteral(", ")), QLatin1String(kRowIdColumn));
+    }
+    QString rowLockClause() const override { return QString(); }
+    QString tableLockSql(const QString&) const override { return QString(); }
+    QString sumCentsSql(const QString& column) const override
+    {
+        return QStringLiteral("sum(cast(round(%1*100) as integer))").arg(column);
+    }
 };
 
 class PostgresDialect : public Dialect {
@@ -115,6 +139,43 @@ public:
         if (!dt.isValid())
             return QVariant();
         return dt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    }
+    QString rowLockClause() const override { return QStringLiteral(" FOR UPDATE"); }
+    QString tableLockSql(const QString& table) const override
+    {
+        // Conflicts with itself and with row writes, not with readers.
+        return QStringLiteral("LOCK TABLE %1 IN SHARE ROW EXCLUSIVE MODE").arg(table);
+    }
+    bool batchesAsArrays() const override { return true; }
+    QString batchInsertSql(const QString& table, const QStringList& columns) const override
+    {
+        return QStringLiteral("INSERT INTO %1 (%2) SELECT * FROM unnest(%3)")
+            .arg(table, columns.join(QStringLiteral(", ")), arrayParameters(table, columns));
+    }
+    QString batchUpdateSql(const QString& table, const QStringList& columns) const override
+    {
+        const QString rid = QLatin1String(kRowIdColumn);
+        QStringList sets;
+        for (const QString& col : columns)
+            sets << QStringLiteral("%1 = u.%1").arg(col);
+        const QStringList names = QStringList{rid} + columns;
+        return QStringLiteral("UPDATE %1 SET %2 FROM unnest(%3) AS u(%4) WHERE %1.%5 = u.%5")
+            .arg(table, sets.join(QStringLiteral(", ")), arrayParameters(table, names),
+                 names.join(QStringLiteral(", ")), rid);
+    }
+    QString sumCentsSql(const QString& column) const override
+    {
+        return QStringLiteral("sum(round(%1*100))").arg(column);
+    }
+
+private:
+    // One positional parameter per column, cast to the column's array type.
+    static QString arrayParameters(const QString& table, const QStringList& columns)
+    {
+        QStringList out;
+        for (const QString& col : columns)
+            out << QStringLiteral("CAST(? AS %1)").arg(serverArrayType(table, col));
+        return out.join(QStringLiteral(", "));
     }
 };
 
