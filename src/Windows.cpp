@@ -6,6 +6,7 @@
 #include "fees/BBYSK.h"
 #include "fees/Cpsc.h"
 #include "fees/CWSet.h"
+#include "fees/DataSend.h"
 #include "fees/FeeType1.h"
 #include "fees/FJL.h"
 #include "fees/KZF.h"
@@ -67,4 +68,5 @@ void registerAllWindows()
                    [](QWidget* f) { ui::openChildForm(frmSFTJ, f)->setKind(session::moduleKey()); });
     registerWindow(QStringLiteral("TfrmWRZ"), [](QWidget* f) { ui::openChildForm(frmWRZ, f); });
     registerWindow(QStringLiteral("TfrmKZF"), [](QWidget* f) { ui::openChildForm(frmKZF, f); });
+    registerWindow(QStringLiteral("TfrmDataSend"), [](QWidget* f) { ui::openChildForm(frmDataSend, f); });
 }
