@@ -5,6 +5,7 @@
 #include "platform/ui/DBEdit.h"
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/DBMemo.h"
+#include "platform/ui/Handler.h"
 #include "session/DMRegion.h"
 #include "session/Session.h"
 
@@ -55,14 +56,8 @@ TfrmBuild::TfrmBuild(QWidget* parent) : RecordEditor(buildConfig(), parent)
 
     // Entering the grid and clicking a cell both leave the record and offer
     // Add and Delete again.
-    connect(DBGrid1, &ui::DBGrid::entered, this, [this] { DBGrid1CellClick(); });
-    connect(DBGrid1, &ui::DBGrid::cellClicked, this, [this] { DBGrid1CellClick(); });
-}
-
-TfrmBuild::~TfrmBuild()
-{
-    if (frmBuild == this)
-        frmBuild = nullptr;
+    ui::connectHandler(DBGrid1, &ui::DBGrid::entered, this, [this] { DBGrid1CellClick(); });
+    ui::connectHandler(DBGrid1, &ui::DBGrid::cellClicked, this, [this] { DBGrid1CellClick(); });
 }
 
 void TfrmBuild::afterCreate()

@@ -48,12 +48,6 @@ TfrmRegion::TfrmRegion(QWidget* parent) : RecordEditor(regionConfig(), parent)
     addEdit(1, QStringLiteral("住户数："), QStringLiteral("ZHSum"));
 }
 
-TfrmRegion::~TfrmRegion()
-{
-    if (frmRegion == this)
-        frmRegion = nullptr;
-}
-
 void TfrmRegion::deleteDependants()
 {
     // The district's buildings, units and rooms, by the stored district id.

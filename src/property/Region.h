@@ -8,7 +8,6 @@ class TfrmRegion : public RecordEditor {
     Q_OBJECT
 public:
     explicit TfrmRegion(QWidget* parent = nullptr);
-    ~TfrmRegion() override;
 
 protected:
     void deleteDependants() override;
