@@ -350,6 +350,8 @@ CREATE TABLE Fee (
 CREATE INDEX fee_month_room ON Fee (inDate, RegionId, BuildID, UnitName, RoomNum);
 -- A month's rows of one fee item (charging an item to every room).
 CREATE INDEX fee_month_item ON Fee (inDate, FeeID);
+-- A district's rows over a range of months (the fee reports).
+CREATE INDEX fee_region_month ON Fee (RegionId, inDate);
 
 -- Receivables with the floor and usable areas of their room.
 CREATE VIEW v_feeset AS
@@ -579,6 +581,12 @@ CREATE TABLE outputs (
     note varchar(50),
     ZY varchar(50)
 );
+
+-- Voucher numbers are looked up when a voucher is typed; stock rows by goods
+-- name (not unique: stored data may repeat a name).
+CREATE INDEX inputs_number ON inputs (ioputID);
+CREATE INDEX outputs_number ON outputs (ioputID);
+CREATE INDEX repertory_goods ON repertory (GoodsName);
 
 -- Staff register. EmpType selects security, cleaning and engineering staff.
 CREATE TABLE Employee (

@@ -85,6 +85,12 @@ public:
         return QStringLiteral("UPDATE %1 SET %2 WHERE %3 = :%3")
             .arg(table, sets.join(QStringLiteral(", ")), QLatin1String(kRowIdColumn));
     }
+    QString rowLockClause() const override { return QString(); }
+    QString tableLockSql(const QString&) const override { return QString(); }
+    QString sumCentsSql(const QString& column) const override
+    {
+        return QStringLiteral("sum(cast(round(%1*100) as integer))").arg(column);
+    }
 };
 
 class PostgresDialect : public Dialect {
@@ -134,6 +140,12 @@ public:
             return QVariant();
         return dt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     }
+    QString rowLockClause() const override { return QStringLiteral(" FOR UPDATE"); }
+    QString tableLockSql(const QString& table) const override
+    {
+        // Conflicts with itself and with row writes, not with readers.
+        return QStringLiteral("LOCK TABLE %1 IN SHARE ROW EXCLUSIVE MODE").arg(table);
+    }
     bool batchesAsArrays() const override { return true; }
     QString batchInsertSql(const QString& table, const QStringList& columns) const override
     {
@@ -150,6 +162,10 @@ public:
         return QStringLiteral("UPDATE %1 SET %2 FROM unnest(%3) AS u(%4) WHERE %1.%5 = u.%5")
             .arg(table, sets.join(QStringLiteral(", ")), arrayParameters(table, names),
                  names.join(QStringLiteral(", ")), rid);
+    }
+    QString sumCentsSql(const QString& column) const override
+    {
+        return QStringLiteral("sum(round(%1*100))").arg(column);
     }
 
 private:

@@ -39,6 +39,19 @@ public:
     virtual QList<ColumnInfo> columns(Connection& c, const QString& table) const = 0;
     // Binds a date-time the way the backend stores it.
     virtual QVariant dateTimeValue(const QDateTime& dt) const = 0;
+    // Appended to a SELECT inside a transaction so that the rows it reads stay
+    // locked against other writers until the transaction ends. Empty on the
+    // embedded database: one writer at a time holds the whole file, and a
+    // transaction that read rows another has changed since cannot write.
+    virtual QString rowLockClause() const = 0;
+    // Locks a table against other writers until the transaction ends, before
+    // inserting a row whose value the database does not keep unique; empty
+    // where writers are serialised anyway.
+    virtual QString tableLockSql(const QString& table) const = 0;
+    // An aggregate summing a money column of two decimals exactly, as a whole
+    // number of cents; null when every value is null. (The embedded database
+    // sums decimals as binary floats: 619246.870000001.)
+    virtual QString sumCentsSql(const QString& column) const = 0;
 
     // Many-row writes (BatchInsert, BatchUpdate). A server takes a batch of
     // rows as one array per column (ServerArray), bound by position, so a
