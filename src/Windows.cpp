@@ -1,6 +1,7 @@
 #include "Windows.h"
 
 #include "app/CoM.h"
+#include "app/Main.h"
 #include "app/Openers.h"
 #include "app/SystemM.h"
 #include "fees/BBYSK.h"
@@ -29,6 +30,7 @@
 // A window unit adds its line here when it is built.
 void registerAllWindows()
 {
+    registerFrameCommands();
     registerWindow(QStringLiteral("TfrmSystem"), [](QWidget* f) { ui::openChildForm(frmSystem, f); });
     registerWindow(QStringLiteral("TfrmCo"), [](QWidget* f) { ui::openChildForm(frmCo, f); });
     registerWindow(QStringLiteral("TfrmRegion"), [](QWidget* f) { ui::openChildForm(frmRegion, f); });
