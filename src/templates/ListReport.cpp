@@ -71,23 +71,12 @@ void drawHead(PageWriter& w, const ListLayout& l)
 // One body row, each cell fitted inside its box.
 void drawRow(PageWriter& w, const ListLayout& l, const QStringList& cells)
 {
-    const FontSpec body = w.Font();
     for (size_t c = 0; c < l.columns.size(); ++c) {
         w.Tab();
         const QString text = qsizetype(c) < cells.size() ? cells[qsizetype(c)] : QString();
         if (text.isEmpty())
             continue;
-        const double room = l.columns[c].width - 2 * TabStops::kDefaultMargin;
-        if (isNumberText(text)) {
-            const double size = fittingSize(body, text, room);
-            if (size < body.size) {
-                w.SetFont(body.name, size);
-                w.Print(text);
-                w.SetFont(body.name, body.size);
-                continue;
-            }
-        }
-        w.Print(fitText(body, text, room));
+        printFitted(w, text, l.columns[c].width - 2 * TabStops::kDefaultMargin);
     }
     w.NewLine();
 }

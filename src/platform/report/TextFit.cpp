@@ -1,5 +1,7 @@
 #include "platform/report/TextFit.h"
 
+#include "platform/report/PageWriter.h"
+
 #include "platform/report/TextMeasure.h"
 
 namespace report {
@@ -70,6 +72,23 @@ bool isNumberText(const QString& text)
             return false;
     }
     return digits > 0 && point != text.size() - 1;
+}
+
+void printFitted(PageWriter& w, const QString& text, double inches)
+{
+    const FontSpec font = w.Font();
+    if (isNumberText(text)) {
+        const double size = fittingSize(font, text, inches);
+        if (size < font.size) {
+            w.SetFont(font.name, size);
+            w.Print(text);
+            w.SetFont(font.name, font.size);
+            w.SetBold(font.bold);
+            w.SetUnderline(font.underline);
+            return;
+        }
+    }
+    w.Print(fitText(font, text, inches));
 }
 
 }  // namespace report

@@ -13,6 +13,8 @@
 
 namespace report {
 
+class PageWriter;
+
 // The longest beginning of text that is at most `inches` wide in font.
 QString fitText(const FontSpec& font, const QString& text, double inches);
 
@@ -22,5 +24,9 @@ double fittingSize(const FontSpec& font, const QString& text, double inches);
 // Whether text is a number as printouts write them: an optional sign, digits,
 // an optional fraction ("-12.5", "0", "33.33").
 bool isNumberText(const QString& text);
+
+// Prints text where the writer stands (a position or a tab cell) in at most
+// `inches`: a word cut, a number in the size that fits; the font stays.
+void printFitted(PageWriter& w, const QString& text, double inches);
 
 }  // namespace report
