@@ -11,6 +11,8 @@
 #include "fees/SFee.h"
 #include "fees/Sk.h"
 #include "fees/XMSet.h"
+#include "operations/stores/IoSelect.h"
+#include "operations/stores/Repertory.h"
 #include "platform/ui/OpenChildForm.h"
 #include "property/Build.h"
 #include "property/FCBuild.h"
@@ -54,4 +56,6 @@ void registerAllWindows()
     registerWindow(QStringLiteral("TfrmCpsc"), [](QWidget* f) { ui::openChildForm(frmCpsc, f); });
     registerWindow(QStringLiteral("TfrmCWSet"), [](QWidget* f) { ui::openChildForm(frmCWSet, f); });
     registerWindow(QStringLiteral("TfrmSCYSK"), [](QWidget* f) { ui::openChildForm(frmSCYSK, f); });
+    registerWindow(QStringLiteral("TfrmIoSelect"), [](QWidget* f) { ui::openChildForm(frmIoSelect, f); });
+    registerWindow(QStringLiteral("TfrmRepertory"), [](QWidget* f) { ui::openChildForm(frmRepertory, f); });
 }
