@@ -350,6 +350,8 @@ CREATE TABLE Fee (
 CREATE INDEX fee_month_room ON Fee (inDate, RegionId, BuildID, UnitName, RoomNum);
 -- A month's rows of one fee item (charging an item to every room).
 CREATE INDEX fee_month_item ON Fee (inDate, FeeID);
+-- A district's rows over a range of months (the fee reports).
+CREATE INDEX fee_region_month ON Fee (RegionId, inDate);
 
 -- Receivables with the floor and usable areas of their room.
 CREATE VIEW v_feeset AS

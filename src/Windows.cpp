@@ -3,13 +3,18 @@
 #include "app/CoM.h"
 #include "app/Openers.h"
 #include "app/SystemM.h"
+#include "fees/BBYSK.h"
 #include "fees/Cpsc.h"
 #include "fees/CWSet.h"
+#include "fees/DataSend.h"
 #include "fees/FeeType1.h"
 #include "fees/FJL.h"
+#include "fees/KZF.h"
 #include "fees/SCYSK.h"
+#include "fees/SFTJ.h"
 #include "fees/SFee.h"
 #include "fees/Sk.h"
+#include "fees/WRZ.h"
 #include "fees/XMSet.h"
 #include "operations/stores/IoSelect.h"
 #include "operations/stores/Repertory.h"
@@ -19,6 +24,7 @@
 #include "property/Man.h"
 #include "property/Region.h"
 #include "reference/CodeTables.h"
+#include "session/Session.h"
 
 // A window unit adds its line here when it is built.
 void registerAllWindows()
@@ -56,6 +62,18 @@ void registerAllWindows()
     registerWindow(QStringLiteral("TfrmCpsc"), [](QWidget* f) { ui::openChildForm(frmCpsc, f); });
     registerWindow(QStringLiteral("TfrmCWSet"), [](QWidget* f) { ui::openChildForm(frmCWSet, f); });
     registerWindow(QStringLiteral("TfrmSCYSK"), [](QWidget* f) { ui::openChildForm(frmSCYSK, f); });
+<<<<<<< HEAD
     registerWindow(QStringLiteral("TfrmIoSelect"), [](QWidget* f) { ui::openChildForm(frmIoSelect, f); });
     registerWindow(QStringLiteral("TfrmRepertory"), [](QWidget* f) { ui::openChildForm(frmRepertory, f); });
+=======
+    // The report windows two openers share take the kind of the opener that
+    // opened them or brought them forward.
+    registerWindow(QStringLiteral("TfrmBBYSK"),
+                   [](QWidget* f) { ui::openChildForm(frmBBYSK, f)->setKind(session::moduleKey()); });
+    registerWindow(QStringLiteral("TfrmSFTJ"),
+                   [](QWidget* f) { ui::openChildForm(frmSFTJ, f)->setKind(session::moduleKey()); });
+    registerWindow(QStringLiteral("TfrmWRZ"), [](QWidget* f) { ui::openChildForm(frmWRZ, f); });
+    registerWindow(QStringLiteral("TfrmKZF"), [](QWidget* f) { ui::openChildForm(frmKZF, f); });
+    registerWindow(QStringLiteral("TfrmDataSend"), [](QWidget* f) { ui::openChildForm(frmDataSend, f); });
+>>>>>>> main
 }

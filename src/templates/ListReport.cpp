@@ -74,9 +74,7 @@ void drawRow(PageWriter& w, const ListLayout& l, const QStringList& cells)
     for (size_t c = 0; c < l.columns.size(); ++c) {
         w.Tab();
         const QString text = qsizetype(c) < cells.size() ? cells[qsizetype(c)] : QString();
-        if (text.isEmpty())
-            continue;
-        printFitted(w, text, l.columns[c].width - 2 * TabStops::kDefaultMargin);
+        PrintFitted(w, text, l.columns[c].width - 2 * TabStops::kDefaultMargin);
     }
     w.NewLine();
 }

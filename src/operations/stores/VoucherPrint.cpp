@@ -39,7 +39,7 @@ QString timeText(const QVariant& v)
 void printAt(PageWriter& w, const QString& text, double x, double y, double right)
 {
     w.GotoXY(x, y);
-    report::printFitted(w, text, right - kGap - x);
+    report::PrintFitted(w, text, right - kGap - x);
 }
 
 }  // namespace

@@ -87,6 +87,10 @@ public:
     }
     QString rowLockClause() const override { return QString(); }
     QString tableLockSql(const QString&) const override { return QString(); }
+    QString sumCentsSql(const QString& column) const override
+    {
+        return QStringLiteral("sum(cast(round(%1*100) as integer))").arg(column);
+    }
 };
 
 class PostgresDialect : public Dialect {
@@ -158,6 +162,10 @@ public:
         return QStringLiteral("UPDATE %1 SET %2 FROM unnest(%3) AS u(%4) WHERE %1.%5 = u.%5")
             .arg(table, sets.join(QStringLiteral(", ")), arrayParameters(table, names),
                  names.join(QStringLiteral(", ")), rid);
+    }
+    QString sumCentsSql(const QString& column) const override
+    {
+        return QStringLiteral("sum(round(%1*100))").arg(column);
     }
 
 private:

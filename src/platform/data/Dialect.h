@@ -48,6 +48,10 @@ public:
     // inserting a row whose value the database does not keep unique; empty
     // where writers are serialised anyway.
     virtual QString tableLockSql(const QString& table) const = 0;
+    // An aggregate summing a money column of two decimals exactly, as a whole
+    // number of cents; null when every value is null. (The embedded database
+    // sums decimals as binary floats: 619246.870000001.)
+    virtual QString sumCentsSql(const QString& column) const = 0;
 
     // Many-row writes (BatchInsert, BatchUpdate). A server takes a batch of
     // rows as one array per column (ServerArray), bound by position, so a

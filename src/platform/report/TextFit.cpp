@@ -1,7 +1,6 @@
 #include "platform/report/TextFit.h"
 
 #include "platform/report/PageWriter.h"
-
 #include "platform/report/TextMeasure.h"
 
 namespace report {
@@ -74,13 +73,17 @@ bool isNumberText(const QString& text)
     return digits > 0 && point != text.size() - 1;
 }
 
-void printFitted(PageWriter& w, const QString& text, double inches)
+void PrintFitted(PageWriter& w, const QString& text, double inches, FitWords words)
 {
+    if (text.isEmpty())
+        return;
     const FontSpec font = w.Font();
-    if (isNumberText(text)) {
+    if (words == FitWords::Shrink || isNumberText(text)) {
         const double size = fittingSize(font, text, inches);
         if (size < font.size) {
             w.SetFont(font.name, size);
+            w.SetBold(font.bold);
+            w.SetUnderline(font.underline);
             w.Print(text);
             w.SetFont(font.name, font.size);
             w.SetBold(font.bold);

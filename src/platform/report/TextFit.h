@@ -25,8 +25,12 @@ double fittingSize(const FontSpec& font, const QString& text, double inches);
 // an optional fraction ("-12.5", "0", "33.33").
 bool isNumberText(const QString& text);
 
-// Prints text where the writer stands (a position or a tab cell) in at most
-// `inches`: a word cut, a number in the size that fits; the font stays.
-void printFitted(PageWriter& w, const QString& text, double inches);
+// How text that is too wide is fitted: numbers always shrink; words are cut,
+// or shrink too where a cut would lose what the text says (a name, an address).
+enum class FitWords { Cut, Shrink };
+
+// Prints text where the writer stands (or into the cell the last Tab moved
+// to), fitted into `inches` in the writer's font. The font is left as it was.
+void PrintFitted(PageWriter& w, const QString& text, double inches, FitWords words = FitWords::Cut);
 
 }  // namespace report
