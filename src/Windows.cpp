@@ -62,10 +62,6 @@ void registerAllWindows()
     registerWindow(QStringLiteral("TfrmCpsc"), [](QWidget* f) { ui::openChildForm(frmCpsc, f); });
     registerWindow(QStringLiteral("TfrmCWSet"), [](QWidget* f) { ui::openChildForm(frmCWSet, f); });
     registerWindow(QStringLiteral("TfrmSCYSK"), [](QWidget* f) { ui::openChildForm(frmSCYSK, f); });
-<<<<<<< HEAD
-    registerWindow(QStringLiteral("TfrmIoSelect"), [](QWidget* f) { ui::openChildForm(frmIoSelect, f); });
-    registerWindow(QStringLiteral("TfrmRepertory"), [](QWidget* f) { ui::openChildForm(frmRepertory, f); });
-=======
     // The report windows two openers share take the kind of the opener that
     // opened them or brought them forward.
     registerWindow(QStringLiteral("TfrmBBYSK"),
@@ -75,5 +71,6 @@ void registerAllWindows()
     registerWindow(QStringLiteral("TfrmWRZ"), [](QWidget* f) { ui::openChildForm(frmWRZ, f); });
     registerWindow(QStringLiteral("TfrmKZF"), [](QWidget* f) { ui::openChildForm(frmKZF, f); });
     registerWindow(QStringLiteral("TfrmDataSend"), [](QWidget* f) { ui::openChildForm(frmDataSend, f); });
->>>>>>> main
+    registerWindow(QStringLiteral("TfrmIoSelect"), [](QWidget* f) { ui::openChildForm(frmIoSelect, f); });
+    registerWindow(QStringLiteral("TfrmRepertory"), [](QWidget* f) { ui::openChildForm(frmRepertory, f); });
 }
