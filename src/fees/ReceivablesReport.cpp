@@ -37,7 +37,8 @@ std::vector<HouseholdSum> householdSums(data::Connection& c, const QString& flag
     QSqlQuery q = c.exec(
         QStringLiteral("select BuildID, UnitName, RoomNum, ownerID, ownerName, FeeID, FeeName, %1 from Fee"
                        " where flag=? and RegionId=? and FeeID=? and inDate between ? and ?%2"
-                       " group by FeeID, FeeName, RegionId, BuildID, UnitName, ownerID, ownerName, RoomNum"
+                       // grouped in the order printed: one sort does both
+                       " group by BuildID, UnitName, RoomNum, ownerID, ownerName, FeeID, FeeName"
                        " order by BuildID, UnitName, RoomNum, ownerID, ownerName, FeeID, FeeName")
             .arg(amountColumns(c), scope.buildingCondition(QStringLiteral("BuildID"))),
         params);

@@ -66,12 +66,11 @@ const ReportDialogDef& reportDialogDef(const QString& unit)
     throw std::out_of_range("no such report dialog");
 }
 
-ReportDialog::ReportDialog(const ReportDialogDef& def, QWidget* parent) : ui::Form(parent)
+ReportDialog::ReportDialog(const ReportDialogDef& def, QWidget* parent) : ui::Form(parent), m_size(def.size)
 {
     setMdiChild(true);
     setObjectName(QString::fromLatin1(def.objectName));
     setWindowTitle(def.caption);
-    setProperty("formSize", def.size);
     buildLayout(def);
     RvSystem = new report::ReportSystem(this);
     RvSystem->setObjectName(QStringLiteral("RvSystem"));
@@ -190,8 +189,7 @@ void ReportDialog::formCreate()
     reopen(AT_FeeType, DS_FeeType);
     if (Label2)
         Label2->setText(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
-    const QSize size = property("formSize").toSize();
-    setFormSize(size.width(), size.height());
+    setFormSize(m_size.width(), m_size.height());
 }
 
 void ReportDialog::formClose(ui::CloseAction& action)

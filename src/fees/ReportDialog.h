@@ -122,6 +122,7 @@ private:
     void buildLayout(const ReportDialogDef& def);
     void reopen(data::Table* table, data::DataSource* source);
 
+    QSize m_size;
     QString m_regionKey, m_regionName, m_buildKey, m_buildName, m_feeKey, m_feeName;
 };
 

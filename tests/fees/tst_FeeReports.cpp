@@ -15,6 +15,7 @@
 #include "platform/ui/DBLookupComboBox.h"
 #include "platform/ui/Msg.h"
 #include "support/AppFixture.h"
+#include "support/PageFinds.h"
 #include "support/TestMain.h"
 
 #include <QCheckBox>
@@ -51,14 +52,6 @@ void tick(QAbstractButton* b, bool on)
 {
     if (b->isChecked() != on)
         b->click();
-}
-
-QStringList texts(const report::Page& p)
-{
-    QStringList out;
-    for (const report::TextItem& t : p.texts)
-        out << t.text;
-    return out;
 }
 
 // Rows boxed on a page (head row included): left sides at the first stop.
@@ -342,7 +335,7 @@ private slots:
         }
         QCOMPARE(doc.pageCount(), pages);
         for (int p = 0; p < pages; ++p) {
-            const QStringList t = texts(doc.pages[size_t(p)]);
+            const QStringList t = testsupport::pageTexts(doc.pages[size_t(p)]);
             QVERIFY(t.contains("翠苑物业管理有限公司"));
             QCOMPARE(t.contains(QString("第  %1  页").arg(p + 1)), footer);
             for (const QString& s : t)
@@ -354,9 +347,9 @@ private slots:
         QCOMPARE(int(names.size()), rows);
         QCOMPARE(boxedRows(doc.pages.back(), firstStop), lastPageBoxed);
         const bool totalRow = report == "summary";
-        QCOMPARE(texts(doc.pages.back()).contains("总    计"), totalRow);
+        QCOMPARE(testsupport::pageTexts(doc.pages.back()).contains("总    计"), totalRow);
         if (pages > 1)
-            QVERIFY(!texts(doc.pages.front()).contains("总    计"));
+            QVERIFY(!testsupport::pageTexts(doc.pages.front()).contains("总    计"));
     }
 };
 

@@ -3,6 +3,7 @@
 
 #include "platform/report/TextFit.h"
 #include "platform/report/TextMeasure.h"
+#include "support/PageFinds.h"
 #include "support/TestMain.h"
 #include "templates/ListReport.h"
 
@@ -39,14 +40,6 @@ Document draw(const ListLayout& l, const std::vector<QStringList>& body)
     PageWriter w(doc);
     drawListReport(w, l, body);
     return doc;
-}
-
-QStringList textsOf(const Page& p)
-{
-    QStringList t;
-    for (const TextItem& i : p.texts)
-        t << i.text;
-    return t;
 }
 
 // Rows boxed on a page, the head row included: left sides of the first column.
@@ -106,7 +99,7 @@ private slots:
         QSet<QString> seen;
         for (int p = 0; p < pages; ++p) {
             const Page& page = doc.pages[size_t(p)];
-            const QStringList t = textsOf(page);
+            const QStringList t = testsupport::pageTexts(page);
             for (const QString& s : {QString("翠苑物业管理有限公司"), QString("标题"), QString("打印日期：2024-03-05"),
                                      QString("列0"), QString("列2"), QStringLiteral("第  %1  页").arg(p + 1)})
                 QVERIFY2(t.count(s) == 1, qPrintable(QString("page %1: %2").arg(p + 1).arg(s)));
@@ -140,8 +133,8 @@ private slots:
         const Document doc = draw(l, {});
         QCOMPARE(doc.pageCount(), 1);
         QCOMPARE(boxedRows(doc.pages[0]), boxed);
-        QCOMPARE(textsOf(doc.pages[0]).contains("第  1  页"), footer);
-        QVERIFY(textsOf(doc.pages[0]).contains("标题"));
+        QCOMPARE(testsupport::pageTexts(doc.pages[0]).contains("第  1  页"), footer);
+        QVERIFY(testsupport::pageTexts(doc.pages[0]).contains("标题"));
     }
 
     void headAndTitleLinesGoWhereTheLayoutSays()
