@@ -1,6 +1,7 @@
 #include "Windows.h"
 
 #include "app/CoM.h"
+#include "app/Main.h"
 #include "app/Openers.h"
 #include "app/SystemM.h"
 #include "fees/BBYSK.h"
@@ -16,6 +17,7 @@
 #include "fees/Sk.h"
 #include "fees/WRZ.h"
 #include "fees/XMSet.h"
+#include "fees/YSKgl.h"
 #include "operations/RegisterWindows.h"
 #include "operations/stores/IoSelect.h"
 #include "operations/stores/Repertory.h"
@@ -30,6 +32,7 @@
 // A window unit adds its line here when it is built.
 void registerAllWindows()
 {
+    registerFrameCommands();
     registerWindow(QStringLiteral("TfrmSystem"), [](QWidget* f) { ui::openChildForm(frmSystem, f); });
     registerWindow(QStringLiteral("TfrmCo"), [](QWidget* f) { ui::openChildForm(frmCo, f); });
     registerWindow(QStringLiteral("TfrmRegion"), [](QWidget* f) { ui::openChildForm(frmRegion, f); });
@@ -72,6 +75,7 @@ void registerAllWindows()
     registerWindow(QStringLiteral("TfrmWRZ"), [](QWidget* f) { ui::openChildForm(frmWRZ, f); });
     registerWindow(QStringLiteral("TfrmKZF"), [](QWidget* f) { ui::openChildForm(frmKZF, f); });
     registerWindow(QStringLiteral("TfrmDataSend"), [](QWidget* f) { ui::openChildForm(frmDataSend, f); });
+    registerWindow(QStringLiteral("TfrmYSKgl"), [](QWidget* f) { ui::openChildForm(frmYSKgl, f); });
     registerWindow(QStringLiteral("TfrmAppeal"), [](QWidget* f) { ui::openChildForm(frmAppeal, f); });
     registerWindow(QStringLiteral("TfrmEmployee"), [](QWidget* f) { ui::openChildForm(frmEmployee, f); });
     registerWindow(QStringLiteral("TfrmIoSelect"), [](QWidget* f) { ui::openChildForm(frmIoSelect, f); });
