@@ -19,6 +19,8 @@
 #include "fees/XMSet.h"
 #include "fees/YSKgl.h"
 #include "operations/RegisterWindows.h"
+#include "operations/stores/IoSelect.h"
+#include "operations/stores/Repertory.h"
 #include "platform/ui/OpenChildForm.h"
 #include "property/Build.h"
 #include "property/FCBuild.h"
@@ -76,4 +78,6 @@ void registerAllWindows()
     registerWindow(QStringLiteral("TfrmYSKgl"), [](QWidget* f) { ui::openChildForm(frmYSKgl, f); });
     registerWindow(QStringLiteral("TfrmAppeal"), [](QWidget* f) { ui::openChildForm(frmAppeal, f); });
     registerWindow(QStringLiteral("TfrmEmployee"), [](QWidget* f) { ui::openChildForm(frmEmployee, f); });
+    registerWindow(QStringLiteral("TfrmIoSelect"), [](QWidget* f) { ui::openChildForm(frmIoSelect, f); });
+    registerWindow(QStringLiteral("TfrmRepertory"), [](QWidget* f) { ui::openChildForm(frmRepertory, f); });
 }

@@ -6,6 +6,7 @@
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/DBNavigator.h"
 #include "platform/ui/FieldLink.h"
+#include "platform/ui/Handler.h"
 #include "platform/ui/Msg.h"
 #include "session/DMRegion.h"
 #include "session/Session.h"
@@ -21,19 +22,6 @@
 
 TfrmSystem* frmSystem = nullptr;
 
-namespace {
-
-template <typename F>
-void quietly(F&& f)
-{
-    try {
-        f();
-    } catch (const data::Abort&) {
-    }
-}
-
-}  // namespace
-
 TfrmSystem::TfrmSystem(QWidget* parent) : ui::Form(parent)
 {
     setMdiChild(true);
@@ -47,8 +35,8 @@ TfrmSystem::TfrmSystem(QWidget* parent) : ui::Form(parent)
                          {QStringLiteral("userPopedom"), QStringLiteral("操作级别"), 80, true, true}});
     DBGrid1->setRowSelect(true);
     DBGrid1->setReadOnly(true);
-    connect(DBGrid1, &ui::DBGrid::cellClicked, this, [this] { DBGrid1CellClick(); });
-    connect(DBGrid1, &ui::DBGrid::columnEntered, this, [this] { DBGrid1CellClick(); });
+    ui::connectHandler(DBGrid1, &ui::DBGrid::cellClicked, this, [this] { DBGrid1CellClick(); });
+    ui::connectHandler(DBGrid1, &ui::DBGrid::columnEntered, this, [this] { DBGrid1CellClick(); });
 
     DBE_Name = new ui::DBEdit(src, QStringLiteral("userName"), this);
     DBE_Name->setObjectName(QStringLiteral("DBE_Name"));
@@ -62,13 +50,17 @@ TfrmSystem::TfrmSystem(QWidget* parent) : ui::Form(parent)
     E_Pass->setEchoMode(QLineEdit::Password);
     E_Pass->setMaxLength(20);
     setEditsEnabled(false);
+    setTabOrder(DBE_Name, DBE_Pass);
+    setTabOrder(DBE_Pass, E_Pass);
+    setTabOrder(E_Pass, DBE_Popedom);
+    // Accounts are added and deleted, never changed: the edits are open only
+    // while a new account is typed, whichever way the cursor moves.
+    auto follow = [this] { setEditsEnabled(DM->AT_Users->state() == data::DataSetState::Insert); };
+    connect(src, &data::DataSource::stateChanged, this, follow);
+    connect(src, &data::DataSource::dataChanged, this, follow);
 
-    CheckBox1 = new QCheckBox(QStringLiteral("进入编辑状态"), this);
-    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    QPalette red = CheckBox1->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    CheckBox1->setPalette(red);
-    connect(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
+    CheckBox1 = ui::newEditSwitch(QStringLiteral("进入编辑状态"), this, QStringLiteral("CheckBox1"));
+    ui::connectHandler(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
 
     DBNag = new ui::DBNavigator(src, this);
     DBNag->setObjectName(QStringLiteral("DBNag"));
@@ -106,8 +98,6 @@ TfrmSystem::~TfrmSystem()
         DM->AT_Users->beforePost = nullptr;
     if (DM)
         DM->AT_Users->beforeDelete = nullptr;
-    if (frmSystem == this)
-        frmSystem = nullptr;
 }
 
 QToolBar* TfrmSystem::buildToolBar()
@@ -115,11 +105,7 @@ QToolBar* TfrmSystem::buildToolBar()
     auto* bar = new QToolBar(this);
     bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     auto add = [&](ui::ToolButton*& b, const char* name, const QString& caption, std::function<void()> run) {
-        b = new ui::ToolButton(caption, bar);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        connect(b, &QToolButton::clicked, this, [run] { quietly(run); });
-        bar->addWidget(b);
+        ui::addToolButton(bar, b, name, caption, this, std::move(run));
     };
     data::DataSet* ds = DM->AT_Users;
     add(TB_Add, "TB_Add", QStringLiteral("添加用户 "), [this] { TB_AddClick(); });
@@ -194,6 +180,10 @@ void TfrmSystem::formClose(ui::CloseAction& action)
 
 bool TfrmSystem::accountIsValid()
 {
+    if (DM->AT_Users->state() == data::DataSetState::Edit) {
+        ui::Msg::warning(QStringLiteral("已有的用户只能删除，不能修改！"));
+        return false;
+    }
     if (DBE_Pass->text() != E_Pass->text()) {
         ui::Msg::warning(QStringLiteral("密码校验错误!"));
         DBE_Pass->setText(QString());
@@ -270,7 +260,7 @@ void TfrmSystem::TB_CancelClick()
 
 void TfrmSystem::TB_DeleteClick()
 {
-    quietly([this] { DBNag->btnClick(ui::DBNavigator::Delete); });
+    ui::quietly([this] { DBNag->btnClick(ui::DBNavigator::Delete); });
 }
 
 void TfrmSystem::DBGrid1CellClick()

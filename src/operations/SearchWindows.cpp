@@ -2,6 +2,7 @@
 
 #include "operations/affairs/ComplaintList.h"
 #include "platform/data/Error.h"
+#include "templates/ConfiguredWindow.h"
 
 namespace {
 
@@ -92,17 +93,5 @@ const SearchConfig& searchConfig(const char* windowClass)
     throw data::Error(QStringLiteral("%1 不是查找窗口。").arg(QLatin1String(windowClass)));
 }
 
-#define SEARCH_WINDOW(Name)                                                  \
-    Tfrm##Name* frm##Name = nullptr;                                         \
-    Tfrm##Name::Tfrm##Name(QWidget* parent)                                  \
-        : SearchForm(searchConfig("Tfrm" #Name), parent)                     \
-    {                                                                        \
-    }                                                                        \
-    Tfrm##Name::~Tfrm##Name()                                                \
-    {                                                                        \
-        if (frm##Name == this)                                               \
-            frm##Name = nullptr;                                             \
-    }
-
-SEARCH_WINDOW(AppFind)
-SEARCH_WINDOW(EmpFind)
+CONFIGURED_WINDOW(AppFind, SearchForm, searchConfig)
+CONFIGURED_WINDOW(EmpFind, SearchForm, searchConfig)
