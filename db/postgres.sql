@@ -606,6 +606,9 @@ CREATE TABLE Employee (
     Folk varchar(20),
     ETBirth varchar(50)
 );
+-- The staff register checks numbers; the staff lists select by work type.
+CREATE INDEX employee_number ON Employee (EmpID);
+CREATE INDEX employee_type ON Employee (EmpType);
 
 -- Rewards and penalties of staff.
 CREATE TABLE Award (
@@ -755,6 +758,7 @@ CREATE TABLE Appeal (
     AppResult varchar(100),
     AppYiJ varchar(100)
 );
+CREATE INDEX appeal_number ON Appeal (AppealId);
 
 -- Work plans.
 CREATE TABLE plans (

@@ -16,6 +16,7 @@
 #include "fees/Sk.h"
 #include "fees/WRZ.h"
 #include "fees/XMSet.h"
+#include "operations/RegisterWindows.h"
 #include "platform/ui/OpenChildForm.h"
 #include "property/Build.h"
 #include "property/FCBuild.h"
@@ -69,4 +70,6 @@ void registerAllWindows()
     registerWindow(QStringLiteral("TfrmWRZ"), [](QWidget* f) { ui::openChildForm(frmWRZ, f); });
     registerWindow(QStringLiteral("TfrmKZF"), [](QWidget* f) { ui::openChildForm(frmKZF, f); });
     registerWindow(QStringLiteral("TfrmDataSend"), [](QWidget* f) { ui::openChildForm(frmDataSend, f); });
+    registerWindow(QStringLiteral("TfrmAppeal"), [](QWidget* f) { ui::openChildForm(frmAppeal, f); });
+    registerWindow(QStringLiteral("TfrmEmployee"), [](QWidget* f) { ui::openChildForm(frmEmployee, f); });
 }

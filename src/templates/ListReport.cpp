@@ -34,6 +34,10 @@ void drawTop(PageWriter& w, const ListLayout& l)
         w.SetXPos(l.dateX);
         w.PrintLn(l.dateLine);
     }
+    // Without a set place, the head row's boxes start right under the date
+    // line, however much taller than it they are.
+    if (isNA(l.headY))
+        w.SetYPos(w.LineTop() + PageWriter::kAboveBaseline * l.lineHeight);
     w.SetTopOfPage();
     if (!isNA(l.headY)) {
         w.Home();

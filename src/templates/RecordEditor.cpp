@@ -275,11 +275,12 @@ ui::DBMaskDateEdit* RecordEditor::addDateEdit(int pageIndex, const QString& labe
 }
 
 ui::DBComboBox* RecordEditor::addTypeList(int pageIndex, const QString& label, const QString& field,
-                                          const QString& name, const QString& codeTable, const QString& nameColumn)
+                                          const QString& name, const QString& codeTable, const QString& nameColumn,
+                                          bool listOnly)
 {
     auto* c = new ui::DBComboBox(m_src, field, page(pageIndex));
     c->setObjectName(name);
-    c->setListOnly(true);
+    c->setListOnly(listOnly);
     c->setShowUnlisted(true);
     addControl(pageIndex, label, c);
     m_typeLists << TypeList{c, codeTable, nameColumn};

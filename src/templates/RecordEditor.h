@@ -210,12 +210,13 @@ protected:
     ui::DBMaskDateEdit* addDateEdit(int page, const QString& label, const QString& field, const QString& name,
                                     const QString& mask = QStringLiteral("!9999/99/99;1"), bool dateCheck = true);
     // A type chosen from a list of a code table's names (table order), bound
-    // to the column that stores the name. The list is the window's own read
-    // of the table, so a code-table window being edited is left alone. A
-    // stored name the table no longer has is shown as it is; the column
-    // changes only when the user chooses.
+    // to the column that stores the name; `listOnly` allows no typing. The
+    // list is the window's own read of the table, made at creation, so a
+    // code-table window being edited is left alone. A stored name the table
+    // no longer has is shown as it is; the column changes only when the user
+    // chooses or types.
     ui::DBComboBox* addTypeList(int page, const QString& label, const QString& field, const QString& name,
-                                const QString& codeTable, const QString& nameColumn);
+                                const QString& codeTable, const QString& nameColumn, bool listOnly = true);
     void registerEdit(QWidget* w) { m_edits << w; }
     QToolBar* toolBar() const { return m_toolBar; }
 
