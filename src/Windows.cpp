@@ -17,6 +17,9 @@
 #include "fees/WRZ.h"
 #include "fees/XMSet.h"
 #include "operations/RegisterWindows.h"
+#include "operations/affairs/AffairsRegisters.h"
+#include "operations/equipment/EquipmentRegisters.h"
+#include "operations/equipment/WorkOrder.h"
 #include "platform/ui/OpenChildForm.h"
 #include "property/Build.h"
 #include "property/FCBuild.h"
@@ -72,4 +75,12 @@ void registerAllWindows()
     registerWindow(QStringLiteral("TfrmDataSend"), [](QWidget* f) { ui::openChildForm(frmDataSend, f); });
     registerWindow(QStringLiteral("TfrmAppeal"), [](QWidget* f) { ui::openChildForm(frmAppeal, f); });
     registerWindow(QStringLiteral("TfrmEmployee"), [](QWidget* f) { ui::openChildForm(frmEmployee, f); });
+    registerWindow(QStringLiteral("TfrmPlans"), [](QWidget* f) { ui::openChildForm(frmPlans, f); });
+    registerWindow(QStringLiteral("TfrmPeix"), [](QWidget* f) { ui::openChildForm(frmPeix, f); });
+    registerWindow(QStringLiteral("TfrmCampaign"), [](QWidget* f) { ui::openChildForm(frmCampaign, f); });
+    registerWindow(QStringLiteral("TfrmMeeting"), [](QWidget* f) { ui::openChildForm(frmMeeting, f); });
+    registerWindow(QStringLiteral("TfrmProject"), [](QWidget* f) { ui::openChildForm(frmProject, f); });
+    registerWindow(QStringLiteral("TfrmFixing"), [](QWidget* f) { ui::openChildForm(frmFixing, f); });
+    registerWindow(QStringLiteral("TfrmMend"), [](QWidget* f) { ui::openChildForm(frmMend, f); });
+    registerWindow(QStringLiteral("TfrmEgis"), [](QWidget* f) { ui::openChildForm(frmEgis, f); });
 }

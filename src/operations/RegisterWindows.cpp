@@ -1,6 +1,8 @@
 #include "operations/RegisterWindows.h"
 
 #include "operations/SearchWindows.h"
+#include "operations/affairs/AffairsRegisters.h"
+#include "operations/equipment/EquipmentRegisters.h"
 #include "platform/data/Error.h"
 #include "platform/ui/OpenChildForm.h"
 
@@ -103,7 +105,8 @@ RegisterConfig employee()
 
 const QVector<RegisterConfig>& registerConfigs()
 {
-    static const QVector<RegisterConfig> table = {appeal(), employee()};
+    static const QVector<RegisterConfig> table =
+        QVector<RegisterConfig>{appeal(), employee()} + affairsRegisters() + equipmentRegisters();
     return table;
 }
 
@@ -114,18 +117,6 @@ const RegisterConfig& registerConfig(const char* windowClass)
             return r;
     throw data::Error(QStringLiteral("%1 不是登记窗口。").arg(QLatin1String(windowClass)));
 }
-
-#define REGISTER_WINDOW(Name)                                                \
-    Tfrm##Name* frm##Name = nullptr;                                         \
-    Tfrm##Name::Tfrm##Name(QWidget* parent)                                  \
-        : RegisterEditor(::registerConfig("Tfrm" #Name), parent)             \
-    {                                                                        \
-    }                                                                        \
-    Tfrm##Name::~Tfrm##Name()                                                \
-    {                                                                        \
-        if (frm##Name == this)                                               \
-            frm##Name = nullptr;                                             \
-    }
 
 REGISTER_WINDOW(Appeal)
 REGISTER_WINDOW(Employee)
