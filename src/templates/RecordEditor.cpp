@@ -596,13 +596,14 @@ void RecordEditor::TB_AddClick()
         // A pending change is posted (through the checks) before the new row.
         m_ds->checkBrowseMode();
         ModeFlag() = QStringLiteral("N");
-        setEditsEnabled(true);
         m_src->setEnabled(false);
         m_ds->last();
         m_ds->insert();
         writeAddDefaults();
         onAdd();
         m_src->setEnabled(true);
+        // Only now, on the new row, are the controls locked in modify open.
+        setEditsEnabled(true);
         if (DBE_ID && !DBE_ID->text().isEmpty())
             DBE_ID->setText(QString());
         TB_Save->setEnabled(true);

@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QTabWidget>
 
 using testsupport::AppFixture;
 using ui::Msg;
@@ -322,7 +323,7 @@ private slots:
     void screenshots_data()
     {
         QTest::addColumn<QString>("windowClass");
-        for (const char* c : {"TfrmPlans", "TfrmPeix", "TfrmCampaign", "TfrmMeeting", "TfrmProject", "TfrmFixing"})
+        for (const char* c : {"TfrmPlans", "TfrmPeix", "TfrmCampaign", "TfrmMeeting", "TfrmProject", "TfrmFixing", "TfrmMend", "TfrmEgis"})
             QTest::newRow(c) << c;
     }
     void screenshots()
@@ -332,7 +333,12 @@ private slots:
         RegisterEditor* w = openRegister(qPrintable(windowClass));
         w->TB_AddClick();
         QCOMPARE(w->mdiSubWindow()->size(), w->registerConfig().record.size);
-        QVERIFY(!testsupport::saveScreenshot(w->mdiSubWindow(), windowClass.mid(4).toLower()).isEmpty());
+        const QString name = windowClass.mid(4).toLower();
+        QVERIFY(!testsupport::saveScreenshot(w->mdiSubWindow(), name).isEmpty());
+        if (auto* pages = w->findChild<QTabWidget*>(); pages && pages->count() > 1) {
+            pages->setCurrentIndex(1);
+            QVERIFY(!testsupport::saveScreenshot(w->mdiSubWindow(), name + "-2").isEmpty());
+        }
     }
 };
 

@@ -103,11 +103,14 @@ RegisterConfig repairs()
         {K::Combo, "DBC_Result", "result", "维修鉴定结果：", 0, 0, {"", "完全修复", "部分修复", "未修复", "无法修复"}},
         {K::TextDate, "DBE_StartDate", "StartDate", "维修开始时间：", 0},
         {K::TextDate, "DBE_EndDate", "EndDate", "维修结束时间：", 0},
-        {K::Memo, "DBM_Cause", "Cause", "故障原因：", 0},
-        {K::Memo, "DBM_Gut", "MendGut", "维修内容：", 0},
-        {K::Memo, "DBM_JudgeResult", "judgeResult", "维修鉴定：", 0},
-        {K::Memo, "DBM_Materiel", "materiel", "所耗物料：", 0},
+        {K::Memo, "DBM_Cause", "Cause", "故障原因：", 1},
+        {K::Memo, "DBM_Gut", "MendGut", "维修内容：", 1},
+        {K::Memo, "DBM_JudgeResult", "judgeResult", "维修鉴定：", 1},
+        {K::Memo, "DBM_Materiel", "materiel", "所耗物料：", 1},
     };
+    // Five memos of three printed lines each do not fit one page of the
+    // panel beside the edits: the work done goes on a second page.
+    r.record.pages = {QStringLiteral("基本信息"), QStringLiteral("维修情况")};
     r.search = [](QWidget* owner) { ui::openChildForm(frmMendFind, owner); };
     return r;
 }
