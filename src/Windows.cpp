@@ -1,6 +1,7 @@
 #include "Windows.h"
 
 #include "app/CoM.h"
+#include "app/Main.h"
 #include "app/Openers.h"
 #include "app/SystemM.h"
 #include "fees/BBYSK.h"
@@ -16,10 +17,13 @@
 #include "fees/Sk.h"
 #include "fees/WRZ.h"
 #include "fees/XMSet.h"
+#include "fees/YSKgl.h"
 #include "operations/RegisterWindows.h"
 #include "operations/affairs/AffairsRegisters.h"
 #include "operations/equipment/EquipmentRegisters.h"
 #include "operations/equipment/WorkOrder.h"
+#include "operations/stores/IoSelect.h"
+#include "operations/stores/Repertory.h"
 #include "platform/ui/OpenChildForm.h"
 #include "property/Build.h"
 #include "property/FCBuild.h"
@@ -31,6 +35,7 @@
 // A window unit adds its line here when it is built.
 void registerAllWindows()
 {
+    registerFrameCommands();
     registerWindow(QStringLiteral("TfrmSystem"), [](QWidget* f) { ui::openChildForm(frmSystem, f); });
     registerWindow(QStringLiteral("TfrmCo"), [](QWidget* f) { ui::openChildForm(frmCo, f); });
     registerWindow(QStringLiteral("TfrmRegion"), [](QWidget* f) { ui::openChildForm(frmRegion, f); });
@@ -73,6 +78,7 @@ void registerAllWindows()
     registerWindow(QStringLiteral("TfrmWRZ"), [](QWidget* f) { ui::openChildForm(frmWRZ, f); });
     registerWindow(QStringLiteral("TfrmKZF"), [](QWidget* f) { ui::openChildForm(frmKZF, f); });
     registerWindow(QStringLiteral("TfrmDataSend"), [](QWidget* f) { ui::openChildForm(frmDataSend, f); });
+    registerWindow(QStringLiteral("TfrmYSKgl"), [](QWidget* f) { ui::openChildForm(frmYSKgl, f); });
     registerWindow(QStringLiteral("TfrmAppeal"), [](QWidget* f) { ui::openChildForm(frmAppeal, f); });
     registerWindow(QStringLiteral("TfrmEmployee"), [](QWidget* f) { ui::openChildForm(frmEmployee, f); });
     registerWindow(QStringLiteral("TfrmPlans"), [](QWidget* f) { ui::openChildForm(frmPlans, f); });
@@ -83,4 +89,6 @@ void registerAllWindows()
     registerWindow(QStringLiteral("TfrmFixing"), [](QWidget* f) { ui::openChildForm(frmFixing, f); });
     registerWindow(QStringLiteral("TfrmMend"), [](QWidget* f) { ui::openChildForm(frmMend, f); });
     registerWindow(QStringLiteral("TfrmEgis"), [](QWidget* f) { ui::openChildForm(frmEgis, f); });
+    registerWindow(QStringLiteral("TfrmIoSelect"), [](QWidget* f) { ui::openChildForm(frmIoSelect, f); });
+    registerWindow(QStringLiteral("TfrmRepertory"), [](QWidget* f) { ui::openChildForm(frmRepertory, f); });
 }

@@ -43,6 +43,7 @@ TmdiForm::TmdiForm(QWidget* parent) : ui::MdiFrame(parent)
     const auto& modules = frameModules();
     for (size_t i = 0; i < modules.size(); ++i)
         buildModule(int(i), modules[i]);
+    createDataLabels();
     refreshOpeners();
     // The system module's menu is the one in place until a module is chosen.
     installMenuBar(m_menuBars.back());

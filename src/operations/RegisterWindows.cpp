@@ -5,25 +5,36 @@
 #include "operations/equipment/EquipmentRegisters.h"
 #include "platform/data/Error.h"
 #include "platform/ui/OpenChildForm.h"
+#include "templates/ConfiguredWindow.h"
 
 namespace {
 
 using K = RegisterControl;
 
+// A row's start: the register defaults and its names. No key column: a
+// register without a duplicate test.
+RegisterConfig row(const char* windowClass, const char* caption, const char* moduleKey, const char* dataSet,
+                   const char* dataSource, const char* table, const char* keyField = nullptr)
+{
+    RegisterConfig r;
+    r.windowClass = QString::fromUtf8(windowClass);
+    r.record = registerDefaults();
+    r.record.caption = QString::fromUtf8(caption);
+    r.record.key = QString::fromUtf8(moduleKey);
+    r.record.dataSet = QString::fromUtf8(dataSet);
+    r.record.dataSource = QString::fromUtf8(dataSource);
+    r.record.table = QString::fromUtf8(table);
+    if (keyField)
+        r.record.keyFields = {QString::fromUtf8(keyField)};
+    return r;
+}
+
 // The complaints register "投诉管理": date and time are those of the
 // complaint's creation and are never typed; the grid leaves the edits open.
 RegisterConfig appeal()
 {
-    RegisterConfig r;
-    r.windowClass = QStringLiteral("TfrmAppeal");
+    RegisterConfig r = row("TfrmAppeal", "投诉管理", "Appeal", "AT_Appeal", "DS_Appeal", "Appeal", "AppealId");
     RecordEditorConfig& c = r.record;
-    c = registerDefaults();
-    c.caption = QStringLiteral("投诉管理");
-    c.key = QStringLiteral("Appeal");
-    c.dataSet = QStringLiteral("AT_Appeal");
-    c.dataSource = QStringLiteral("DS_Appeal");
-    c.table = QStringLiteral("Appeal");
-    c.keyFields = {QStringLiteral("AppealId")};
     c.emptyMessage = QStringLiteral("投诉编号、人员和状态均不能为空！");
     c.existsOnSave = c.existsOnExit = QStringLiteral("该编号记录已存在！重新输入。");
     c.gridColumns = {{QStringLiteral("AppealId"), QStringLiteral("编号"), 80},
@@ -56,16 +67,9 @@ RegisterConfig appeal()
 // dispatch windows see an employee.
 RegisterConfig employee()
 {
-    RegisterConfig r;
-    r.windowClass = QStringLiteral("TfrmEmployee");
+    RegisterConfig r =
+        row("TfrmEmployee", "员工信息", "Employee", "AT_Employee", "DS_Employee", "Employee", "EmpID");
     RecordEditorConfig& c = r.record;
-    c = registerDefaults();
-    c.caption = QStringLiteral("员工信息");
-    c.key = QStringLiteral("Employee");
-    c.dataSet = QStringLiteral("AT_Employee");
-    c.dataSource = QStringLiteral("DS_Employee");
-    c.table = QStringLiteral("Employee");
-    c.keyFields = {QStringLiteral("EmpID")};
     c.emptyMessage = QStringLiteral("员工编号、姓名和工种不能为空！");
     c.focusKeyOnRequired = false;
     c.existsOnSave = c.existsOnExit = QStringLiteral("该员工编号已存在！重新输入。");
@@ -118,5 +122,5 @@ const RegisterConfig& registerConfig(const char* windowClass)
     throw data::Error(QStringLiteral("%1 不是登记窗口。").arg(QLatin1String(windowClass)));
 }
 
-REGISTER_WINDOW(Appeal)
-REGISTER_WINDOW(Employee)
+CONFIGURED_WINDOW(Appeal, RegisterEditor, ::registerConfig)
+CONFIGURED_WINDOW(Employee, RegisterEditor, ::registerConfig)

@@ -13,21 +13,6 @@ const RegisterConfig& registerConfig(const char* windowClass);
 // Every row, in the table's order.
 const QVector<RegisterConfig>& registerConfigs();
 
-// The global and the constructor of a window class declared as
-//     class TfrmX : public RegisterEditor { Q_OBJECT ... }; extern TfrmX* frmX;
-// that is nothing but its row.
-#define REGISTER_WINDOW(Name)                                                \
-    Tfrm##Name* frm##Name = nullptr;                                         \
-    Tfrm##Name::Tfrm##Name(QWidget* parent)                                  \
-        : RegisterEditor(::registerConfig("Tfrm" #Name), parent)             \
-    {                                                                        \
-    }                                                                        \
-    Tfrm##Name::~Tfrm##Name()                                                \
-    {                                                                        \
-        if (frm##Name == this)                                               \
-            frm##Name = nullptr;                                             \
-    }
-
 class TfrmAppeal : public RegisterEditor {
     Q_OBJECT
 public:

@@ -4,6 +4,7 @@
 #include "operations/affairs/ComplaintList.h"
 #include "operations/equipment/EquipmentSearches.h"
 #include "platform/data/Error.h"
+#include "templates/ConfiguredWindow.h"
 
 namespace {
 
@@ -98,5 +99,5 @@ const SearchConfig& searchConfig(const char* windowClass)
     throw data::Error(QStringLiteral("%1 不是查找窗口。").arg(QLatin1String(windowClass)));
 }
 
-SEARCH_WINDOW(AppFind)
-SEARCH_WINDOW(EmpFind)
+CONFIGURED_WINDOW(AppFind, SearchForm, searchConfig)
+CONFIGURED_WINDOW(EmpFind, SearchForm, searchConfig)

@@ -21,20 +21,6 @@ SearchConfig searchRow(const QString& table, const QVector<SearchField>& fields,
 // The operators of most searches: =, <>, >, <.
 const QStringList& fourOperators();
 
-// The global and the constructor of a search window class declared as
-//     class TfrmX : public SearchForm { Q_OBJECT ... }; extern TfrmX* frmX;
-#define SEARCH_WINDOW(Name)                                                  \
-    Tfrm##Name* frm##Name = nullptr;                                         \
-    Tfrm##Name::Tfrm##Name(QWidget* parent)                                  \
-        : SearchForm(::searchConfig("Tfrm" #Name), parent)                   \
-    {                                                                        \
-    }                                                                        \
-    Tfrm##Name::~Tfrm##Name()                                                \
-    {                                                                        \
-        if (frm##Name == this)                                               \
-            frm##Name = nullptr;                                             \
-    }
-
 class TfrmAppFind : public SearchForm {
     Q_OBJECT
 public:

@@ -54,6 +54,16 @@ QString text(data::DataSet* ds, const char* field)
     return ds->fieldByName(QString::fromLatin1(field))->asString().trimmed();
 }
 
+// Deletes the current row of a level of the tree; a delete the data module
+// refused (it said why) changes nothing.
+void removeRow(data::DataSet* ds)
+{
+    try {
+        ds->remove();
+    } catch (const data::Abort&) {
+    }
+}
+
 bool present(data::DataSet* ds, const char* field)
 {
     return !text(ds, field).isEmpty();
@@ -501,7 +511,7 @@ void TfrmFCBuild::SB_DeleteClick()
     if (DM->AT_Buid->isEmpty())
         return;
     if (ui::Msg::confirm(kDeleteTree))
-        DM->AT_Buid->remove();  // its units and their rooms go with it
+        removeRow(DM->AT_Buid);  // its units and their rooms go with it
     DBLC_Reg->setFocus();
 }
 
@@ -510,7 +520,7 @@ void TfrmFCBuild::SB_Delete1Click()
     if (DM->AT_Units->isEmpty())
         return;
     if (ui::Msg::confirm(kDeleteTree))
-        DM->AT_Units->remove();  // its rooms go with it
+        removeRow(DM->AT_Units);  // its rooms go with it
     DBLC_Reg->setFocus();
 }
 
@@ -519,7 +529,7 @@ void TfrmFCBuild::SB_Delete2Click()
     if (DM->AT_Room->isEmpty())
         return;
     if (ui::Msg::confirm(QStringLiteral("确定要删除该记录？")))
-        DM->AT_Room->remove();
+        removeRow(DM->AT_Room);
     DBG_Units->setFocus();
 }
 

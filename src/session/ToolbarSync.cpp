@@ -216,17 +216,53 @@ struct Cascade {
     const char* parentColumns;
     std::vector<CascadeStep> steps;
     std::vector<const char*> reread;  // detail datasets to re-read afterwards
+    // The columns of Rooms matched to the parent's: an occupied room among
+    // those rooms refuses the delete. "" when the parent row is a room itself;
+    // nullptr for no such test.
+    const char* roomColumns = nullptr;
 };
+
+// A room still billed and lived in is never deleted from under its owner.
+const QString kOccupiedState = QStringLiteral("B");  // Rooms.UState of an occupied room
+const QString kOccupiedRooms = QStringLiteral("该记录下有已入住的房间，不能删除！");
+
+bool holdsOccupiedRoom(TDM& dm, const data::DataSet& ds, const char* roomColumns, const QVariantList& keys)
+{
+    // Read from the database, inside the delete's transaction: another
+    // workstation may have placed an owner since the rows were read.
+    QStringList where;
+    QVariantList values;
+    if (!*roomColumns) {
+        where << QStringLiteral("rid = ?");
+        values << ds.rowId();
+    }
+    const QStringList cols = QString::fromLatin1(roomColumns).split(u';', Qt::SkipEmptyParts);
+    for (int i = 0; i < cols.size(); ++i) {
+        where << QStringLiteral("%1 = ?").arg(cols[i]);
+        values << keys[i];
+    }
+    values << kOccupiedState;
+    return dm.connection()
+               ->scalar(QStringLiteral("SELECT count(*) FROM Rooms WHERE %1 AND UState = ?")
+                            .arg(where.join(QStringLiteral(" AND "))),
+                        values)
+               .toInt()
+        > 0;
+}
 
 void installCascade(TDM& dm, const Cascade& c)
 {
     data::DataSet* parent = dm.dataSet(QString::fromLatin1(c.parent));
     parent->setDeleteInTransaction(true);
     parent->beforeDelete = [&dm, c](data::DataSet& ds) {
-        const QStringList parentCols = QString::fromLatin1(c.parentColumns).split(u';');
+        const QStringList parentCols = QString::fromLatin1(c.parentColumns).split(u';', Qt::SkipEmptyParts);
         QVariantList keys;
         for (const QString& col : parentCols)
             keys << ds.fieldByName(col)->oldValue();
+        if (c.roomColumns && holdsOccupiedRoom(dm, ds, c.roomColumns, keys)) {
+            ui::Msg::warning(kOccupiedRooms);
+            throw data::Abort();
+        }
         for (const CascadeStep& step : c.steps) {
             const QStringList cols = QString::fromLatin1(step.columns).split(u';');
             QStringList where;
@@ -286,13 +322,18 @@ void installToolbarSync(TDM& dm)
     // A delete takes exactly the rows whose link columns hold the deleted
     // row's stored key, in the same transaction, whatever the data sources.
     installCascade(dm, {"AQ_Man", "ownerId", {{"Member", "OwnerId"}}, {"AT_Member"}});
-    installCascade(dm, {"AT_Reg", "RegionId",
-                        {{"Rooms", "RegionID"}, {"Units", "RegionId"}, {"Build", "RegionID"}},
-                        {"AT_Buid", "AT_Units", "AT_Room"}});
-    installCascade(dm, {"AT_Buid", "BuildId;RegionID;BuildName",
-                        {{"Rooms", "BuildId;RegionID;BuildName"}, {"Units", "BuildId;RegionId;BuildName"}},
-                        {"AT_Units", "AT_Room"}});
+    // The property tree: a district, a building or a unit goes with what is
+    // under it, and none of them, nor a room, while a room under it is occupied.
+    const std::vector<CascadeStep> districtTree{{"Rooms", "RegionID"}, {"Units", "RegionId"}, {"Build", "RegionID"}};
+    const std::vector<CascadeStep> buildingTree{{"Rooms", "BuildId;RegionID;BuildName"},
+                                                {"Units", "BuildId;RegionId;BuildName"}};
+    installCascade(dm, {"AT_Region", "RegionId", districtTree, {}, "RegionID"});
+    installCascade(dm, {"AT_Reg", "RegionId", districtTree, {"AT_Buid", "AT_Units", "AT_Room"}, "RegionID"});
+    installCascade(dm, {"AT_Build", "BuildId;RegionID;BuildName", buildingTree, {}, "BuildId;RegionID;BuildName"});
+    installCascade(dm, {"AT_Buid", "BuildId;RegionID;BuildName", buildingTree, {"AT_Units", "AT_Room"},
+                        "BuildId;RegionID;BuildName"});
     installCascade(dm, {"AT_Units", "BuildId;RegionId;BuildName;UnitName",
                         {{"Rooms", "BuildId;RegionID;BuildName;UnitName"}},
-                        {"AT_Room"}});
+                        {"AT_Room"}, "BuildId;RegionID;BuildName;UnitName"});
+    installCascade(dm, {"AT_Room", "", {}, {}, ""});
 }

@@ -11,6 +11,7 @@
 #include "platform/ui/ExitCheck.h"
 #include "platform/ui/FieldLink.h"
 #include "platform/ui/Msg.h"
+#include "platform/ui/PageControl.h"
 #include "session/DMRegion.h"
 #include "session/Session.h"
 
@@ -115,7 +116,7 @@ RecordEditor::RecordEditor(const RecordEditorConfig& config, QWidget* parent)
     CheckBox->setFont(QFont(QStringLiteral("楷体_GB2312"), 11, QFont::Bold));
     connect(CheckBox, &QCheckBox::clicked, this, [this] { CheckBoxClick(); });
 
-    m_pages = new QTabWidget(this);
+    m_pages = new ui::PageControl(this);
     m_pages->setTabPosition(QTabWidget::South);
     for (const QString& title : config.pages) {
         auto* p = new QWidget(m_pages);
@@ -667,8 +668,7 @@ void RecordEditor::TB_DeleteClick()
             TB_Add->setEnabled(true);
             return;
         }
-        removeCurrent();
-        if (m_cfg.requeryAfterDelete)
+        if (removeCurrent() && m_cfg.requeryAfterDelete)
             m_ds->requery();
         return;
     }
@@ -679,26 +679,32 @@ void RecordEditor::TB_DeleteClick()
         TB_Add->setEnabled(true);
         return;
     }
-    if (m_ds->isEmpty())
+    // A delete answered with Cancel, or refused, leaves the window as it was.
+    if (m_ds->isEmpty() || !ui::Msg::confirm(m_cfg.deleteQuestion))
         return;
-    const bool ok = ui::Msg::confirm(m_cfg.deleteQuestion);
-    if (ok)
-        removeCurrent();
+    if (!removeCurrent())
+        return;
     setEditsEnabled(false);
     if (m_cfg.requeryAfterDelete)
         m_ds->requery();
 }
 
 // The current row as stored (a row being modified loses its edits first),
-// with its dependants, in one transaction; by the row's identity.
-void RecordEditor::removeCurrent()
+// with its dependants, in one transaction; by the row's identity. False when
+// a check refused the delete (and said why): nothing was deleted.
+bool RecordEditor::removeCurrent()
 {
-    if (m_ds->isEditing())
-        m_ds->discardEdits();
-    data::Transaction tx(*DM->connection());
-    deleteDependants();
-    m_ds->remove();
-    tx.commit();
+    try {
+        if (m_ds->isEditing())
+            m_ds->discardEdits();
+        data::Transaction tx(*DM->connection());
+        deleteDependants();
+        m_ds->remove();
+        tx.commit();
+    } catch (const data::Abort&) {
+        return false;
+    }
+    return true;
 }
 
 void RecordEditor::TB_FirstClick()

@@ -258,7 +258,7 @@ private:
     bool requiredFilled();
     void writeAddDefaults();
     bool lockedNow(const QString& field) const;
-    void removeCurrent();
+    bool removeCurrent();
 
     RecordEditorConfig m_cfg;
     data::DataSet* m_ds = nullptr;

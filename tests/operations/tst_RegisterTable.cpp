@@ -116,6 +116,7 @@ private slots:
         const QString table = r.record.table;
         for (const RegisterControl& k : r.controls)
             QVERIFY2(w->control(k.name), qPrintable(k.name));
+        QVERIFY(!w->TB_First->isEnabled() && !w->TB_Last->isEnabled());  // an empty register
         w->CheckBox->click();
         w->TB_AddClick();
         // The data module's buttons follow the window (its class and key).

@@ -3,6 +3,7 @@
 #include "operations/RegisterWindows.h"
 #include "operations/affairs/AffairsSearches.h"
 #include "platform/ui/OpenChildForm.h"
+#include "templates/ConfiguredWindow.h"
 
 namespace {
 
@@ -143,8 +144,8 @@ QVector<RegisterConfig> affairsRegisters()
     return {plans(), training(), activities(), meetings(), projects()};
 }
 
-REGISTER_WINDOW(Plans)
-REGISTER_WINDOW(Peix)
-REGISTER_WINDOW(Campaign)
-REGISTER_WINDOW(Meeting)
-REGISTER_WINDOW(Project)
+CONFIGURED_WINDOW(Plans, RegisterEditor, ::registerConfig)
+CONFIGURED_WINDOW(Peix, RegisterEditor, ::registerConfig)
+CONFIGURED_WINDOW(Campaign, RegisterEditor, ::registerConfig)
+CONFIGURED_WINDOW(Meeting, RegisterEditor, ::registerConfig)
+CONFIGURED_WINDOW(Project, RegisterEditor, ::registerConfig)

@@ -1,6 +1,7 @@
 #include "operations/affairs/AffairsSearches.h"
 
 #include "operations/SearchWindows.h"
+#include "templates/ConfiguredWindow.h"
 
 namespace {
 
@@ -108,8 +109,8 @@ QVector<QPair<QString, SearchConfig>> affairsSearches()
     return t;
 }
 
-SEARCH_WINDOW(PlanFind)
-SEARCH_WINDOW(PeixFind)
-SEARCH_WINDOW(CampFind)
-SEARCH_WINDOW(MeetFind)
-SEARCH_WINDOW(PrjFind)
+CONFIGURED_WINDOW(PlanFind, SearchForm, searchConfig)
+CONFIGURED_WINDOW(PeixFind, SearchForm, searchConfig)
+CONFIGURED_WINDOW(CampFind, SearchForm, searchConfig)
+CONFIGURED_WINDOW(MeetFind, SearchForm, searchConfig)
+CONFIGURED_WINDOW(PrjFind, SearchForm, searchConfig)

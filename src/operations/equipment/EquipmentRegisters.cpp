@@ -3,6 +3,7 @@
 #include "operations/RegisterWindows.h"
 #include "operations/equipment/EquipmentSearches.h"
 #include "platform/ui/OpenChildForm.h"
+#include "templates/ConfiguredWindow.h"
 
 namespace {
 
@@ -138,4 +139,4 @@ QVector<RegisterConfig> equipmentRegisters()
     return {fixing(), repairs(), maintenance()};
 }
 
-REGISTER_WINDOW(Fixing)
+CONFIGURED_WINDOW(Fixing, RegisterEditor, ::registerConfig)

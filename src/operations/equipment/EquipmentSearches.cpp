@@ -1,6 +1,7 @@
 #include "operations/equipment/EquipmentSearches.h"
 
 #include "operations/SearchWindows.h"
+#include "templates/ConfiguredWindow.h"
 
 QVector<QPair<QString, SearchConfig>> equipmentSearches()
 {
@@ -67,6 +68,6 @@ QVector<QPair<QString, SearchConfig>> equipmentSearches()
     return t;
 }
 
-SEARCH_WINDOW(FixFind)
-SEARCH_WINDOW(MendFind)
-SEARCH_WINDOW(EgisFind)
+CONFIGURED_WINDOW(FixFind, SearchForm, searchConfig)
+CONFIGURED_WINDOW(MendFind, SearchForm, searchConfig)
+CONFIGURED_WINDOW(EgisFind, SearchForm, searchConfig)

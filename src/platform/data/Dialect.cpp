@@ -52,6 +52,25 @@ public:
         // Without AUTOINCREMENT the row identity restarts once the table is empty.
         return {QStringLiteral("DELETE FROM %1").arg(table)};
     }
+    QStringList emptyTablesSql(const QStringList& tables) const override
+    {
+        QStringList out;
+        for (const QString& t : tables)
+            out << emptyTableSql(t);
+        return out;
+    }
+    QString copyIntoFileSql() const override { return QStringLiteral("VACUUM INTO ?"); }
+    QString attachFileSql(const QString& alias) const override
+    {
+        return QStringLiteral("ATTACH DATABASE ? AS %1").arg(alias);
+    }
+    QString detachFileSql(const QString& alias) const override { return QStringLiteral("DETACH DATABASE %1").arg(alias); }
+    QStringList snapshotSql() const override { return {}; }
+    QString columnAsTextSql(const QString& column) const override { return column; }
+    QStringList lockTimeoutSql() const override { return {}; }
+    // Row identities continue from the largest one stored: nothing to reset.
+    QString resetIdentitySql(const QString&, const QString&) const override { return QString(); }
+    int otherClientSessions(Connection&) const override { return 0; }
     QString returningRowId() const override { return QString(); }
     qint64 insertedRowId(QSqlQuery& q) const override { return q.lastInsertId().toLongLong(); }
     QList<ColumnInfo> columns(Connection& c, const QString& table) const override
@@ -100,6 +119,37 @@ public:
     QStringList emptyTableSql(const QString& table) const override
     {
         return {QStringLiteral("TRUNCATE TABLE %1 RESTART IDENTITY").arg(table)};
+    }
+    QStringList emptyTablesSql(const QStringList& tables) const override
+    {
+        return {QStringLiteral("TRUNCATE TABLE %1 RESTART IDENTITY").arg(tables.join(QStringLiteral(", ")))};
+    }
+    QString copyIntoFileSql() const override { return QString(); }
+    QString attachFileSql(const QString&) const override { return QString(); }
+    QString detachFileSql(const QString&) const override { return QString(); }
+    QStringList snapshotSql() const override
+    {
+        return {QStringLiteral("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ READ ONLY"),
+                QStringLiteral("SET LOCAL DateStyle = ISO")};
+    }
+    QString columnAsTextSql(const QString& column) const override
+    {
+        return QStringLiteral("CAST(%1 AS text)").arg(column);
+    }
+    QStringList lockTimeoutSql() const override { return {QStringLiteral("SET LOCAL lock_timeout = '10s'")}; }
+    QString resetIdentitySql(const QString& table, const QString& column) const override
+    {
+        return QStringLiteral("SELECT setval(pg_get_serial_sequence('%1', '%2'), COALESCE(MAX(%2), 0) + 1, false) "
+                              "FROM %1")
+            .arg(table.toLower(), column.toLower());
+    }
+    int otherClientSessions(Connection& c) const override
+    {
+        // Only client connections count: the server's own workers (autovacuum
+        // and the like) show in the same list.
+        return c.scalar(QStringLiteral("SELECT count(*) FROM pg_stat_activity WHERE datname = current_database() "
+                                       "AND pid <> pg_backend_pid() AND backend_type = 'client backend'"))
+            .toInt();
     }
     QString returningRowId() const override { return QStringLiteral(" RETURNING rid"); }
     qint64 insertedRowId(QSqlQuery& q) const override

@@ -30,6 +30,35 @@ public:
     virtual QString serverNowSql() const = 0;
     // Empties a table and restarts its identities.
     virtual QStringList emptyTableSql(const QString& table) const = 0;
+    // Empties several tables and restarts their identities; run inside one
+    // transaction, so that either all of them are emptied or none.
+    virtual QStringList emptyTablesSql(const QStringList& tables) const = 0;
+
+    // --- whole-database copies (backup, restore, clearing) -------------------
+    // A statement that writes a consistent copy of the whole database into
+    // the file bound as its one parameter, or "" when the backend cannot and
+    // the copy is made table by table.
+    virtual QString copyIntoFileSql() const = 0;
+    // Makes a database file readable under the alias in the statements
+    // that follow (the file bound as the one parameter), or "" when the
+    // backend cannot and the rows are copied through the program.
+    virtual QString attachFileSql(const QString& alias) const = 0;
+    virtual QString detachFileSql(const QString& alias) const = 0;
+    // Statements run first in a transaction that only reads, so that every
+    // table is read as of one moment while other workstations go on writing.
+    virtual QStringList snapshotSql() const = 0;
+    // A column read as the text the embedded database stores for it (dates
+    // "yyyy-MM-dd HH:mm:ss", decimals with their digits as written).
+    virtual QString columnAsTextSql(const QString& column) const = 0;
+    // Statements run first in a transaction that replaces whole tables, so
+    // that a lock held elsewhere fails it in a few seconds instead of hanging.
+    virtual QStringList lockTimeoutSql() const = 0;
+    // Makes the next value the database assigns to an identity column follow
+    // the largest one stored; "" where the backend does so by itself.
+    virtual QString resetIdentitySql(const QString& table, const QString& column) const = 0;
+    // The number of other client connections to the same database; 0 where
+    // the database has no other workstations (the embedded one).
+    virtual int otherClientSessions(Connection& c) const = 0;
     // Text appended to an INSERT so the new row's identity can be read back.
     virtual QString returningRowId() const = 0;
     // The identity of the row an INSERT just wrote.
