@@ -36,6 +36,8 @@ class DBLookupComboBox;
 class SpeedButton;
 }
 
+struct CollectionRequest;
+
 class TfrmSk : public ui::Form {
     Q_OBJECT
 public:
@@ -90,6 +92,7 @@ protected:
 private:
     void buildLayout();
     void openCollection(const QString& mode);
+    CollectionRequest collectionRequest() const;
     void RvSystemPrint(report::PageWriter& w);
 
     fees::ReceiptValues m_reprint;  // the receipt being printed again

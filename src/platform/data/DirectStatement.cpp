@@ -1,6 +1,7 @@
 #include "platform/data/DirectStatement.h"
 
 #include "platform/data/Connection.h"
+#include "platform/data/DatabaseError.h"
 #include "platform/data/Error.h"
 
 #include <QSqlDriver>
@@ -42,15 +43,21 @@ bool DirectStatement::available(const Connection& c)
     return c.backend() == Backend::SQLite;
 }
 
-DirectStatement::DirectStatement(Connection& c, const QString& sql)
+sqlite3* embeddedHandle(Connection& c)
 {
-    if (!available(c))
+    if (!DirectStatement::available(c))
         throw Error(QStringLiteral("此操作只能在内嵌数据库上直接执行。"));
+    sqlite3* db = nullptr;
     const QVariant handle = c.db().driver()->handle();
     if (qstrcmp(handle.typeName(), "sqlite3*") == 0)
-        m_db = *static_cast<sqlite3* const*>(handle.data());
-    if (!m_db)
+        db = *static_cast<sqlite3* const*>(handle.data());
+    if (!db)
         throw Error(QStringLiteral("无法取得数据库的连接句柄。"));
+    return db;
+}
+
+DirectStatement::DirectStatement(Connection& c, const QString& sql) : m_db(embeddedHandle(c))
+{
     const QByteArray text = sql.toUtf8();
     check(sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &m_stmt, nullptr), "prepare");
 }
@@ -62,8 +69,9 @@ DirectStatement::~DirectStatement()
 
 void DirectStatement::fail(const char* what) const
 {
-    throw Error(QStringLiteral("数据库操作失败（%1）：%2")
-                    .arg(QLatin1String(what), QString::fromUtf8(sqlite3_errmsg(m_db))));
+    const QString code = QString::number(sqlite3_extended_errcode(m_db));
+    logDatabaseError(code, QLatin1String(what), m_stmt ? QString::fromUtf8(sqlite3_sql(m_stmt)) : QString());
+    throw Error(databaseErrorCause(Backend::SQLite, code, QString::fromUtf8(sqlite3_errmsg(m_db))));
 }
 
 void DirectStatement::check(int rc, const char* what) const
