@@ -178,11 +178,11 @@ CollectionRequest TfrmSk::collectionRequest() const
 {
     CollectionRequest r;
     r.single = CollectMode == QStringLiteral("Single");
-    r.room = m_room;
-    r.period = m_period;
+    r.room = chosenRoom();
+    r.period = period();
     // The row selected in the list, by its identity, while a room's rows are shown.
     const data::Query* rows = DM->AQ_SFeeM;
-    if (r.single && m_room && DM->DS_SFeeM->enabled() && rows->isActive())
+    if (r.single && chosenRoom() && DM->DS_SFeeM->enabled() && rows->isActive())
         r.selectedRow = rows->rowId();
     return r;
 }
