@@ -21,6 +21,7 @@
 #include "operations/RegisterWindows.h"
 #include "operations/stores/IoSelect.h"
 #include "operations/stores/Repertory.h"
+#include "operations/stores/StockVoucher.h"
 #include "platform/ui/OpenChildForm.h"
 #include "property/Build.h"
 #include "property/FCBuild.h"
@@ -78,6 +79,8 @@ void registerAllWindows()
     registerWindow(QStringLiteral("TfrmYSKgl"), [](QWidget* f) { ui::openChildForm(frmYSKgl, f); });
     registerWindow(QStringLiteral("TfrmAppeal"), [](QWidget* f) { ui::openChildForm(frmAppeal, f); });
     registerWindow(QStringLiteral("TfrmEmployee"), [](QWidget* f) { ui::openChildForm(frmEmployee, f); });
+    registerWindow(QStringLiteral("TfrmInput"), [](QWidget* f) { ui::openChildForm(frmInput, f); });
+    registerWindow(QStringLiteral("TfrmOutput"), [](QWidget* f) { ui::openChildForm(frmOutput, f); });
     registerWindow(QStringLiteral("TfrmIoSelect"), [](QWidget* f) { ui::openChildForm(frmIoSelect, f); });
     registerWindow(QStringLiteral("TfrmRepertory"), [](QWidget* f) { ui::openChildForm(frmRepertory, f); });
 }
