@@ -252,8 +252,8 @@ void Query::prepareFields(const QSqlRecord& rec)
                 break;
         }
         if (def) {
-            addField(QString::fromLatin1(def->name).compare(name, Qt::CaseInsensitive) == 0 ? def->name : name,
-                     def->type, def->width, def->scale);
+            // Named as the catalogue spells it, whatever case the driver reports.
+            addField(QString::fromLatin1(def->name), def->type, def->width, def->scale);
             continue;
         }
         // A computed column: take the kind the driver reports.
