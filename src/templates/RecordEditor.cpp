@@ -162,7 +162,7 @@ void RecordEditor::buildToolBar()
     add(TB_Modi, "TB_Modi", QStringLiteral("修改"), &RecordEditor::TB_ModiClick);
     add(TB_Cancel, "TB_Cancel", QStringLiteral("取消"), &RecordEditor::TB_CancelClick);
     add(TB_Save, "TB_Save", QStringLiteral("保存"), &RecordEditor::TB_SaveClick);
-    m_toolBar->addSeparator();
+    m_toolBar->addSeparator()->setVisible(m_cfg.hasNavigation);
     add(TB_First, "TB_First", QStringLiteral("首条"), &RecordEditor::TB_FirstClick);
     add(TB_Prev, "TB_Prev", QStringLiteral("上条"), &RecordEditor::TB_PrevClick);
     add(TB_Next, "TB_Next", QStringLiteral("下条"), &RecordEditor::TB_NextClick);
@@ -188,6 +188,8 @@ void RecordEditor::buildToolBar()
     if (!m_cfg.hasNavigation)
         for (ui::ToolButton* b : {TB_First, TB_Prev, TB_Next, TB_Last, TB_Refresh})
             actions.value(b)->setVisible(false);
+    if (!m_cfg.hasRefresh)
+        actions.value(TB_Refresh)->setVisible(false);
 }
 
 QWidget* RecordEditor::page(int index) const
@@ -223,6 +225,16 @@ void RecordEditor::addWide(int pageIndex, QWidget* w)
 {
     w->setParent(page(pageIndex));
     m_pageLayouts.at(pageIndex)->addWidget(w, takeRow(pageIndex), 0, 1, 2);
+}
+
+void RecordEditor::fillPage(int pageIndex, QWidget* w)
+{
+    QGridLayout* g = m_pageLayouts.at(pageIndex);
+    const int row = takeRow(pageIndex);
+    w->setParent(page(pageIndex));
+    g->addWidget(w, row, 0, 1, 3);
+    g->setRowStretch(row, 1);
+    g->setRowStretch(row + 1, 0);
 }
 
 ui::DBEdit* RecordEditor::addEdit(int pageIndex, const QString& label, const QString& field, const QString& name)
@@ -434,11 +446,17 @@ bool RecordEditor::IdExists()
     return keyExists(typedKey());
 }
 
+bool RecordEditor::keyIsTyped() const
+{
+    // A key the program assigns only shows (it is no data edit).
+    return DBE_ID && m_edits.contains(DBE_ID);
+}
+
 void RecordEditor::focusKey()
 {
-    // A key locked while modifying stays locked; the focus goes only to a
-    // control that can take it.
-    if (!DBE_ID || lockedNow(DBE_ID->dataField()))
+    // A key locked while modifying stays locked, and one the program assigns
+    // is never opened; the focus goes only to a control that can take it.
+    if (!keyIsTyped() || lockedNow(DBE_ID->dataField()))
         return;
     DBE_ID->setEnabled(true);
     DBE_ID->setFocus();
@@ -458,8 +476,14 @@ bool RecordEditor::requiredFilled()
     for (const QString& f : m_cfg.clearOnRequired)
         if (QWidget* w = controlOf(f); w && w->isEnabled() && m_edits.contains(w))
             clearControl(w);
-    if (m_cfg.focusKeyOnRequired)
+    if (!m_cfg.focusKeyOnRequired)
+        return false;
+    if (QWidget* w = m_cfg.requiredFocusField.isEmpty() ? nullptr : controlOf(m_cfg.requiredFocusField)) {
+        if (w->isEnabled())
+            w->setFocus();
+    } else {
         focusKey();
+    }
     return false;
 }
 
@@ -548,7 +572,14 @@ void RecordEditor::DBGrid1Enter()
 
 void RecordEditor::DBGrid1CellClick()
 {
-    DBGrid1Enter();
+    if (!m_cfg.gridClickOffersOnly) {
+        DBGrid1Enter();
+        return;
+    }
+    if (CheckBox->isChecked()) {
+        TB_Modi->setEnabled(true);
+        TB_Delete->setEnabled(true);
+    }
 }
 
 void RecordEditor::DBGrid1ColEnter()
@@ -588,7 +619,7 @@ void RecordEditor::TB_AddClick()
         m_src->setEnabled(true);
         // Only now, on the new row, are the controls locked in modify open.
         setEditsEnabled(true);
-        if (DBE_ID && !DBE_ID->text().isEmpty())
+        if (keyIsTyped() && !DBE_ID->text().isEmpty())
             DBE_ID->setText(QString());
         TB_Save->setEnabled(true);
         TB_Delete->setEnabled(true);
