@@ -313,11 +313,15 @@ void RecordEditor::setEditsEnabled(bool on)
 void RecordEditor::formCreate()
 {
     const int level = session::level();
-    m_src->setEnabled(true);
+    // The table is read afresh, once: its rows are read when the source is
+    // enabled below, and nothing before needs them.
+    m_src->setEnabled(false);
+    m_ds->close();
+    m_ds->open();
     if (level == 2) {
         CheckBox->setVisible(false);
         CheckBox->setEnabled(false);
-        for (ui::ToolButton* b : {TB_Save, TB_Add, TB_Delete, TB_Cancel})
+        for (ui::ToolButton* b : {TB_Save, TB_Add, TB_Delete, TB_Cancel, TB_Modi})
             b->setEnabled(false);
         // A browse-only user changes nothing, by any path.
         ui::setBoundControlsReadOnly(this, true);
@@ -325,11 +329,6 @@ void RecordEditor::formCreate()
         CheckBox->setVisible(true);
         CheckBox->setEnabled(true);
     }
-    if (level == 2)
-        TB_Modi->setEnabled(false);
-    if (m_ds->recordCount() == 0)
-        for (ui::ToolButton* b : {TB_First, TB_Prev, TB_Next, TB_Last})
-            b->setEnabled(false);
     for (const TypeList& t : m_typeLists) {
         data::Query q(DM->connection());
         q.sql() << QStringLiteral("SELECT %1 FROM %2 ORDER BY rid").arg(t.column, t.table);
@@ -340,10 +339,10 @@ void RecordEditor::formCreate()
         t.combo->setItems(names);
     }
     installChecks();
-    m_src->setEnabled(false);
-    m_ds->close();
-    m_ds->open();
     m_src->setEnabled(true);
+    if (m_ds->recordCount() == 0)
+        for (ui::ToolButton* b : {TB_First, TB_Prev, TB_Next, TB_Last})
+            b->setEnabled(false);
     // Sized here: only now is the window in its MDI sub-window.
     if (m_cfg.size.isValid())
         setFormSize(m_cfg.size.width(), m_cfg.size.height());
