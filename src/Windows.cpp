@@ -19,6 +19,9 @@
 #include "fees/XMSet.h"
 #include "fees/YSKgl.h"
 #include "operations/RegisterWindows.h"
+#include "operations/dispatch/DutyDispatch.h"
+#include "operations/lists/ListWindows.h"
+#include "operations/staff/StaffBrowser.h"
 #include "platform/ui/OpenChildForm.h"
 #include "property/Build.h"
 #include "property/FCBuild.h"
@@ -76,4 +79,18 @@ void registerAllWindows()
     registerWindow(QStringLiteral("TfrmYSKgl"), [](QWidget* f) { ui::openChildForm(frmYSKgl, f); });
     registerWindow(QStringLiteral("TfrmAppeal"), [](QWidget* f) { ui::openChildForm(frmAppeal, f); });
     registerWindow(QStringLiteral("TfrmEmployee"), [](QWidget* f) { ui::openChildForm(frmEmployee, f); });
+    registerWindow(QStringLiteral("TfrmBoanUse"), [](QWidget* f) { ui::openChildForm(frmBoanUse, f); });
+    registerWindow(QStringLiteral("TfrmBojeUse"), [](QWidget* f) { ui::openChildForm(frmBojeUse, f); });
+    registerWindow(QStringLiteral("TfrmFirUse"), [](QWidget* f) { ui::openChildForm(frmFirUse, f); });
+    registerWindow(QStringLiteral("TfrmTools"), [](QWidget* f) { ui::openChildForm(frmTools, f); });
+    registerWindow(QStringLiteral("TfrmSpare"), [](QWidget* f) { ui::openChildForm(frmSpare, f); });
+    registerWindow(QStringLiteral("TfrmBoanPost"), [](QWidget* f) { ui::openChildForm(frmBoanPost, f); });
+    registerWindow(QStringLiteral("TfrmBojePost"), [](QWidget* f) { ui::openChildForm(frmBojePost, f); });
+    registerWindow(QStringLiteral("TfrmCarPosit"), [](QWidget* f) { ui::openChildForm(frmCarPosit, f); });
+    // The staff browser two openers share lists the kind its opener names.
+    registerWindow(QStringLiteral("TfrmBoanEmp"),
+                   [](QWidget* f) { ui::openChildForm(frmBoanEmp, f)->setKind(mdiForm ? mdiForm->EmpKind : QString()); });
+    registerWindow(QStringLiteral("TfrmBojeEmp"), [](QWidget* f) { ui::openChildForm(frmBojeEmp, f); });
+    registerWindow(QStringLiteral("TfrmBoanPaiG"), [](QWidget* f) { ui::openChildForm(frmBoanPaiG, f); });
+    registerWindow(QStringLiteral("TfrmBojePaiG"), [](QWidget* f) { ui::openChildForm(frmBojePaiG, f); });
 }
