@@ -22,6 +22,8 @@
 #include "operations/dispatch/DutyDispatch.h"
 #include "operations/lists/ListWindows.h"
 #include "operations/staff/StaffBrowser.h"
+#include "operations/stores/IoSelect.h"
+#include "operations/stores/Repertory.h"
 #include "platform/ui/OpenChildForm.h"
 #include "property/Build.h"
 #include "property/FCBuild.h"
@@ -93,4 +95,6 @@ void registerAllWindows()
     registerWindow(QStringLiteral("TfrmBojeEmp"), [](QWidget* f) { ui::openChildForm(frmBojeEmp, f); });
     registerWindow(QStringLiteral("TfrmBoanPaiG"), [](QWidget* f) { ui::openChildForm(frmBoanPaiG, f); });
     registerWindow(QStringLiteral("TfrmBojePaiG"), [](QWidget* f) { ui::openChildForm(frmBojePaiG, f); });
+    registerWindow(QStringLiteral("TfrmIoSelect"), [](QWidget* f) { ui::openChildForm(frmIoSelect, f); });
+    registerWindow(QStringLiteral("TfrmRepertory"), [](QWidget* f) { ui::openChildForm(frmRepertory, f); });
 }

@@ -7,6 +7,7 @@
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBEdit.h"
 #include "platform/ui/DBLookupComboBox.h"
+#include "platform/ui/Handler.h"
 #include "platform/ui/Msg.h"
 #include "platform/ui/OpenChildForm.h"
 #include "property/Find.h"
@@ -40,7 +41,7 @@ void TfrmMan::TB_AddClick()
     data::Query* q = DM->AQ_Man;
     if (!q->isActive() || !DM->DS_Man->enabled())
         return;
-    man::quietly([&] {
+    ui::quietly([&] {
         q->checkBrowseMode();
         ModeFlag() = QStringLiteral("N");
         q->disableControls();
@@ -157,7 +158,7 @@ bool TfrmMan::checkChangedOwner()
 
 void TfrmMan::TB_SaveClick()
 {
-    man::quietly([&] {
+    ui::quietly([&] {
         data::Query* q = DM->AQ_Man;
         if (q->isEditing())
             q->post();
@@ -219,7 +220,7 @@ void TfrmMan::TB_DeleteClick()
 void TfrmMan::TB_FirstClick()
 {
     if (DM->AQ_Man->isActive())
-        man::quietly([&] {
+        ui::quietly([&] {
             DM->AQ_Man->first();
             ModeFlag() = QStringLiteral("N");
         });
@@ -228,7 +229,7 @@ void TfrmMan::TB_FirstClick()
 void TfrmMan::TB_PrevClick()
 {
     if (DM->AQ_Man->isActive())
-        man::quietly([&] {
+        ui::quietly([&] {
             DM->AQ_Man->prior();
             ModeFlag() = QStringLiteral("N");
         });
@@ -237,7 +238,7 @@ void TfrmMan::TB_PrevClick()
 void TfrmMan::TB_NextClick()
 {
     if (DM->AQ_Man->isActive())
-        man::quietly([&] {
+        ui::quietly([&] {
             DM->AQ_Man->next();
             ModeFlag() = QStringLiteral("N");
         });
@@ -246,7 +247,7 @@ void TfrmMan::TB_NextClick()
 void TfrmMan::TB_LastClick()
 {
     if (DM->AQ_Man->isActive())
-        man::quietly([&] {
+        ui::quietly([&] {
             DM->AQ_Man->last();
             ModeFlag() = QStringLiteral("N");
         });

@@ -167,16 +167,6 @@ protected:
     void formCreate() override;
     void formClose(ui::CloseAction& action) override;
 
-    // Runs a handler; a check that refused (and has said why) ends it quietly.
-    template <typename F>
-    static void quietly(F&& f)
-    {
-        try {
-            f();
-        } catch (const data::Abort&) {
-        }
-    }
-
     // Checks the row before every post; false (after the warning) refuses it.
     virtual bool validateRow();
     // The inputs that Add and Modify open: the name and those below it.

@@ -84,19 +84,11 @@ DutyDispatch::DutyDispatch(const DutyDispatchConfig& config, QWidget* parent) : 
 
     auto* bar = new QToolBar(this);
     bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    auto button = [&](const char* name, const QString& caption, const QString& hint, auto click) {
-        auto* b = new ui::ToolButton(caption, bar);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        b->setToolTip(hint);
-        connect(b, &QToolButton::clicked, this, click);
-        bar->addWidget(b);
-        return b;
-    };
-    TB_ReSet = button("TB_ReSet", QStringLiteral("重排 "), QStringLiteral("重排所选的岗位"), [this] { TB_ReSetClick(); });
-    TB_Delete = button("TB_Delete", QStringLiteral("删除"), QStringLiteral("删除所选的班次记录"),
-                       [this] { TB_DeleteClick(); });
-    TB_Exit = button("TB_Exit", QStringLiteral("退出"), QString(), [this] { close(); });
+    ui::addToolButton(bar, TB_ReSet, "TB_ReSet", QStringLiteral("重排 "), this, &DutyDispatch::TB_ReSetClick);
+    ui::addToolButton(bar, TB_Delete, "TB_Delete", QStringLiteral("删除"), this, &DutyDispatch::TB_DeleteClick);
+    ui::addToolButton(bar, TB_Exit, "TB_Exit", QStringLiteral("退出"), this, [this] { close(); });
+    TB_ReSet->setToolTip(QStringLiteral("重排所选的岗位"));
+    TB_Delete->setToolTip(QStringLiteral("删除所选的班次记录"));
     TB_ReSet->setEnabled(false);
     TB_Delete->setEnabled(false);
 
@@ -138,30 +130,30 @@ DutyDispatch::DutyDispatch(const DutyDispatchConfig& config, QWidget* parent) : 
     SP_Add->setToolTip(QStringLiteral("点击此处，可将左边选中的记录添加到上面的员工表中"));
     SP_Add->setEnabled(false);
 
-    connect(DBGrid1, &ui::DBGrid::entered, this, [this] { DBGrid1Enter(); });
+    ui::connectHandler(DBGrid1, &ui::DBGrid::entered, this, &DutyDispatch::DBGrid1Enter);
     ui::onExit(DBGrid1, [this] { DBGrid1Exit(); }, this);
-    connect(m_postsSource, &data::DataSource::dataChanged, this, [this](data::Field* f) {
+    ui::connectHandler(m_postsSource, &data::DataSource::dataChanged, this, [this](data::Field* f) {
         // Another post made current (the grid, a re-read): shown at once.
         if (!f && !m_quiet && m_posts->rowId() != m_postRow)
             showPost();
     });
-    connect(SG_Shifts, &QTableWidget::currentCellChanged, this, [this](int, int column) {
+    ui::connectHandler(SG_Shifts, &QTableWidget::currentCellChanged, this, [this](int, int column, int, int) {
         if (!m_quiet && column >= 0)
             SG_SelectCell(column);
     });
-    connect(DBGrid2, &ui::DBGrid::entered, this, [this] { DBGrid2Enter(); });
-    connect(DBGrid2, &ui::DBGrid::cellClicked, this, [this] { DBGrid2Enter(); });
+    ui::connectHandler(DBGrid2, &ui::DBGrid::entered, this, &DutyDispatch::DBGrid2Enter);
+    ui::connectHandler(DBGrid2, &ui::DBGrid::cellClicked, this, &DutyDispatch::DBGrid2Enter);
     ui::onExit(DBGrid2, [this] { DBGrid2Exit(); }, this);
-    connect(DBGrid3, &ui::DBGrid::entered, this, [this] { DBGrid3Enter(); });
+    ui::connectHandler(DBGrid3, &ui::DBGrid::entered, this, &DutyDispatch::DBGrid3Enter);
     ui::onExit(DBGrid3, [this] { DBGrid3Exit(); }, this);
-    connect(DBGrid3, &ui::DBGrid::cellClicked, this, [this] { DBGrid3CellClick(); });
+    ui::connectHandler(DBGrid3, &ui::DBGrid::cellClicked, this, &DutyDispatch::DBGrid3CellClick);
     if (m_cfg.staffColumnChecks)
-        connect(DBGrid3, &ui::DBGrid::columnEntered, this, [this] { DBGrid3CellClick(); });
-    connect(DS_Emp, &data::DataSource::dataChanged, this, [this](data::Field* f) {
+        ui::connectHandler(DBGrid3, &ui::DBGrid::columnEntered, this, &DutyDispatch::DBGrid3CellClick);
+    ui::connectHandler(DS_Emp, &data::DataSource::dataChanged, this, [this](data::Field* f) {
         if (!f)
             offerAdd();
     });
-    connect(SP_Add, &QPushButton::clicked, this, [this] { SP_AddClick(); });
+    ui::connectHandler(SP_Add, &QPushButton::clicked, this, &DutyDispatch::SP_AddClick);
 
     auto* shifts = new QHBoxLayout;
     if (m_cfg.shiftLabels)

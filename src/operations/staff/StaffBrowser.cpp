@@ -58,19 +58,12 @@ StaffBrowser::StaffBrowser(const StaffBrowserConfig& config, QWidget* parent)
 
     auto* bar = new QToolBar(this);
     bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    auto button = [&](ui::ToolButton*& b, const char* name, const QString& caption, auto click) {
-        b = new ui::ToolButton(caption, bar);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        connect(b, &QToolButton::clicked, this, click);
-        bar->addWidget(b);
-    };
-    button(TB_First, "TB_First", QStringLiteral("首条"), [this] { TB_FirstClick(); });
-    button(TB_Prev, "TB_Prev", QStringLiteral("上条"), [this] { TB_PrevClick(); });
-    button(TB_Next, "TB_Next", QStringLiteral("下条"), [this] { TB_NextClick(); });
-    button(TB_Last, "TB_Last", QStringLiteral("末条"), [this] { TB_LastClick(); });
+    ui::addToolButton(bar, TB_First, "TB_First", QStringLiteral("首条"), this, &StaffBrowser::TB_FirstClick);
+    ui::addToolButton(bar, TB_Prev, "TB_Prev", QStringLiteral("上条"), this, &StaffBrowser::TB_PrevClick);
+    ui::addToolButton(bar, TB_Next, "TB_Next", QStringLiteral("下条"), this, &StaffBrowser::TB_NextClick);
+    ui::addToolButton(bar, TB_Last, "TB_Last", QStringLiteral("末条"), this, &StaffBrowser::TB_LastClick);
     bar->addSeparator();
-    button(TB_Close, "TB_Close", QStringLiteral("离开"), [this] { close(); });
+    ui::addToolButton(bar, TB_Close, "TB_Close", QStringLiteral("离开"), this, [this] { close(); });
 
     auto* page = new QWidget(this);
     auto* g = new QGridLayout(page);
