@@ -13,7 +13,8 @@ class Connection;
 
 // Drops the secondary indexes of the table, runs load, and creates them
 // again, calling `built` after each; inside the caller's transaction, so a
-// failure leaves them in place.
+// failure leaves them in place. Where the indexes cannot be dropped (a server
+// user who does not own them), the table is loaded with them in place.
 void loadWithIndexesAside(Connection& c, const QString& table, const std::function<void()>& load,
                           const std::function<void()>& built = {});
 
