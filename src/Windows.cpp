@@ -93,8 +93,10 @@ void registerAllWindows()
     registerWindow(QStringLiteral("TfrmBojePost"), [](QWidget* f) { ui::openChildForm(frmBojePost, f); });
     registerWindow(QStringLiteral("TfrmCarPosit"), [](QWidget* f) { ui::openChildForm(frmCarPosit, f); });
     // The staff browser two openers share lists the kind its opener names.
-    registerWindow(QStringLiteral("TfrmBoanEmp"),
-                   [](QWidget* f) { ui::openChildForm(frmBoanEmp, f)->setKind(mdiForm ? mdiForm->EmpKind : QString()); });
+    registerWindow(QStringLiteral("TfrmBoanEmp"), [](QWidget* f) {
+        const QString kind = mdiForm ? mdiForm->EmpKind : QString();
+        ui::openChildForm(frmBoanEmp, f, [&kind](TfrmBoanEmp& w) { w.setKind(kind); })->setKind(kind);
+    });
     registerWindow(QStringLiteral("TfrmBojeEmp"), [](QWidget* f) { ui::openChildForm(frmBojeEmp, f); });
     registerWindow(QStringLiteral("TfrmBoanPaiG"), [](QWidget* f) { ui::openChildForm(frmBoanPaiG, f); });
     registerWindow(QStringLiteral("TfrmBojePaiG"), [](QWidget* f) { ui::openChildForm(frmBojePaiG, f); });

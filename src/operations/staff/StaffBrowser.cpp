@@ -97,11 +97,13 @@ void StaffBrowser::setKind(const QString& kind)
     if (known == m_kind)
         return;
     m_kind = known;
-    setUp();
+    if (m_created)
+        setUp();
 }
 
 void StaffBrowser::formCreate()
 {
+    m_created = true;
     setUp();
     if (QMdiSubWindow* sw = mdiSubWindow())
         sw->setWindowState(sw->windowState() | Qt::WindowMaximized);

@@ -42,7 +42,8 @@ class StaffBrowser : public ui::Form {
 public:
     StaffBrowser(const StaffBrowserConfig& config, QWidget* parent = nullptr);
 
-    // Lists this kind of staff from now on (set-up again when it changes).
+    // Lists this kind of staff from now on: from the creation on when asked
+    // before it, else set up again at once when the kind changes.
     void setKind(const QString& kind);
     const QString& kind() const { return m_kind; }
 
@@ -72,6 +73,7 @@ private:
 
     StaffBrowserConfig m_cfg;
     QString m_kind;
+    bool m_created = false;
 };
 
 // Security staff ("保安") or engineering staff ("工程").
