@@ -35,12 +35,17 @@ public:
         setWindowTitle(QStringLiteral(" 小区信息"));
     }
     bool refuseClose = false;
+    int activations = 0;
+    QString request;           // handed in by an opener
+    QString requestInCreate;   // what the creation handler found
 
 protected:
+    void formActivate() override { ++activations; }
     void formCreate() override
     {
         ++created;
         variableSetInCreate = frmRegion == this;
+        requestInCreate = request;
         setFormSize(525, 418);
     }
     void formClose(ui::CloseAction& action) override
@@ -130,6 +135,33 @@ private slots:
         QCOMPARE(frame->mdiArea()->activeSubWindow(), first->mdiSubWindow());
     }
 
+    void anOpenerPreparesANewWindowBeforeItsCreationHandlerOnly()
+    {
+        int prepared = 0;
+        const auto prepare = [&](TfrmRegion& f) {
+            ++prepared;
+            f.request = QStringLiteral("R0%1").arg(prepared);
+        };
+        TfrmRegion* f = ui::openChildForm(frmRegion, frame.get(), prepare);
+        QCOMPARE(f->requestInCreate, QStringLiteral("R01"));
+        QVERIFY(f->mdiSubWindow());
+        // Brought forward: neither prepared nor created again.
+        QCOMPARE(ui::openChildForm(frmRegion, frame.get(), prepare), f);
+        QCOMPARE(prepared, 1);
+        QCOMPARE(f->request, QStringLiteral("R01"));
+
+        // A preparation that fails leaves no window, as a failing creation handler does.
+        f->close();
+        flushDeletes();
+        QVERIFY_THROWS_EXCEPTION(data::Error, ui::openChildForm(frmRegion, frame.get(), [](TfrmRegion&) {
+            throw data::Error(QStringLiteral("打不开"));
+        }));
+        QCOMPARE(frmRegion, nullptr);
+        QCOMPARE(created, 1);
+        flushDeletes();
+        QVERIFY(ui::liveForms().isEmpty());
+    }
+
     void aDerivedClassIsAWindowOfItsOwn()
     {
         ui::openChildForm(frmRegionPlus, frame.get());
@@ -141,6 +173,34 @@ private slots:
         // And opening the derived class again finds the derived window only.
         ui::openChildForm(frmRegionPlus, frame.get());
         QCOMPARE(created, 2);
+    }
+
+    void activationIsToldOnlyWhenAnotherChildWasActive()
+    {
+        QMdiArea* area = frame->mdiArea();
+        TfrmRegion* a = ui::openChildForm(frmRegion, frame.get());
+        QCOMPARE(a->activations, 0);  // the creation handler did the set-up
+        TfrmRegionPlus* b = ui::openChildForm(frmRegionPlus, frame.get());
+        QCOMPARE(b->activations, 0);
+        // Brought forward through its opener, and clicked (set active).
+        ui::openChildForm(frmRegion, frame.get());
+        QCOMPARE(a->activations, 1);
+        area->setActiveSubWindow(b->mdiSubWindow());
+        area->setActiveSubWindow(a->mdiSubWindow());
+        QCOMPARE(a->activations, 2);
+        QCOMPARE(b->activations, 1);
+        // Already the active child: opening it again is no activation.
+        ui::openChildForm(frmRegion, frame.get());
+        QCOMPARE(a->activations, 2);
+        // The frame losing the activation (a message box) and getting it back.
+        emit area->subWindowActivated(nullptr);
+        emit area->subWindowActivated(a->mdiSubWindow());
+        QCOMPARE(a->activations, 2);
+        // Closing the active child activates the one left.
+        a->close();
+        flushDeletes();
+        QCOMPARE(area->activeSubWindow(), b->mdiSubWindow());
+        QCOMPARE(b->activations, 2);
     }
 
     void closingFreesTheWindowAndClearsTheVariable()
