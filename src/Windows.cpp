@@ -19,8 +19,15 @@
 #include "fees/XMSet.h"
 #include "fees/YSKgl.h"
 #include "operations/RegisterWindows.h"
+#include "operations/dispatch/DutyDispatch.h"
+#include "operations/lists/ListWindows.h"
+#include "operations/staff/StaffBrowser.h"
 #include "operations/affairs/AffairsRegisters.h"
+#include "operations/documents/DocumentRegisters.h"
 #include "operations/equipment/EquipmentRegisters.h"
+#include "operations/fieldwork/FieldRegisters.h"
+#include "operations/parking/Car.h"
+#include "operations/staff/Award.h"
 #include "operations/equipment/WorkOrder.h"
 #include "operations/stores/IoSelect.h"
 #include "operations/stores/Repertory.h"
@@ -82,6 +89,22 @@ void registerAllWindows()
     registerWindow(QStringLiteral("TfrmYSKgl"), [](QWidget* f) { ui::openChildForm(frmYSKgl, f); });
     registerWindow(QStringLiteral("TfrmAppeal"), [](QWidget* f) { ui::openChildForm(frmAppeal, f); });
     registerWindow(QStringLiteral("TfrmEmployee"), [](QWidget* f) { ui::openChildForm(frmEmployee, f); });
+    registerWindow(QStringLiteral("TfrmBoanUse"), [](QWidget* f) { ui::openChildForm(frmBoanUse, f); });
+    registerWindow(QStringLiteral("TfrmBojeUse"), [](QWidget* f) { ui::openChildForm(frmBojeUse, f); });
+    registerWindow(QStringLiteral("TfrmFirUse"), [](QWidget* f) { ui::openChildForm(frmFirUse, f); });
+    registerWindow(QStringLiteral("TfrmTools"), [](QWidget* f) { ui::openChildForm(frmTools, f); });
+    registerWindow(QStringLiteral("TfrmSpare"), [](QWidget* f) { ui::openChildForm(frmSpare, f); });
+    registerWindow(QStringLiteral("TfrmBoanPost"), [](QWidget* f) { ui::openChildForm(frmBoanPost, f); });
+    registerWindow(QStringLiteral("TfrmBojePost"), [](QWidget* f) { ui::openChildForm(frmBojePost, f); });
+    registerWindow(QStringLiteral("TfrmCarPosit"), [](QWidget* f) { ui::openChildForm(frmCarPosit, f); });
+    // The staff browser two openers share lists the kind its opener names.
+    registerWindow(QStringLiteral("TfrmBoanEmp"), [](QWidget* f) {
+        const QString kind = mdiForm ? mdiForm->EmpKind : QString();
+        ui::openChildForm(frmBoanEmp, f, [&kind](TfrmBoanEmp& w) { w.setKind(kind); })->setKind(kind);
+    });
+    registerWindow(QStringLiteral("TfrmBojeEmp"), [](QWidget* f) { ui::openChildForm(frmBojeEmp, f); });
+    registerWindow(QStringLiteral("TfrmBoanPaiG"), [](QWidget* f) { ui::openChildForm(frmBoanPaiG, f); });
+    registerWindow(QStringLiteral("TfrmBojePaiG"), [](QWidget* f) { ui::openChildForm(frmBojePaiG, f); });
     registerWindow(QStringLiteral("TfrmPlans"), [](QWidget* f) { ui::openChildForm(frmPlans, f); });
     registerWindow(QStringLiteral("TfrmPeix"), [](QWidget* f) { ui::openChildForm(frmPeix, f); });
     registerWindow(QStringLiteral("TfrmCampaign"), [](QWidget* f) { ui::openChildForm(frmCampaign, f); });
@@ -94,4 +117,13 @@ void registerAllWindows()
     registerWindow(QStringLiteral("TfrmOutput"), [](QWidget* f) { ui::openChildForm(frmOutput, f); });
     registerWindow(QStringLiteral("TfrmIoSelect"), [](QWidget* f) { ui::openChildForm(frmIoSelect, f); });
     registerWindow(QStringLiteral("TfrmRepertory"), [](QWidget* f) { ui::openChildForm(frmRepertory, f); });
+    registerWindow(QStringLiteral("TfrmAward"), [](QWidget* f) { ui::openChildForm(frmAward, f); });
+    registerWindow(QStringLiteral("TfrmPatrol"), [](QWidget* f) { ui::openChildForm(frmPatrol, f); });
+    registerWindow(QStringLiteral("TfrmBoanAffair"), [](QWidget* f) { ui::openChildForm(frmBoanAffair, f); });
+    registerWindow(QStringLiteral("TfrmBojeWork"), [](QWidget* f) { ui::openChildForm(frmBojeWork, f); });
+    registerWindow(QStringLiteral("TfrmFirCheck"), [](QWidget* f) { ui::openChildForm(frmFirCheck, f); });
+    registerWindow(QStringLiteral("TfrmAccept"), [](QWidget* f) { ui::openChildForm(frmAccept, f); });
+    registerWindow(QStringLiteral("TfrmSend"), [](QWidget* f) { ui::openChildForm(frmSend, f); });
+    registerWindow(QStringLiteral("TfrmPact"), [](QWidget* f) { ui::openChildForm(frmPact, f); });
+    registerWindow(QStringLiteral("TfrmCar"), [](QWidget* f) { ui::openChildForm(frmCar, f); });
 }

@@ -273,6 +273,29 @@ private slots:
         QCOMPARE(stockBreach(app.db()), QString());
     }
 
+    // Another workstation changed the voucher since this window read it: the
+    // quantity this window still shows is not what gets taken back.
+    void aVoucherChangedElsewhereIsLeftAlone_data() { kinds_data(); }
+    void aVoucherChangedElsewhereIsLeftAlone()
+    {
+        QFETCH(QString, windowClass);
+        AppFixture app("1", store);
+        StockVoucher* w = open(windowClass);
+        w->CheckBox->click();
+        add(w, "D1", "水泥", "2");
+        app.db().exec("UPDATE " + w->config().table + " SET ioNum = 3");
+        const QString before = stockSnapshot(app.db());
+        Msg::queueAnswer(true);
+        QVERIFY(!ui::guarded([&] { w->TB_DeleteClick(); }));
+        w->TB_ModiClick();
+        type(w, "水泥", "5");
+        QVERIFY(!ui::guarded([&] { w->TB_SaveClick(); }));
+        QCOMPARE(Msg::texts(MsgKind::Error).size(), 2);
+        QCOMPARE(stockSnapshot(app.db()), before);
+        QCOMPARE(vouchers(app, w), 1);
+        QCOMPARE(app.db().transactionDepth(), 0);
+    }
+
     // A random mix of vouchers through both windows: the stock agrees with
     // the vouchers at every step, whatever was refused.
     void randomMixThroughTheWindows()
