@@ -27,6 +27,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMdiArea>
 #include <QFileDialog>
 #include <QTextBrowser>
@@ -100,13 +101,14 @@ QStringList allIndexes(data::Connection& c)
     return out;
 }
 
-// Runs `look` on the next file dialog the program shows, then closes it as a
-// user pressing Cancel would.
-void onNextFileDialog(const std::function<void(QFileDialog*)>& look)
+// Runs `look` on the next dialog of the kind the program shows, then closes
+// it as a user pressing Cancel would.
+template <class Dialog>
+void onNext(const std::function<void(Dialog*)>& look)
 {
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, poll, [poll, look] {
-        auto* dlg = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        auto* dlg = qobject_cast<Dialog*>(QApplication::activeModalWidget());
         if (!dlg)
             return;
         poll->deleteLater();
@@ -527,7 +529,7 @@ private slots:
         mdiForm->show();
         Msg::setScripted(false);
         QString shown;
-        onNextFileDialog([&](QFileDialog* dlg) {
+        onNext<QFileDialog>([&](QFileDialog* dlg) {
             QCOMPARE(dlg->windowTitle(), QString("数据备份"));
             QCOMPARE(dlg->acceptMode(), QFileDialog::AcceptSave);
             QVERIFY(dlg->testOption(QFileDialog::DontConfirmOverwrite));
@@ -540,7 +542,7 @@ private slots:
         QVERIFY(!shown.isEmpty());
 
         shown.clear();
-        onNextFileDialog([&](QFileDialog* dlg) {
+        onNext<QFileDialog>([&](QFileDialog* dlg) {
             QCOMPARE(dlg->windowTitle(), QString("数据恢复"));
             QCOMPARE(dlg->fileMode(), QFileDialog::ExistingFile);
             QCOMPARE(dlg->nameFilters().value(0), QString("数据库备份文件 (*.db)"));
@@ -548,8 +550,21 @@ private slots:
             shown = testsupport::saveScreenshot(mdiForm, "restore_label");
         });
         mdiForm->RestoreClick();
+        QVERIFY(!shown.isEmpty());
+
+        // 数据总清 warns before anything happens; Cancel empties nothing.
+        app.db().exec("INSERT INTO Region (RegionId, RegionName) VALUES ('1', '翠苑一区')");
+        shown.clear();
+        onNext<QMessageBox>([&](QMessageBox* box) {
+            QCOMPARE(box->icon(), QMessageBox::Warning);
+            QCOMPARE(box->buttons().size(), 2);
+            QVERIFY(box->text().startsWith("数据总清将完全删除数据"));
+            shown = testsupport::saveScreenshot(box, "clear_question");
+        });
+        mdiForm->ClearClick();
         Msg::setScripted(true);
         QVERIFY(!shown.isEmpty());
+        QCOMPARE(app.db().scalar("SELECT count(*) FROM Region").toInt(), 1);
         QVERIFY(!anyLabelShown());
     }
 
