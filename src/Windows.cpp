@@ -24,6 +24,7 @@
 #include "operations/equipment/WorkOrder.h"
 #include "operations/stores/IoSelect.h"
 #include "operations/stores/Repertory.h"
+#include "operations/stores/StockVoucher.h"
 #include "platform/ui/OpenChildForm.h"
 #include "property/Build.h"
 #include "property/FCBuild.h"
@@ -89,6 +90,8 @@ void registerAllWindows()
     registerWindow(QStringLiteral("TfrmFixing"), [](QWidget* f) { ui::openChildForm(frmFixing, f); });
     registerWindow(QStringLiteral("TfrmMend"), [](QWidget* f) { ui::openChildForm(frmMend, f); });
     registerWindow(QStringLiteral("TfrmEgis"), [](QWidget* f) { ui::openChildForm(frmEgis, f); });
+    registerWindow(QStringLiteral("TfrmInput"), [](QWidget* f) { ui::openChildForm(frmInput, f); });
+    registerWindow(QStringLiteral("TfrmOutput"), [](QWidget* f) { ui::openChildForm(frmOutput, f); });
     registerWindow(QStringLiteral("TfrmIoSelect"), [](QWidget* f) { ui::openChildForm(frmIoSelect, f); });
     registerWindow(QStringLiteral("TfrmRepertory"), [](QWidget* f) { ui::openChildForm(frmRepertory, f); });
 }
