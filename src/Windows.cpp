@@ -19,6 +19,9 @@
 #include "fees/XMSet.h"
 #include "fees/YSKgl.h"
 #include "operations/RegisterWindows.h"
+#include "operations/dispatch/DutyDispatch.h"
+#include "operations/lists/ListWindows.h"
+#include "operations/staff/StaffBrowser.h"
 #include "operations/affairs/AffairsRegisters.h"
 #include "operations/equipment/EquipmentRegisters.h"
 #include "operations/equipment/WorkOrder.h"
@@ -82,6 +85,22 @@ void registerAllWindows()
     registerWindow(QStringLiteral("TfrmYSKgl"), [](QWidget* f) { ui::openChildForm(frmYSKgl, f); });
     registerWindow(QStringLiteral("TfrmAppeal"), [](QWidget* f) { ui::openChildForm(frmAppeal, f); });
     registerWindow(QStringLiteral("TfrmEmployee"), [](QWidget* f) { ui::openChildForm(frmEmployee, f); });
+    registerWindow(QStringLiteral("TfrmBoanUse"), [](QWidget* f) { ui::openChildForm(frmBoanUse, f); });
+    registerWindow(QStringLiteral("TfrmBojeUse"), [](QWidget* f) { ui::openChildForm(frmBojeUse, f); });
+    registerWindow(QStringLiteral("TfrmFirUse"), [](QWidget* f) { ui::openChildForm(frmFirUse, f); });
+    registerWindow(QStringLiteral("TfrmTools"), [](QWidget* f) { ui::openChildForm(frmTools, f); });
+    registerWindow(QStringLiteral("TfrmSpare"), [](QWidget* f) { ui::openChildForm(frmSpare, f); });
+    registerWindow(QStringLiteral("TfrmBoanPost"), [](QWidget* f) { ui::openChildForm(frmBoanPost, f); });
+    registerWindow(QStringLiteral("TfrmBojePost"), [](QWidget* f) { ui::openChildForm(frmBojePost, f); });
+    registerWindow(QStringLiteral("TfrmCarPosit"), [](QWidget* f) { ui::openChildForm(frmCarPosit, f); });
+    // The staff browser two openers share lists the kind its opener names.
+    registerWindow(QStringLiteral("TfrmBoanEmp"), [](QWidget* f) {
+        const QString kind = mdiForm ? mdiForm->EmpKind : QString();
+        ui::openChildForm(frmBoanEmp, f, [&kind](TfrmBoanEmp& w) { w.setKind(kind); })->setKind(kind);
+    });
+    registerWindow(QStringLiteral("TfrmBojeEmp"), [](QWidget* f) { ui::openChildForm(frmBojeEmp, f); });
+    registerWindow(QStringLiteral("TfrmBoanPaiG"), [](QWidget* f) { ui::openChildForm(frmBoanPaiG, f); });
+    registerWindow(QStringLiteral("TfrmBojePaiG"), [](QWidget* f) { ui::openChildForm(frmBojePaiG, f); });
     registerWindow(QStringLiteral("TfrmPlans"), [](QWidget* f) { ui::openChildForm(frmPlans, f); });
     registerWindow(QStringLiteral("TfrmPeix"), [](QWidget* f) { ui::openChildForm(frmPeix, f); });
     registerWindow(QStringLiteral("TfrmCampaign"), [](QWidget* f) { ui::openChildForm(frmCampaign, f); });
