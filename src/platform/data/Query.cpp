@@ -253,7 +253,7 @@ void Query::prepareFields(const QSqlRecord& rec)
         }
         if (def) {
             addField(QString::fromLatin1(def->name).compare(name, Qt::CaseInsensitive) == 0 ? def->name : name,
-                     def->type, def->width, def->scale);
+                     def->type, def->width, def->scale, def->precision);
             continue;
         }
         // A computed column: take the kind the driver reports.
