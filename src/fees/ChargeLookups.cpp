@@ -1,6 +1,7 @@
 #include "fees/ChargeLookups.h"
 
 #include "app/DMRegion.h"
+#include "platform/data/TrimmedText.h"
 #include "platform/ui/DBLookupComboBox.h"
 
 namespace fees {
@@ -58,7 +59,7 @@ std::optional<FeeItem> feeItem(const QVariant& key)
     item.name = q->fieldByName(QStringLiteral("FeeName"))->asString();
     item.withinPrice = q->fieldByName(QStringLiteral("JNPrice"))->asDecimal();
     item.overPrice = q->fieldByName(QStringLiteral("JWPrice"))->asDecimal();
-    item.kind = q->fieldByName(QStringLiteral("JLFlag"))->asString().trimmed();
+    item.kind = data::trimmed(q->fieldByName(QStringLiteral("JLFlag"))->asString());
     return item;
 }
 
