@@ -4,19 +4,20 @@
 // dialog ("收取该用户所有费用") and press "出据、收费". The receipt goes to a
 // preview stand-in, so what is timed is the program, not a person.
 
-#include "app/DMRegion.h"
 #include "app/Login.h"
 #include "app/Main.h"
 #include "app/Openers.h"
 #include "fees/Shouqu.h"
 #include "fees/Sk.h"
-#include "platform/report/OutputSeam.h"
 #include "platform/data/Dialect.h"
+#include "platform/report/OutputSeam.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBLookupComboBox.h"
 #include "platform/ui/Msg.h"
+#include "session/DMRegion.h"
 #include "support/BenchDb.h"
+#include "Windows.h"
 
 #include <QAction>
 #include <QDateEdit>

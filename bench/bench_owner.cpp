@@ -3,7 +3,6 @@
 // the owner window, choosing a district and a building, and running the
 // owner search over all owners.
 
-#include "app/DMRegion.h"
 #include "app/Login.h"
 #include "app/Main.h"
 #include "app/Openers.h"
@@ -12,7 +11,9 @@
 #include "platform/ui/OpenChildForm.h"
 #include "property/Find.h"
 #include "property/Man.h"
+#include "session/DMRegion.h"
 #include "support/BenchDb.h"
+#include "Windows.h"
 
 #include <QApplication>
 #include <QComboBox>

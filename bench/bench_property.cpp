@@ -7,7 +7,6 @@
 //   datasets (the cascade of buildings, units and rooms, one transaction,
 //   then the lists re-read), goal under 1 s.
 
-#include "app/DMRegion.h"
 #include "app/Login.h"
 #include "app/Main.h"
 #include "app/Openers.h"
@@ -15,7 +14,9 @@
 #include "platform/ui/Msg.h"
 #include "platform/ui/OpenChildForm.h"
 #include "property/FCBuild.h"
+#include "session/DMRegion.h"
 #include "support/BenchDb.h"
+#include "Windows.h"
 
 #include <QCheckBox>
 #include <cstdio>

@@ -2,7 +2,7 @@
 // module on an office-sized database (50 districts, 1,000 buildings, 40,000
 // rooms and owners, 100,000 household members).
 
-#include "app/DMRegion.h"
+#include "session/DMRegion.h"
 #include "support/BenchDb.h"
 
 #include <QApplication>

@@ -9,9 +9,9 @@
 // it. Creates the tables, the first account and the company row, and refuses
 // to touch a database that already has tables.
 
-#include "app/DatabaseSetup.h"
 #include "platform/data/Connection.h"
 #include "platform/data/Error.h"
+#include "session/DatabaseSetup.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -45,10 +45,10 @@ int main(int argc, char** argv)
         auto conn = data::Connection::openForSetup(target);
         if (ifNew && !conn->tableNames().isEmpty())
             return 0;
-        app::setupNewDatabase(*conn);
+        session::setupNewDatabase(*conn);
         out << "Created the database " << target.database << " with the first account \""
-            << QString::fromUtf16(app::kFirstUserName) << "\" (password \""
-            << QString::fromUtf16(app::kFirstUserPassword) << "\").\n";
+            << QString::fromUtf16(session::kFirstUserName) << "\" (password \""
+            << QString::fromUtf16(session::kFirstUserPassword) << "\").\n";
         return 0;
     } catch (const data::Error& e) {
         err << "wygl-setup: " << e.message() << "\n";

@@ -350,6 +350,8 @@ CREATE TABLE Fee (
 CREATE INDEX fee_month_room ON Fee (inDate, RegionId, BuildID, UnitName, RoomNum);
 -- A month's rows of one fee item (charging an item to every room).
 CREATE INDEX fee_month_item ON Fee (inDate, FeeID);
+-- A district's rows over a range of months (the fee reports).
+CREATE INDEX fee_region_month ON Fee (RegionId, inDate);
 
 -- Receivables with the floor and usable areas of their room.
 CREATE VIEW v_feeset AS
@@ -580,6 +582,12 @@ CREATE TABLE outputs (
     ZY varchar(50)
 );
 
+-- Voucher numbers are looked up when a voucher is typed; stock rows by goods
+-- name (not unique: stored data may repeat a name).
+CREATE INDEX inputs_number ON inputs (ioputID);
+CREATE INDEX outputs_number ON outputs (ioputID);
+CREATE INDEX repertory_goods ON repertory (GoodsName);
+
 -- Staff register. EmpType selects security, cleaning and engineering staff.
 CREATE TABLE Employee (
     rid INTEGER PRIMARY KEY,
@@ -602,6 +610,9 @@ CREATE TABLE Employee (
     Folk varchar(20),
     ETBirth varchar(50)
 );
+-- The staff register checks numbers; the staff lists select by work type.
+CREATE INDEX employee_number ON Employee (EmpID);
+CREATE INDEX employee_type ON Employee (EmpType);
 
 -- Rewards and penalties of staff.
 CREATE TABLE Award (
@@ -751,6 +762,7 @@ CREATE TABLE Appeal (
     AppResult varchar(100),
     AppYiJ varchar(100)
 );
+CREATE INDEX appeal_number ON Appeal (AppealId);
 
 -- Work plans.
 CREATE TABLE plans (

@@ -1,8 +1,9 @@
-// The property office program. All of it lives in the library; this only starts it.
+// The property office program. All of it lives in the libraries; this only starts it.
 
 #include "app/Startup.h"
+#include "Windows.h"
 
 int main(int argc, char** argv)
 {
-    return app::runProgram(argc, argv);
+    return app::runProgram(argc, argv, registerAllWindows);
 }

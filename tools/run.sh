@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds, creates the embedded database on first use
-# (folder run/, account admin / admin) and starts the program there.
+# (folder run/, account admin / admin), puts the help file beside it and starts
+# the program there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
@@ -8,4 +9,6 @@ bash tools/build.sh
 mkdir -p run
 cd run
 ../build/db/wygl-setup --if-new
+# The help file is read from the working folder, beside the database.
+cp ../help/help.html .
 exec ../build/src/wygl

@@ -1,6 +1,6 @@
 #include "support/BenchDb.h"
 
-#include "app/DatabaseSetup.h"
+#include "session/DatabaseSetup.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,7 +41,7 @@ std::unique_ptr<data::Connection> newDatabase()
         QFile::remove(g_spec.database + QStringLiteral("-shm"));
     }
     auto c = data::Connection::openForSetup(g_spec);
-    app::setupNewDatabase(*c);
+    session::setupNewDatabase(*c);
     return c;
 }
 

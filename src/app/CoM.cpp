@@ -1,9 +1,9 @@
 #include "app/CoM.h"
 
-#include "app/DMRegion.h"
-#include "app/Login.h"
 #include "platform/ui/DBEdit.h"
 #include "platform/ui/FieldLink.h"
+#include "session/DMRegion.h"
+#include "session/Session.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -79,7 +79,7 @@ void TfrmCo::formCreate()
         sw->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     DM->DS_IncI->setEnabled(true);
-    if (browseOnly()) {
+    if (session::browseOnly()) {
         CheckBox1->setVisible(false);
         CheckBox1->setEnabled(false);
         BB_Save->setEnabled(false);

@@ -1,10 +1,11 @@
 #include "app/Login.h"
 
 #include "app/Back.h"
-#include "app/DMRegion.h"
 #include "app/Main1.h"
 #include "platform/ui/ModalRun.h"
 #include "platform/ui/Msg.h"
+#include "session/DMRegion.h"
+#include "session/Session.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -15,20 +16,11 @@
 
 TfrmLogin* frmLogin = nullptr;
 
-int currentLevel()
-{
-    return frmLogin ? frmLogin->Popedom.trimmed().toInt() : 0;
-}
-
-bool browseOnly()
-{
-    return currentLevel() == 2;
-}
-
 TfrmLogin::TfrmLogin(QWidget* parent) : ui::Form(parent)
 {
     setObjectName(QStringLiteral("frmLogin"));
     frmLogin = this;
+    session::setLevelSource(&Popedom);
     setWindowTitle(QStringLiteral("用户登录"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
@@ -66,8 +58,10 @@ TfrmLogin::TfrmLogin(QWidget* parent) : ui::Form(parent)
 
 TfrmLogin::~TfrmLogin()
 {
-    if (frmLogin == this)
+    if (frmLogin == this) {
         frmLogin = nullptr;
+        session::setLevelSource(nullptr);
+    }
 }
 
 void TfrmLogin::bb_LoginClick()

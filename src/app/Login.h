@@ -1,6 +1,7 @@
 #pragma once
 // The login window. Its Popedom holds the rights level of the user who
-// logged in ("0", "1" or "2"), read by every window for the rest of the run.
+// logged in ("0", "1" or "2"); the session reads it (session::level()) for
+// the rest of the run.
 
 #include "platform/ui/Form.h"
 
@@ -32,9 +33,3 @@ private:
 };
 
 extern TfrmLogin* frmLogin;
-
-// The rights level of the user logged in: Popedom as a number (0 before a
-// login). A level outside 0-2 counts as 1 wherever a test is made.
-int currentLevel();
-// True for a browse-only user (level 2).
-bool browseOnly();

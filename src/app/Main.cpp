@@ -1,12 +1,13 @@
 #include "app/Main.h"
 
-#include "app/DMRegion.h"
 #include "app/FrameMenus.h"
 #include "app/Main1.h"
 #include "app/Openers.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/ModalRun.h"
 #include "platform/ui/OpenChildForm.h"
+#include "session/DMRegion.h"
+#include "session/Session.h"
 
 #include <QMdiArea>
 #include <QMenu>
@@ -36,11 +37,13 @@ TmdiForm::TmdiForm(QWidget* parent) : ui::MdiFrame(parent)
 {
     setObjectName(QStringLiteral("mdiForm"));
     mdiForm = this;
+    session::setModuleKeySource(&ModuleKey);
     setWindowTitle(QStringLiteral("  物业管理系统"));
     setPanelCount(2);
     const auto& modules = frameModules();
     for (size_t i = 0; i < modules.size(); ++i)
         buildModule(int(i), modules[i]);
+    createDataLabels();
     refreshOpeners();
     // The system module's menu is the one in place until a module is chosen.
     installMenuBar(m_menuBars.back());
@@ -48,8 +51,10 @@ TmdiForm::TmdiForm(QWidget* parent) : ui::MdiFrame(parent)
 
 TmdiForm::~TmdiForm()
 {
-    if (mdiForm == this)
+    if (mdiForm == this) {
         mdiForm = nullptr;
+        session::setModuleKeySource(nullptr);
+    }
 }
 
 void TmdiForm::registerCommand(const QString& name, FrameCommand run)

@@ -8,6 +8,7 @@
 #include <vector>
 
 class QAction;
+class QLabel;
 class QMenu;
 class QMenuBar;
 class QToolBar;
@@ -20,7 +21,8 @@ public:
     explicit TmdiForm(QWidget* parent = nullptr);
     ~TmdiForm() override;
 
-    // The key of the window most recently opened through an opener.
+    // The key of the window most recently opened through an opener (the
+    // session's moduleKey() while this frame lives).
     QString ModuleKey;
     // "保安" or "工程": which staff the shared staff window lists.
     QString EmpKind;
@@ -53,12 +55,32 @@ public:
     // Re-reads which openers have a window and enables them accordingly.
     void refreshOpeners();
 
+    // --- the data module's whole-database commands and help (MainData.cpp) ---
+    // 数据备份, 数据恢复, 数据总清 and 帮助.
+    void BackupClick();
+    void RestoreClick();
+    void ClearClick();
+    void HelpClick();
+    // Writes a backup of the database in use to the file (after the user has
+    // agreed to replace an existing one) and says how it went; true when done.
+    bool DoBackup(const QString& file);
+    // Restores the database in use from the file and, when done, ends the
+    // program; false (after a message) when the data was left as it was.
+    bool DoRestore(const QString& file);
+
+    // The progress labels over the background, hidden until their operation runs.
+    QLabel* lbl_bf = nullptr;
+    QLabel* lbl_hf = nullptr;
+    QLabel* lbl_zq = nullptr;
+
 private:
     void buildModule(int index, const ModuleDef& def);
     void fillMenu(QMenu* menu, const std::vector<struct MenuLine>& lines, size_t& i, int depth);
     void addFixedMenus(QMenuBar* bar, int index);
     QAction* targetAction(const QString& caption, const QString& target, QObject* parent);
     void freeChildren();
+    void createDataLabels();
+    void hideLabel(QLabel* label);
 
     int m_module = -1;
     std::vector<QMenuBar*> m_menuBars;
@@ -70,3 +92,6 @@ private:
 
 // The one frame of the program (null until it is created).
 extern TmdiForm* mdiForm;
+
+// Registers the frame's own commands ("!backup", "!restore", "!clear", "!help").
+void registerFrameCommands();

@@ -1,10 +1,10 @@
 #include "app/Main1.h"
 
 #include "app/FrameMenus.h"
-#include "app/Login.h"
 #include "app/Main.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/ModalRun.h"
+#include "session/Session.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -105,7 +105,7 @@ void TfrmMain1::ShowStatus()
 {
     if (!mdiForm)
         return;
-    const int level = currentLevel();
+    const int level = session::level();
     mdiForm->setPanelWidth(0, 255);
     const QString rights = rightsText(level);
     if (!rights.isEmpty())

@@ -1,8 +1,8 @@
 #include "app/Openers.h"
 
-#include "app/Login.h"
 #include "app/Main.h"
 #include "platform/ui/Msg.h"
+#include "session/Session.h"
 
 #include <QHash>
 
@@ -131,7 +131,7 @@ void runOpener(const OpenerDef& row, QWidget* frame)
         if (*row.empKind)
             mdiForm->EmpKind = QString::fromUtf8(row.empKind);
     }
-    if (row.refusedForLevel2 && currentLevel() == 2) {
+    if (row.refusedForLevel2 && session::level() == 2) {
         ui::Msg::warning(refusalText());
         return;
     }

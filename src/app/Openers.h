@@ -28,8 +28,6 @@ using WindowOpener = std::function<void(QWidget* frame)>;
 // Called by a window's unit: makes its openers usable.
 void registerWindow(const QString& windowClass, WindowOpener open);
 bool windowRegistered(const QString& windowClass);
-// Registers every window the program has (one line per window unit).
-void registerAllWindows();
 
 // The refusal shown to a browse-only user.
 QString refusalText();

@@ -1,21 +1,21 @@
 #include "app/Startup.h"
 
 #include "app/Back.h"
-#include "app/DMRegion.h"
+#include "app/Login.h"
 #include "app/Main.h"
-#include "app/Openers.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/ModalRun.h"
+#include "session/DMRegion.h"
 
 #include <QDir>
 
 namespace app {
 
-int runProgram(int argc, char** argv)
+int runProgram(int argc, char** argv, void (*registerWindows)())
 {
     ui::Application a(argc, argv);
     QApplication::setApplicationName(QStringLiteral("物业管理"));
-    registerAllWindows();
+    registerWindows();
 
     auto* splash = new TfrmBack;
     splash->show();
@@ -29,7 +29,7 @@ int runProgram(int argc, char** argv)
     // The data module's creation runs the whole session: login inside it,
     // the navigation window inside the login.
     DM = new TDM;
-    DM->DataModuleCreate(QDir::currentPath());
+    DM->DataModuleCreate(QDir::currentPath(), [] { ui::runModal(new TfrmLogin(nullptr)); });
 
     closeSplash();
     const int code = ui::mainLoop();

@@ -1,7 +1,5 @@
 #include "app/SystemM.h"
 
-#include "app/DMRegion.h"
-#include "app/Login.h"
 #include "platform/data/Error.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBEdit.h"
@@ -9,6 +7,8 @@
 #include "platform/ui/DBNavigator.h"
 #include "platform/ui/FieldLink.h"
 #include "platform/ui/Msg.h"
+#include "session/DMRegion.h"
+#include "session/Session.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -62,6 +62,14 @@ TfrmSystem::TfrmSystem(QWidget* parent) : ui::Form(parent)
     E_Pass->setEchoMode(QLineEdit::Password);
     E_Pass->setMaxLength(20);
     setEditsEnabled(false);
+    setTabOrder(DBE_Name, DBE_Pass);
+    setTabOrder(DBE_Pass, E_Pass);
+    setTabOrder(E_Pass, DBE_Popedom);
+    // Accounts are added and deleted, never changed: the edits are open only
+    // while a new account is typed, whichever way the cursor moves.
+    auto follow = [this] { setEditsEnabled(DM->AT_Users->state() == data::DataSetState::Insert); };
+    connect(src, &data::DataSource::stateChanged, this, follow);
+    connect(src, &data::DataSource::dataChanged, this, follow);
 
     CheckBox1 = new QCheckBox(QStringLiteral("进入编辑状态"), this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
@@ -149,7 +157,7 @@ void TfrmSystem::formCreate()
     data::DataSet* ds = DM->AT_Users;
     E_Pass->setText(DBE_Pass->text());
     DM->DS_Users->setEnabled(true);
-    if (currentLevel() == 0) {
+    if (session::level() == 0) {
         CheckBox1->setVisible(true);
         CheckBox1->setEnabled(true);
     } else {
@@ -194,6 +202,10 @@ void TfrmSystem::formClose(ui::CloseAction& action)
 
 bool TfrmSystem::accountIsValid()
 {
+    if (DM->AT_Users->state() == data::DataSetState::Edit) {
+        ui::Msg::warning(QStringLiteral("已有的用户只能删除，不能修改！"));
+        return false;
+    }
     if (DBE_Pass->text() != E_Pass->text()) {
         ui::Msg::warning(QStringLiteral("密码校验错误!"));
         DBE_Pass->setText(QString());

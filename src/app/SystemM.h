@@ -1,7 +1,8 @@
 #pragma once
 // The user accounts window "用户设置": the accounts of table users, added and
-// deleted by the super administrator (level 0). Accounts are shown read-only;
-// a new account is typed with its password twice.
+// deleted by the super administrator (level 0). Stored accounts are shown
+// read-only, and a change to one is never written; a new account is typed
+// with its password twice.
 //
 // A new account takes the largest account number + 1. The password and its
 // confirmation must match, the level must be 0, 1 or 2, and the last super

@@ -1,8 +1,8 @@
 #include "fees/BulkCharge.h"
 
-#include "fees/BatchUpdate.h"
 #include "fees/ComputeCharge.h"
 #include "fees/Money.h"
+#include "platform/data/BatchUpdate.h"
 #include "platform/data/Connection.h"
 
 #include <QSet>
@@ -134,7 +134,7 @@ BulkChargeResult bulkCharge(data::Connection& c, const BulkChargeRequest& req)
     }
 
     // The prepared update is released after the guard has rolled back a failure.
-    BatchUpdate update(c, QStringLiteral("Fee"), {QStringLiteral("BYFee"), QStringLiteral("BYHJ")});
+    data::BatchUpdate update(c, QStringLiteral("Fee"), {QStringLiteral("BYFee"), QStringLiteral("BYHJ")});
     data::Transaction tx(c);
     if (!c.exec(QStringLiteral("SELECT 1 FROM v_feeset WHERE inDate = ? LIMIT 1"), {req.period}).next()) {
         r.outcome = Outcome::MonthNotGenerated;

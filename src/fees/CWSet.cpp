@@ -1,11 +1,11 @@
 #include "fees/CWSet.h"
 
-#include "app/DMRegion.h"
-#include "app/Login.h"
 #include "platform/ui/DBComboBox.h"
 #include "platform/ui/DBEdit.h"
 #include "platform/ui/FieldLink.h"
 #include "platform/ui/Msg.h"
+#include "session/DMRegion.h"
+#include "session/Session.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -135,7 +135,7 @@ void TfrmCWSet::formCreate()
     DM->AT_CWSet->close();
     DM->AT_CWSet->open();
     DM->DS_CWSet->setEnabled(true);
-    const bool browse = browseOnly();
+    const bool browse = session::browseOnly();
     CheckBox->setVisible(!browse);
     CheckBox->setEnabled(!browse);
     if (browse)
@@ -169,7 +169,7 @@ void TfrmCWSet::CheckBoxClick()
 
 void TfrmCWSet::BB_OkClick()
 {
-    if (browseOnly()) {
+    if (session::browseOnly()) {
         close();
         return;
     }

@@ -1,8 +1,8 @@
 #include "fees/ChargeLookups.h"
 
-#include "app/DMRegion.h"
 #include "platform/data/TrimmedText.h"
 #include "platform/ui/DBLookupComboBox.h"
+#include "session/DMRegion.h"
 
 namespace fees {
 

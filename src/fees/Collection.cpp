@@ -1,9 +1,9 @@
 #include "fees/Collection.h"
 
 #include "fees/CarryOver.h"
-#include "fees/ColumnWidth.h"
 #include "fees/FeeLock.h"
 #include "fees/Money.h"
+#include "platform/data/ColumnWidth.h"
 #include "platform/data/Connection.h"
 #include "platform/data/Dialect.h"
 #include "platform/data/Error.h"
@@ -48,8 +48,8 @@ void checkReceiptKey(const RoomKey& k)
         {"RoomNum", &k.roomNum},   {"ownerId", &k.ownerId}, {"ownerName", &k.ownerName}};
     const char* labels[] = {"小区编号", "楼宇编号", "单元", "房号", "业主编号", "业主名称"};
     for (int i = 0; i < 6; ++i) {
-        const int width = columnWidth(QStringLiteral("SFSJ"), QLatin1String(parts[i].first));
-        if (width > 0 && characterCount(*parts[i].second) > width)
+        const int width = data::columnWidth(QStringLiteral("SFSJ"), QLatin1String(parts[i].first));
+        if (width > 0 && data::characterCount(*parts[i].second) > width)
             throw data::Error(QStringLiteral("%1“%2”超过收据可以记录的 %3 个字符，无法出据。可以只收费，不出据。")
                                   .arg(QString::fromUtf8(labels[i]), *parts[i].second)
                                   .arg(width));
@@ -138,7 +138,7 @@ QString CollectionResult::message() const
 
 QString receiptSummary(const QString& summary)
 {
-    return cutToCharacters(summary, columnWidth(QStringLiteral("SFSJ"), QStringLiteral("SFzy")));
+    return data::cutToCharacters(summary, data::columnWidth(QStringLiteral("SFSJ"), QStringLiteral("SFzy")));
 }
 
 CollectionPlan planCollection(data::Connection& c, const RoomKey& room, const QString& period)

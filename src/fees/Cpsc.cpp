@@ -1,10 +1,10 @@
 #include "fees/Cpsc.h"
 
-#include "app/DMRegion.h"
-#include "app/Login.h"
 #include "fees/XMSet.h"
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/Msg.h"
+#include "session/DMRegion.h"
+#include "session/Session.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -78,7 +78,7 @@ void TfrmCpsc::DBG_TypeCellClick()
 
 void TfrmCpsc::BB_okClick()
 {
-    if (browseOnly()) {
+    if (session::browseOnly()) {
         close();
         return;
     }

@@ -1,7 +1,5 @@
 #include "fees/FJL.h"
 
-#include "app/DMRegion.h"
-#include "app/Main.h"
 #include "fees/BulkCharge.h"
 #include "fees/ChargeLookups.h"
 #include "fees/FJL_dx.h"
@@ -11,6 +9,7 @@
 #include "platform/ui/DBLookupComboBox.h"
 #include "platform/ui/Msg.h"
 #include "platform/ui/OpenChildForm.h"
+#include "session/DMRegion.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -186,5 +185,5 @@ void TfrmFJL::BitBtn2Click()
 
 void TfrmFJL::SB_GRClick()
 {
-    ui::openChildForm(frmFJL_dx, mdiForm);
+    ui::openChildForm(frmFJL_dx);
 }

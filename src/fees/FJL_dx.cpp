@@ -1,6 +1,5 @@
 #include "fees/FJL_dx.h"
 
-#include "app/DMRegion.h"
 #include "fees/ChargeLookups.h"
 #include "fees/ComputeCharge.h"
 #include "fees/FJL.h"
@@ -9,6 +8,7 @@
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/DBLookupComboBox.h"
 #include "platform/ui/ErrorBox.h"
+#include "session/DMRegion.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

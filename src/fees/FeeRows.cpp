@@ -1,6 +1,5 @@
 #include "fees/FeeRows.h"
 
-#include "app/Login.h"
 #include "fees/Money.h"
 #include "platform/data/Connection.h"
 #include "platform/data/DataSource.h"
@@ -8,6 +7,7 @@
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/ErrorBox.h"
 #include "platform/ui/Msg.h"
+#include "session/Session.h"
 
 
 namespace fees {
@@ -111,7 +111,7 @@ void lockCollectedRows(ui::DBGrid* grid, data::DataSource* source)
 {
     auto follow = [grid, source] {
         data::DataSet* ds = source->dataSet();
-        bool locked = browseOnly();
+        bool locked = session::browseOnly();
         if (!locked && ds && ds->isActive() && !ds->isEmpty() && !ds->isEditing())
             locked = isCollected(ds->fieldByName(QStringLiteral("flag"))->value());
         grid->setReadOnly(locked);

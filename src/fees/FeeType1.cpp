@@ -1,6 +1,5 @@
 #include "fees/FeeType1.h"
 
-#include "app/DMRegion.h"
 #include "platform/data/TrimmedText.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBComboBox.h"
@@ -8,6 +7,7 @@
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/DBNavigator.h"
 #include "platform/ui/Msg.h"
+#include "session/DMRegion.h"
 
 #include <QCheckBox>
 #include <QEvent>

@@ -1,12 +1,12 @@
 #include "fees/GenerateReceivables.h"
 
-#include "fees/BatchInsert.h"
 #include "fees/CarryOver.h"
 #include "fees/ChargingSettings.h"
-#include "fees/ColumnWidth.h"
 #include "fees/FeeLock.h"
 #include "fees/GenerateDirect.h"
 #include "fees/Money.h"
+#include "platform/data/BatchInsert.h"
+#include "platform/data/ColumnWidth.h"
 #include "platform/data/Connection.h"
 #include "platform/data/Dialect.h"
 #include "platform/data/DirectStatement.h"
@@ -117,8 +117,8 @@ void checkKeyWidths(data::Connection& c)
     QStringList tooLong;
     QVariantList widths;
     for (size_t i = 0; i < kFeeKey.size(); ++i) {
-        const int target = columnWidth(QStringLiteral("Fee"), QLatin1String(kFeeKey[i]));
-        const int source = columnWidth(QStringLiteral("FeeSet"), QLatin1String(kFeeSetKey[i]));
+        const int target = data::columnWidth(QStringLiteral("Fee"), QLatin1String(kFeeKey[i]));
+        const int source = data::columnWidth(QStringLiteral("FeeSet"), QLatin1String(kFeeSetKey[i]));
         if (target > 0 && source > target) {
             tooLong << QStringLiteral("length(%1) > ?").arg(QLatin1String(kFeeSetKey[i]));
             widths << target;
@@ -155,7 +155,7 @@ void readMonthState(data::Connection& c, GenerationResult& r)
 }
 
 // One new row for every room item without a kept row, in FeeSet's order.
-void insertRows(data::Connection& c, BatchInsert& out, const QHash<QString, BaseRow>& base,
+void insertRows(data::Connection& c, data::BatchInsert& out, const QHash<QString, BaseRow>& base,
                 const QSet<QString>& kept, const Decimal& rate, GenerationResult& r)
 {
     // The embedded database reads FeeSet row by row while the inserts go on;
@@ -252,7 +252,7 @@ GenerationResult GenerateReceivables(data::Connection& c, const GenerationReques
     // under the lock, as preparing an insert waits for it on a server. The
     // embedded database is written straight through its own interface instead.
     const bool direct = request.path == GenerationPath::Fastest && data::DirectStatement::available(c);
-    std::optional<BatchInsert> out;
+    std::optional<data::BatchInsert> out;
     data::Transaction tx(c);
     lockFees(c);
     if (!direct)

@@ -1,6 +1,7 @@
 #include "fees/Receipt.h"
 
 #include "fees/AmountToCapitals.h"
+#include "fees/SlipHeading.h"
 #include "platform/data/DataSet.h"
 #include "platform/data/Error.h"
 #include "platform/report/PageWriter.h"
@@ -12,7 +13,6 @@ using report::PageWriter;
 
 namespace {
 
-const QString kKai = QStringLiteral("楷体_GB2312");
 const QString kSong = QStringLiteral("宋体");
 
 // A line of the frame: its caption and value at x 1.2, underlined from x
@@ -71,19 +71,7 @@ void drawReceipt(PageWriter& w, const ReceiptValues& v, const QString& heading)
         throw data::Error(amountTooLargeMessage());
     const double middle = w.PageWidth() / 2;
 
-    w.SetSectionTop(0.25);
-    w.SetFont(kKai, 18);
-    w.SetUnderline(true);
-    w.SetYPos(0.55);
-    w.PrintCenter(heading, middle);
-
-    w.SetFont(kKai, 20);
-    w.NewLine();
-    w.PrintCenter(QStringLiteral("收款收据"), middle);
-
-    w.SetFont(kSong, 14);
-    w.NewLine();
-    w.SetFont(kSong, 11);
+    drawSlipHeading(w, heading, QStringLiteral("收款收据"));
     w.SetXPos(6.0);
     w.Print(QStringLiteral("收据号码： ") + report::printable(v.number));
     w.PrintCenter(QStringLiteral("日期：") + report::printable(v.date), middle);

@@ -1,6 +1,6 @@
 #include "fees/RoomItems.h"
 
-#include "fees/ColumnWidth.h"
+#include "platform/data/ColumnWidth.h"
 #include "platform/data/Connection.h"
 #include "platform/data/Error.h"
 #include "platform/data/Query.h"
@@ -35,8 +35,8 @@ void bindItem(Statement& s, const ItemKey& item)
 // A key value that FeeSet cannot hold is refused before anything is written.
 void checkFits(const QString& column, const QString& value, const RoomKey& room)
 {
-    const int width = columnWidth(QStringLiteral("FeeSet"), column);
-    if (width > 0 && characterCount(value) > width)
+    const int width = data::columnWidth(QStringLiteral("FeeSet"), column);
+    if (width > 0 && data::characterCount(value) > width)
         throw data::Error(QStringLiteral("房间 %1-%2-%3-%4 的“%5”超过 %6 个字符，无法设置收费项目。")
                               .arg(room.regionId, room.buildId, room.unitName, room.roomNum, value)
                               .arg(width));

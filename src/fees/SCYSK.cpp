@@ -1,10 +1,10 @@
 #include "fees/SCYSK.h"
 
-#include "app/DMRegion.h"
-#include "app/Login.h"
 #include "fees/ChargingSettings.h"
 #include "fees/GenerateReceivables.h"
 #include "platform/ui/Msg.h"
+#include "session/DMRegion.h"
+#include "session/Session.h"
 
 #include <QDateEdit>
 #include <QGridLayout>
@@ -125,7 +125,7 @@ void TfrmSCYSK::keyPressEvent(QKeyEvent* e)
 void TfrmSCYSK::BB_OKClick()
 {
     using Outcome = fees::GenerationResult::Outcome;
-    if (browseOnly()) {
+    if (session::browseOnly()) {
         close();
         return;
     }

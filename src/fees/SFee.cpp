@@ -1,7 +1,5 @@
 #include "fees/SFee.h"
 
-#include "app/DMRegion.h"
-#include "app/Login.h"
 #include "fees/ComputeCharge.h"
 #include "fees/Period.h"
 #include "platform/data/Query.h"
@@ -10,6 +8,7 @@
 #include "platform/ui/DBLookupComboBox.h"
 #include "platform/ui/ErrorBox.h"
 #include "platform/ui/Msg.h"
+#include "session/DMRegion.h"
 
 #include <QDateEdit>
 #include <QGuiApplication>

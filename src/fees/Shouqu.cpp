@@ -1,6 +1,5 @@
 #include "fees/Shouqu.h"
 
-#include "app/DMRegion.h"
 #include "fees/AmountToCapitals.h"
 #include "fees/Receipt.h"
 #include "fees/Sk.h"
@@ -8,6 +7,7 @@
 #include "platform/ui/Buttons.h"
 #include "platform/ui/ListView.h"
 #include "platform/ui/Msg.h"
+#include "session/DMRegion.h"
 #include "templates/ReportHeading.h"
 
 #include <QHBoxLayout>

@@ -1,8 +1,7 @@
 #include "fees/Sk.h"
 
-#include "app/DMRegion.h"
-#include "fees/ChargeLookups.h"
 #include "fees/AmountToCapitals.h"
+#include "fees/ChargeLookups.h"
 #include "fees/Period.h"
 #include "fees/Shouqu.h"
 #include "platform/report/ReportSystem.h"
@@ -11,6 +10,7 @@
 #include "platform/ui/DBLookupComboBox.h"
 #include "platform/ui/Msg.h"
 #include "platform/ui/OpenChildForm.h"
+#include "session/DMRegion.h"
 #include "templates/ReportHeading.h"
 
 #include <QAction>

@@ -1,9 +1,6 @@
 #include "fees/XMSet.h"
 
-#include "app/DMRegion.h"
 #include "fees/ChargeLookups.h"
-#include "app/Login.h"
-#include "app/Main.h"
 #include "fees/Cpsc.h"
 #include "platform/data/TrimmedText.h"
 #include "platform/ui/Buttons.h"
@@ -13,6 +10,8 @@
 #include "platform/ui/FieldLink.h"
 #include "platform/ui/Msg.h"
 #include "platform/ui/OpenChildForm.h"
+#include "session/DMRegion.h"
+#include "session/Session.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -270,7 +269,7 @@ void TfrmXMSet::formCreate()
     // No room is chosen yet: an item list left from an earlier opening goes.
     DM->AQ_FeeSet->close();
     DM->DS_FeeSet->setEnabled(true);
-    if (browseOnly()) {
+    if (session::browseOnly()) {
         CheckBox->setVisible(false);
         CheckBox->setEnabled(false);
         ui::setBoundControlsReadOnly(this, true);
@@ -283,8 +282,7 @@ void TfrmXMSet::formClose(ui::CloseAction& action)
 {
     if (DM->AQ_FeeSet->isEditing())
         DM->AQ_FeeSet->discardEdits();
-    if (mdiForm)
-        mdiForm->ModuleKey.clear();
+    session::clearModuleKey();
     action = ui::CloseAction::Free;
 }
 
@@ -292,7 +290,7 @@ void TfrmXMSet::formClose(ui::CloseAction& action)
 
 bool TfrmXMSet::mayChange() const
 {
-    return CheckBox->isChecked() && !browseOnly();
+    return CheckBox->isChecked() && !session::browseOnly();
 }
 
 void TfrmXMSet::setMeterEditsEnabled(bool on)
@@ -394,7 +392,7 @@ void TfrmXMSet::DBLC_BuildCloseUp()
     q->param(QStringLiteral("Ustate")).setValue(QStringLiteral("B"));
     q->open();
     DM->DS_Rooms->setEnabled(true);
-    if (!browseOnly())
+    if (!session::browseOnly())
         CheckBox->setEnabled(true);
     DBG_Room->setEnabled(true);
 }
@@ -406,7 +404,7 @@ void TfrmXMSet::DBG_RoomCellClick()
     // The room's own items are listed, and a sample must be chosen again.
     forgetRoom();
     m_room = roomAt(*DM->AQ_Rooms, DM->AQ_Rooms->recNo() - 1);
-    if (!browseOnly()) {
+    if (!session::browseOnly()) {
         B_CZ->setEnabled(true);
         B_CD->setEnabled(true);
     }
@@ -487,7 +485,7 @@ void TfrmXMSet::CheckBoxClick()
 
 void TfrmXMSet::B_CZClick()
 {
-    if (m_room && !m_regionId.isEmpty() && !m_buildId.isEmpty() && !browseOnly()) {
+    if (m_room && !m_regionId.isEmpty() && !m_buildId.isEmpty() && !session::browseOnly()) {
         ui::Msg::information(QStringLiteral("你已选择了样本，请在点击全选后进行成批复制。"));
         SampleState = QStringLiteral("C");
         m_sample = m_room;
@@ -507,7 +505,7 @@ void TfrmXMSet::B_CAClick()
 void TfrmXMSet::B_CPClick()
 {
     B_CP->setEnabled(false);
-    if (browseOnly())
+    if (session::browseOnly())
         return;
     const std::optional<fees::ItemKey> current = currentItem(*DM->AQ_FeeSet);
     if (SampleState != QStringLiteral("C") || !m_sample) {
@@ -537,7 +535,7 @@ void TfrmXMSet::B_CPClick()
 void TfrmXMSet::B_CDClick()
 {
     B_CD->setEnabled(false);
-    ui::openChildForm(frmCpsc, mdiForm);
+    ui::openChildForm(frmCpsc);
     frmCpsc->setBuilding(m_regionId, m_buildId, DBLC_Build->text());
 }
 

@@ -1,12 +1,14 @@
 #include "property/Build.h"
 
-#include "app/DMRegion.h"
-#include "app/Login.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBComboBox.h"
 #include "platform/ui/DBEdit.h"
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/DBMemo.h"
+#include "platform/ui/Msg.h"
+#include "property/TreeReferences.h"
+#include "session/DMRegion.h"
+#include "session/Session.h"
 
 #include <QCheckBox>
 
@@ -57,6 +59,8 @@ TfrmBuild::TfrmBuild(QWidget* parent) : RecordEditor(buildConfig(), parent)
     // Add and Delete again.
     connect(DBGrid1, &ui::DBGrid::entered, this, [this] { DBGrid1CellClick(); });
     connect(DBGrid1, &ui::DBGrid::cellClicked, this, [this] { DBGrid1CellClick(); });
+    // A new name's copies in units, rooms and owners stand or fall with the building.
+    dataSet()->setPostInTransaction(true);
 }
 
 TfrmBuild::~TfrmBuild()
@@ -67,7 +71,7 @@ TfrmBuild::~TfrmBuild()
 
 void TfrmBuild::afterCreate()
 {
-    if (currentLevel() == 2)
+    if (session::level() == 2)
         TB_Modi->setEnabled(false);
     // The district ids as they are now; districts added later appear when
     // the window is opened again.
@@ -96,7 +100,33 @@ bool TfrmBuild::validateRecord()
         if (f->asString() != typed)
             f->setAsString(typed);
     }
-    return RecordEditor::validateRecord();
+    if (!RecordEditor::validateRecord())
+        return false;
+    const property::BuildingKey stored = storedBuilding();
+    if (ds->state() == data::DataSetState::Edit && keyChanged()
+        && property::buildingHasChildren(*DM->connection(), stored)) {
+        ui::Msg::warning(QStringLiteral("该楼宇已有房间，不能修改编号！"));
+        DBC_RegId->setText(stored.regionId);
+        DBE_ID->setText(stored.buildId);
+        DBE_ID->setFocus();
+        return false;
+    }
+    return true;
+}
+
+property::BuildingKey TfrmBuild::storedBuilding() const
+{
+    auto stored = [this](const char* f) {
+        return data::variantToText(dataSet()->fieldByName(QString::fromLatin1(f))->oldValue());
+    };
+    return {stored("RegionID"), stored("BuildId"), stored("BuildName")};
+}
+
+void TfrmBuild::beforeSave()
+{
+    if (dataSet()->state() == data::DataSetState::Edit)
+        property::renameBuilding(*DM->connection(), storedBuilding(),
+                                 dataSet()->fieldByName(QStringLiteral("BuildName"))->asString());
 }
 
 void TfrmBuild::DBGrid1CellClick()
@@ -104,14 +134,4 @@ void TfrmBuild::DBGrid1CellClick()
     DBGrid1Enter();
     if (CheckBox->isChecked())
         TB_Add->setEnabled(true);
-}
-
-void TfrmBuild::deleteDependants()
-{
-    // The building's units and rooms, by its stored district id, id and name.
-    const QVariantList key{dataSet()->fieldByName(QStringLiteral("RegionID"))->oldValue(),
-                           dataSet()->fieldByName(QStringLiteral("BuildId"))->oldValue(),
-                           dataSet()->fieldByName(QStringLiteral("BuildName"))->oldValue()};
-    DM->connection()->exec(QStringLiteral("DELETE FROM Units WHERE RegionId = ? AND BuildId = ? AND BuildName = ?"), key);
-    DM->connection()->exec(QStringLiteral("DELETE FROM Rooms WHERE RegionID = ? AND BuildId = ? AND BuildName = ?"), key);
 }

@@ -2,8 +2,11 @@
 // The building window "楼宇信息": table Build on the record-window template.
 // A building is kept under its district; its id is unique within the
 // district. Buildings are not modified here (the property generator does
-// that); deleting one deletes its units and rooms.
+// that); deleting one deletes its units and rooms. A building with units or
+// rooms keeps its district and id; a new name reaches its units, rooms and
+// owners in the same transaction.
 
+#include "property/PropertyKeys.h"
 #include "templates/RecordEditor.h"
 
 namespace ui {
@@ -25,8 +28,11 @@ public:
 protected:
     void afterCreate() override;
     bool validateRecord() override;
-    void deleteDependants() override;
+    void beforeSave() override;
     QStringList typedKey() const override;
+
+private:
+    property::BuildingKey storedBuilding() const;
 };
 
 extern TfrmBuild* frmBuild;

@@ -1,7 +1,5 @@
 #include "property/FCBuild.h"
 
-#include "app/DMRegion.h"
-#include "app/Login.h"
 #include "platform/data/Error.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBGrid.h"
@@ -19,6 +17,8 @@
 #include "property/RoomEdit.h"
 #include "property/RoomGenerator.h"
 #include "property/Units.h"
+#include "session/DMRegion.h"
+#include "session/Session.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -52,6 +52,16 @@ QString text(data::DataSet* ds, const char* field)
     if (!ds->isActive() || (ds->isEmpty() && !ds->isEditing()))
         return QString();
     return ds->fieldByName(QString::fromLatin1(field))->asString().trimmed();
+}
+
+// Deletes the current row of a level of the tree; a delete the data module
+// refused (it said why) changes nothing.
+void removeRow(data::DataSet* ds)
+{
+    try {
+        ds->remove();
+    } catch (const data::Abort&) {
+    }
 }
 
 bool present(data::DataSet* ds, const char* field)
@@ -262,7 +272,7 @@ void TfrmFCBuild::buildLayout()
 void TfrmFCBuild::formCreate()
 {
     m_hold = new DialogHold(frameWidget(), this);
-    if (currentLevel() == 2) {
+    if (session::level() == 2) {
         CheckBox->setVisible(false);
         CheckBox->setEnabled(false);
     } else {
@@ -337,7 +347,7 @@ void TfrmFCBuild::reloadTree()
 
 bool TfrmFCBuild::editable() const
 {
-    return currentLevel() != 2 && CheckBox->isChecked();
+    return session::level() != 2 && CheckBox->isChecked();
 }
 
 void TfrmFCBuild::followBuilding()
@@ -423,7 +433,7 @@ void TfrmFCBuild::DBG_RoomCellClick()
 
 void TfrmFCBuild::DBLC_RegDropDown()
 {
-    if (currentLevel() == 2)
+    if (session::level() == 2)
         return;
     // Districts added meanwhile appear; the chosen one stays chosen.
     const QString keep = ChosenRegionId;
@@ -501,7 +511,7 @@ void TfrmFCBuild::SB_DeleteClick()
     if (DM->AT_Buid->isEmpty())
         return;
     if (ui::Msg::confirm(kDeleteTree))
-        DM->AT_Buid->remove();  // its units and their rooms go with it
+        removeRow(DM->AT_Buid);  // its units and their rooms go with it
     DBLC_Reg->setFocus();
 }
 
@@ -510,7 +520,7 @@ void TfrmFCBuild::SB_Delete1Click()
     if (DM->AT_Units->isEmpty())
         return;
     if (ui::Msg::confirm(kDeleteTree))
-        DM->AT_Units->remove();  // its rooms go with it
+        removeRow(DM->AT_Units);  // its rooms go with it
     DBLC_Reg->setFocus();
 }
 
@@ -519,7 +529,7 @@ void TfrmFCBuild::SB_Delete2Click()
     if (DM->AT_Room->isEmpty())
         return;
     if (ui::Msg::confirm(QStringLiteral("确定要删除该记录？")))
-        DM->AT_Room->remove();
+        removeRow(DM->AT_Room);
     DBG_Units->setFocus();
 }
 

@@ -1,10 +1,10 @@
 #include "property/LouCopy.h"
 
-#include "app/DMRegion.h"
 #include "platform/ui/ExitCheck.h"
 #include "platform/ui/Msg.h"
 #include "property/FCBuild.h"
 #include "property/PropertyCopy.h"
+#include "session/DMRegion.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,12 +1,12 @@
 #include "property/Louyu.h"
 
-#include "app/DMRegion.h"
-#include "platform/ui/DBMemo.h"
 #include "platform/ui/DBLookupComboBox.h"
+#include "platform/ui/DBMemo.h"
 #include "platform/ui/ExitCheck.h"
 #include "platform/ui/Msg.h"
 #include "property/FCBuild.h"
 #include "property/PropertyCopy.h"
+#include "session/DMRegion.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

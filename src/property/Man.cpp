@@ -3,8 +3,6 @@
 
 #include "property/Man.h"
 
-#include "app/DMRegion.h"
-#include "app/Login.h"
 #include "platform/data/Error.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBEdit.h"
@@ -14,6 +12,8 @@
 #include "platform/ui/FieldLink.h"
 #include "platform/ui/Msg.h"
 #include "property/ManInternal.h"
+#include "session/DMRegion.h"
+#include "session/Session.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -152,7 +152,7 @@ void TfrmMan::formCreate()
     DM->AQ_Man->close();
     for (data::DataSource* s : {DM->DS_Unites, DM->DS_Rooms})
         s->setEnabled(false);
-    if (currentLevel() == 2) {
+    if (session::level() == 2) {
         CheckBox->setVisible(false);
         CheckBox->setEnabled(false);
         for (ui::ToolButton* b : {TB_Save, TB_Add, TB_Modi, TB_Delete, TB_Cancel})
@@ -349,7 +349,7 @@ void TfrmMan::DBLC_BuildCloseUp()
     }
     DM->DS_Man->setEnabled(true);
     DM->DS_Member->setEnabled(true);
-    if (currentLevel() != 2)
+    if (session::level() != 2)
         CheckBox->setEnabled(true);
     DBGrid1->setEnabled(true);
     TB_Refresh->setEnabled(true);
@@ -360,7 +360,7 @@ void TfrmMan::DBLC_BuildCloseUp()
 
 void TfrmMan::CheckBoxClick()
 {
-    const bool on = CheckBox->isChecked() && currentLevel() != 2;
+    const bool on = CheckBox->isChecked() && session::level() != 2;
     if (!on) {
         setOwnerEditsEnabled(false);
         setMemberEditsEnabled(false);

@@ -2,7 +2,6 @@
 
 #include "property/Man.h"
 
-#include "app/DMRegion.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBComboBox.h"
 #include "platform/ui/DBEdit.h"
@@ -11,6 +10,7 @@
 #include "platform/ui/DBLookupComboBox.h"
 #include "platform/ui/DBMaskDateEdit.h"
 #include "reference/CodeLists.h"
+#include "session/DMRegion.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

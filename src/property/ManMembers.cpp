@@ -3,13 +3,13 @@
 
 #include "property/Man.h"
 
-#include "app/DMRegion.h"
-#include "app/Login.h"
 #include "platform/data/Error.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBEdit.h"
 #include "platform/ui/Msg.h"
 #include "property/ManInternal.h"
+#include "session/DMRegion.h"
+#include "session/Session.h"
 
 #include <QCheckBox>
 
@@ -49,7 +49,7 @@ bool TfrmMan::ownerHasRoom() const
 
 void TfrmMan::TS_memberShow()
 {
-    if (CheckBox->isChecked() && currentLevel() != 2) {
+    if (CheckBox->isChecked() && session::level() != 2) {
         const bool open = ownerHasRoom();
         setMemberEditsEnabled(open);
         setMemberButtonsEnabled(open);
@@ -59,7 +59,7 @@ void TfrmMan::TS_memberShow()
 
 void TfrmMan::SB_AddClick()
 {
-    if (!CheckBox->isChecked() || currentLevel() == 2 || !ownerHasRoom() || !DM->DS_Member->enabled())
+    if (!CheckBox->isChecked() || session::level() == 2 || !ownerHasRoom() || !DM->DS_Member->enabled())
         return;
     data::Table* m = DM->AT_Member;
     man::quietly([&] {
@@ -149,7 +149,7 @@ void TfrmMan::SB_SaveClick()
         if (DM->AT_Member->isEditing())
             DM->AT_Member->post();
         setMemberEditsEnabled(false);
-        SB_Add->setEnabled(currentLevel() != 2);
+        SB_Add->setEnabled(session::level() != 2);
     });
 }
 

@@ -3,7 +3,6 @@
 
 #include "property/Man.h"
 
-#include "app/DMRegion.h"
 #include "platform/data/Error.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBEdit.h"
@@ -13,6 +12,7 @@
 #include "property/Find.h"
 #include "property/ManInternal.h"
 #include "property/Occupancy.h"
+#include "session/DMRegion.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 
 #include "property/Man.h"
 
-#include "app/DMRegion.h"
 #include "platform/data/Error.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBImage.h"
 #include "platform/ui/Msg.h"
+#include "session/DMRegion.h"
 
 #include <QLabel>
 

@@ -1,10 +1,10 @@
 // The owner window's 打印: the owner sheet of the current owner, through the
 // print set-up (preview, printer or PDF).
 
-#include "app/DMRegion.h"
 #include "platform/report/ReportSystem.h"
 #include "property/Man.h"
 #include "property/OwnerSheet.h"
+#include "session/DMRegion.h"
 
 void installOwnerSheetPrinting()
 {

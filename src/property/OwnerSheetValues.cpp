@@ -1,8 +1,8 @@
 #include "property/OwnerSheetValues.h"
 
-#include "app/DMRegion.h"
 #include "platform/data/Query.h"
 #include "platform/report/PrintHelpers.h"
+#include "session/DMRegion.h"
 #include "templates/ReportHeading.h"
 
 namespace {

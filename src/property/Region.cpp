@@ -1,8 +1,10 @@
 #include "property/Region.h"
 
-#include "app/DMRegion.h"
 #include "platform/ui/DBEdit.h"
 #include "platform/ui/ExitCheck.h"
+#include "platform/ui/Msg.h"
+#include "property/TreeReferences.h"
+#include "session/DMRegion.h"
 
 TfrmRegion* frmRegion = nullptr;
 
@@ -46,6 +48,8 @@ TfrmRegion::TfrmRegion(QWidget* parent) : RecordEditor(regionConfig(), parent)
     addEdit(1, QStringLiteral("总栋数："), QStringLiteral("ZDSum"));
     addEdit(1, QStringLiteral("总套数："), QStringLiteral("ZTSum"));
     addEdit(1, QStringLiteral("住户数："), QStringLiteral("ZHSum"));
+    // The owners' copy of a new name stands or falls with the district.
+    dataSet()->setPostInTransaction(true);
 }
 
 TfrmRegion::~TfrmRegion()
@@ -54,11 +58,25 @@ TfrmRegion::~TfrmRegion()
         frmRegion = nullptr;
 }
 
-void TfrmRegion::deleteDependants()
+bool TfrmRegion::validateRecord()
 {
-    // The district's buildings, units and rooms, by the stored district id.
-    const QString id = storedKey().value(0);
-    DM->connection()->exec(QStringLiteral("DELETE FROM Build WHERE RegionID = ?"), {id});
-    DM->connection()->exec(QStringLiteral("DELETE FROM Units WHERE RegionId = ?"), {id});
-    DM->connection()->exec(QStringLiteral("DELETE FROM Rooms WHERE RegionID = ?"), {id});
+    if (!RecordEditor::validateRecord())
+        return false;
+    const QString stored = storedKey().value(0);
+    if (dataSet()->state() == data::DataSetState::Edit && keyChanged()
+        && property::districtHasChildren(*DM->connection(), stored)) {
+        ui::Msg::warning(QStringLiteral("该小区已有楼宇，不能修改编号！"));
+        DBE_ID->setText(stored);
+        DBE_ID->setFocus();
+        return false;
+    }
+    return true;
+}
+
+void TfrmRegion::beforeSave()
+{
+    if (dataSet()->state() != data::DataSetState::Edit)
+        return;
+    const data::Field* name = dataSet()->fieldByName(QStringLiteral("RegionName"));
+    property::renameDistrict(*DM->connection(), data::variantToText(name->oldValue()), name->asString());
 }

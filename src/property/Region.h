@@ -1,6 +1,8 @@
 #pragma once
 // The district window: table Region on the record-window template. Deleting a
-// district deletes its buildings, units and rooms.
+// district deletes its buildings, units and rooms (the data module's cascade).
+// A district with buildings keeps its id; a new name reaches its owners in
+// the same transaction.
 
 #include "templates/RecordEditor.h"
 
@@ -11,7 +13,8 @@ public:
     ~TfrmRegion() override;
 
 protected:
-    void deleteDependants() override;
+    bool validateRecord() override;
+    void beforeSave() override;
 };
 
 extern TfrmRegion* frmRegion;

@@ -1,6 +1,5 @@
 #include "property/RoomEdit.h"
 
-#include "app/DMRegion.h"
 #include "platform/ui/DBComboBox.h"
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/DBMemo.h"
@@ -8,6 +7,7 @@
 #include "platform/ui/Msg.h"
 #include "property/FCBuild.h"
 #include "reference/CodeLists.h"
+#include "session/DMRegion.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,11 +1,11 @@
 #include "property/Units.h"
 
-#include "app/DMRegion.h"
 #include "platform/ui/DBLookupComboBox.h"
 #include "platform/ui/ExitCheck.h"
 #include "platform/ui/Msg.h"
 #include "property/FCBuild.h"
 #include "property/PropertyCopy.h"
+#include "session/DMRegion.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,6 +1,7 @@
 #include "reference/CodeTables.h"
 
 #include "platform/data/Error.h"
+#include "templates/ConfiguredWindow.h"
 
 namespace {
 
@@ -106,33 +107,21 @@ const CodeTableConfig& codeTableConfig(const char* windowClass)
 }
 
 // Each window class: its global, and its configuration by its own name.
-#define CODE_TABLE_WINDOW(Name, Base)                                        \
-    Tfrm##Name* frm##Name = nullptr;                                         \
-    Tfrm##Name::Tfrm##Name(QWidget* parent)                                  \
-        : Base(codeTableConfig("Tfrm" #Name), parent)                        \
-    {                                                                        \
-    }                                                                        \
-    Tfrm##Name::~Tfrm##Name()                                                \
-    {                                                                        \
-        if (frm##Name == this)                                               \
-            frm##Name = nullptr;                                             \
-    }
-
-CODE_TABLE_WINDOW(Culture, CodeTableEditor)
-CODE_TABLE_WINDOW(Job, CodeTableEditor)
-CODE_TABLE_WINDOW(ZhZ, CodeTableEditor)
-CODE_TABLE_WINDOW(ZhJ, CodeTableEditor)
-CODE_TABLE_WINDOW(Folk, CodeTableEditor)
-CODE_TABLE_WINDOW(Nexus, CodeTableEditor)
-CODE_TABLE_WINDOW(Room, CodeTableEditor)
-CODE_TABLE_WINDOW(FeeType, CodeTableEditor)
-CODE_TABLE_WINDOW(ReperType, CodeTableEditor)
-CODE_TABLE_WINDOW(FixSys, CodeTableEditor)
-CODE_TABLE_WINDOW(FixType, CodeTableEditor)
-CODE_TABLE_WINDOW(ShPType, CodeTableEditor)
-CODE_TABLE_WINDOW(FileType, CodeTableEditor)
-CODE_TABLE_WINDOW(UseType, CodeTableEditor)
-CODE_TABLE_WINDOW(PrjType, CodeNoteEditor)
-CODE_TABLE_WINDOW(PeixType, CodeNoteEditor)
-CODE_TABLE_WINDOW(MeetType, CodeNoteEditor)
-CODE_TABLE_WINDOW(HuodType, CodeNoteEditor)
+CONFIGURED_WINDOW(Culture, CodeTableEditor, codeTableConfig)
+CONFIGURED_WINDOW(Job, CodeTableEditor, codeTableConfig)
+CONFIGURED_WINDOW(ZhZ, CodeTableEditor, codeTableConfig)
+CONFIGURED_WINDOW(ZhJ, CodeTableEditor, codeTableConfig)
+CONFIGURED_WINDOW(Folk, CodeTableEditor, codeTableConfig)
+CONFIGURED_WINDOW(Nexus, CodeTableEditor, codeTableConfig)
+CONFIGURED_WINDOW(Room, CodeTableEditor, codeTableConfig)
+CONFIGURED_WINDOW(FeeType, CodeTableEditor, codeTableConfig)
+CONFIGURED_WINDOW(ReperType, CodeTableEditor, codeTableConfig)
+CONFIGURED_WINDOW(FixSys, CodeTableEditor, codeTableConfig)
+CONFIGURED_WINDOW(FixType, CodeTableEditor, codeTableConfig)
+CONFIGURED_WINDOW(ShPType, CodeTableEditor, codeTableConfig)
+CONFIGURED_WINDOW(FileType, CodeTableEditor, codeTableConfig)
+CONFIGURED_WINDOW(UseType, CodeTableEditor, codeTableConfig)
+CONFIGURED_WINDOW(PrjType, CodeNoteEditor, codeTableConfig)
+CONFIGURED_WINDOW(PeixType, CodeNoteEditor, codeTableConfig)
+CONFIGURED_WINDOW(MeetType, CodeNoteEditor, codeTableConfig)
+CONFIGURED_WINDOW(HuodType, CodeNoteEditor, codeTableConfig)

@@ -1,13 +1,13 @@
 #include "templates/CodeTableEditor.h"
 
-#include "app/DMRegion.h"
-#include "app/Login.h"
 #include "platform/data/Error.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBEdit.h"
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/DBNavigator.h"
 #include "platform/ui/Msg.h"
+#include "session/DMRegion.h"
+#include "session/Session.h"
 #include "templates/NextCode.h"
 
 #include <QCheckBox>
@@ -204,7 +204,7 @@ void CodeTableEditor::focusForCorrection(QWidget* input)
 
 void CodeTableEditor::formCreate()
 {
-    const bool browseOnly = currentLevel() == 2;
+    const bool browseOnly = session::level() == 2;
     m_src->setEnabled(true);
     CheckBox->setVisible(!browseOnly);
     CheckBox->setEnabled(!browseOnly);

@@ -1,20 +1,28 @@
 #include "templates/RecordEditor.h"
 
-#include "app/DMRegion.h"
-#include "app/Login.h"
 #include "platform/data/Error.h"
 #include "platform/ui/Buttons.h"
+#include "platform/ui/DBComboBox.h"
 #include "platform/ui/DBEdit.h"
 #include "platform/ui/DBGrid.h"
+#include "platform/ui/DBMaskDateEdit.h"
+#include "platform/ui/DBMemo.h"
+#include "platform/ui/DBNavigator.h"
 #include "platform/ui/ExitCheck.h"
 #include "platform/ui/FieldLink.h"
 #include "platform/ui/Msg.h"
+#include "platform/ui/PageControl.h"
+#include "session/DMRegion.h"
+#include "session/Session.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QSplitter>
 #include <QTabBar>
 #include <QTabWidget>
@@ -33,6 +41,43 @@ void quietly(F&& f)
     }
 }
 
+bool sameField(const QString& a, const QString& b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+bool listHas(const QStringList& fields, const QString& field)
+{
+    for (const QString& f : fields)
+        if (sameField(f, field))
+            return true;
+    return false;
+}
+
+// What a data control shows, as the user would read it.
+QString controlText(QWidget* w)
+{
+    if (auto* e = qobject_cast<QLineEdit*>(w))
+        return e->text();
+    if (auto* c = qobject_cast<QComboBox*>(w))
+        return c->currentText();
+    if (auto* m = qobject_cast<ui::DBMemo*>(w))
+        return m->text();
+    if (auto* b = dynamic_cast<ui::BoundControl*>(w); b && b->field())
+        return b->field()->asString();
+    return QString();
+}
+
+void clearControl(QWidget* w)
+{
+    if (auto* e = qobject_cast<ui::DBEdit*>(w))
+        e->setText(QString());
+    else if (auto* c = qobject_cast<ui::DBComboBox*>(w))
+        c->setText(QString());
+    else if (auto* m = qobject_cast<ui::DBMemo*>(w))
+        m->setText(QString());
+}
+
 }  // namespace
 
 RecordEditor::RecordEditor(const RecordEditorConfig& config, QWidget* parent)
@@ -48,15 +93,22 @@ RecordEditor::RecordEditor(const RecordEditorConfig& config, QWidget* parent)
 
     buildToolBar();
 
-    DBGrid1 = new ui::DBGrid(this);
-    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    DBGrid1->setDataSource(m_src);
-    DBGrid1->setColumns(config.gridColumns);
-    DBGrid1->setRowSelect(true);
-    DBGrid1->setReadOnly(true);
-    connect(DBGrid1, &ui::DBGrid::entered, this, [this] { DBGrid1Enter(); });
+    if (config.hasGrid) {
+        DBGrid1 = new ui::DBGrid(this);
+        DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+        DBGrid1->setDataSource(m_src);
+        DBGrid1->setColumns(config.gridColumns);
+        DBGrid1->setRowSelect(true);
+        DBGrid1->setReadOnly(true);
+        if (config.gridTriggers & RecordEditorConfig::GridEnter)
+            connect(DBGrid1, &ui::DBGrid::entered, this, [this] { DBGrid1Enter(); });
+        if (config.gridTriggers & RecordEditorConfig::GridClick)
+            connect(DBGrid1, &ui::DBGrid::cellClicked, this, [this] { DBGrid1CellClick(); });
+        if (config.gridTriggers & RecordEditorConfig::GridColumn)
+            connect(DBGrid1, &ui::DBGrid::columnEntered, this, [this] { DBGrid1ColEnter(); });
+    }
 
-    CheckBox = new QCheckBox(QStringLiteral("进入编辑状态"), this);
+    CheckBox = new QCheckBox(config.switchCaption, this);
     CheckBox->setObjectName(QStringLiteral("CheckBox"));
     QPalette red = CheckBox->palette();
     red.setColor(QPalette::WindowText, Qt::red);
@@ -64,7 +116,7 @@ RecordEditor::RecordEditor(const RecordEditorConfig& config, QWidget* parent)
     CheckBox->setFont(QFont(QStringLiteral("楷体_GB2312"), 11, QFont::Bold));
     connect(CheckBox, &QCheckBox::clicked, this, [this] { CheckBoxClick(); });
 
-    m_pages = new QTabWidget(this);
+    m_pages = new ui::PageControl(this);
     m_pages->setTabPosition(QTabWidget::South);
     for (const QString& title : config.pages) {
         auto* p = new QWidget(m_pages);
@@ -84,9 +136,10 @@ RecordEditor::RecordEditor(const RecordEditorConfig& config, QWidget* parent)
     rl->addWidget(m_pages, 1);
 
     auto* body = new QSplitter(this);
-    body->addWidget(DBGrid1);
+    if (DBGrid1)
+        body->addWidget(DBGrid1);
     body->addWidget(right);
-    body->setStretchFactor(1, 1);
+    body->setStretchFactor(body->count() - 1, 1);
 
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(2, 2, 2, 2);
@@ -132,6 +185,14 @@ void RecordEditor::buildToolBar()
     add(TB_Next, "TB_Next", QStringLiteral("下条"), &RecordEditor::TB_NextClick);
     add(TB_Last, "TB_Last", QStringLiteral("末条"), &RecordEditor::TB_LastClick);
     add(TB_Refresh, "TB_Refresh", QStringLiteral("刷新"), &RecordEditor::TB_RefreshClick);
+    if (!m_cfg.findCaption.isEmpty()) {
+        add(TB_Find, "TB_Find", m_cfg.findCaption, &RecordEditor::TB_FindClick);
+        TB_Find->setEnabled(true);
+    }
+    if (m_cfg.printButton != RecordEditorConfig::PrintButton::None) {
+        add(TB_Print, "TB_Print", QStringLiteral("打印"), &RecordEditor::TB_PrintClick);
+        TB_Print->setEnabled(m_cfg.printButton == RecordEditorConfig::PrintButton::Enabled);
+    }
     auto* spacer = new QLabel(m_toolBar);
     spacer->setMinimumWidth(16);
     m_toolBar->addWidget(spacer);
@@ -197,17 +258,64 @@ void RecordEditor::addNote(int pageIndex, const QString& text)
     g->addWidget(l, takeRow(pageIndex), 1);
 }
 
+void RecordEditor::addShown(int pageIndex, const QString& label, QWidget* control)
+{
+    addControl(pageIndex, label, control);
+    m_edits.removeAll(control);
+    m_shown << control;
+}
+
+ui::DBMaskDateEdit* RecordEditor::addDateEdit(int pageIndex, const QString& label, const QString& field,
+                                              const QString& name, const QString& mask, bool dateCheck)
+{
+    auto* e = new ui::DBMaskDateEdit(m_src, field, mask, page(pageIndex));
+    e->setObjectName(name);
+    e->setBlankAllowed(!dateCheck);
+    addControl(pageIndex, label, e);
+    return e;
+}
+
+ui::DBComboBox* RecordEditor::addTypeList(int pageIndex, const QString& label, const QString& field,
+                                          const QString& name, const QString& codeTable, const QString& nameColumn,
+                                          bool listOnly)
+{
+    auto* c = new ui::DBComboBox(m_src, field, page(pageIndex));
+    c->setObjectName(name);
+    c->setListOnly(listOnly);
+    c->setShowUnlisted(true);
+    addControl(pageIndex, label, c);
+    m_typeLists << TypeList{c, codeTable, nameColumn};
+    return c;
+}
+
+QWidget* RecordEditor::controlOf(const QString& field) const
+{
+    for (const QVector<QWidget*>* list : {&m_edits, &m_shown})
+        for (QWidget* w : *list)
+            if (auto* b = dynamic_cast<ui::BoundControl*>(w); b && sameField(b->dataField(), field))
+                return w;
+    return nullptr;
+}
+
+bool RecordEditor::lockedNow(const QString& field) const
+{
+    // Only a new row opens the locked controls.
+    return m_ds->state() != data::DataSetState::Insert && listHas(m_cfg.lockedInModify, field);
+}
+
 void RecordEditor::setEditsEnabled(bool on)
 {
-    for (QWidget* w : m_edits)
-        w->setEnabled(on);
+    for (QWidget* w : m_edits) {
+        const auto* b = dynamic_cast<ui::BoundControl*>(w);
+        w->setEnabled(on && !(b && lockedNow(b->dataField())));
+    }
 }
 
 // --- creation and closing ------------------------------------------------------
 
 void RecordEditor::formCreate()
 {
-    const int level = currentLevel();
+    const int level = session::level();
     m_src->setEnabled(true);
     if (level == 2) {
         CheckBox->setVisible(false);
@@ -220,9 +328,20 @@ void RecordEditor::formCreate()
         CheckBox->setVisible(true);
         CheckBox->setEnabled(true);
     }
+    if (level == 2)
+        TB_Modi->setEnabled(false);
     if (m_ds->recordCount() == 0)
         for (ui::ToolButton* b : {TB_First, TB_Prev, TB_Next, TB_Last})
             b->setEnabled(false);
+    for (const TypeList& t : m_typeLists) {
+        data::Query q(DM->connection());
+        q.sql() << QStringLiteral("SELECT %1 FROM %2 ORDER BY rid").arg(t.column, t.table);
+        q.open();
+        QStringList names;
+        for (q.first(); !q.eof(); q.next())
+            names << q.field(0)->asString();
+        t.combo->setItems(names);
+    }
     installChecks();
     m_src->setEnabled(false);
     m_ds->close();
@@ -231,6 +350,8 @@ void RecordEditor::formCreate()
     // Sized here: only now is the window in its MDI sub-window.
     if (m_cfg.size.isValid())
         setFormSize(m_cfg.size.width(), m_cfg.size.height());
+    if (QMdiSubWindow* sw = mdiSubWindow(); sw && m_cfg.maximized)
+        sw->setWindowState(sw->windowState() | Qt::WindowMaximized);
     afterCreate();
 }
 
@@ -249,14 +370,19 @@ void RecordEditor::installChecks()
             throw data::Abort();
         beforeSave();
     };
+    if (m_cfg.postInTransaction)
+        m_ds->setPostInTransaction(true);
     if (DBE_ID)
         ui::onExit(DBE_ID, [this] { DBE_IDExit(); }, this);
 }
 
 void RecordEditor::removeChecks()
 {
-    if (m_ds)
+    if (m_ds) {
         m_ds->beforePost = nullptr;
+        if (m_cfg.postInTransaction)
+            m_ds->setPostInTransaction(false);
+    }
 }
 
 // --- keys --------------------------------------------------------------------
@@ -314,19 +440,54 @@ bool RecordEditor::keyExists(const QStringList& values) const
 
 bool RecordEditor::IdExists()
 {
+    if (m_cfg.keyFields.isEmpty())
+        return false;
     return keyExists(typedKey());
 }
 
 void RecordEditor::focusKey()
 {
-    if (DBE_ID) {
-        DBE_ID->setEnabled(true);
-        DBE_ID->setFocus();
+    // A key locked while modifying stays locked; the focus goes only to a
+    // control that can take it.
+    if (!DBE_ID || lockedNow(DBE_ID->dataField()))
+        return;
+    DBE_ID->setEnabled(true);
+    DBE_ID->setFocus();
+}
+
+bool RecordEditor::requiredFilled()
+{
+    bool filled = true;
+    for (const QString& f : m_cfg.requiredFields) {
+        QWidget* w = controlOf(f);
+        const QString text = w ? controlText(w) : m_ds->fieldByName(f)->asString();
+        filled = filled && !text.trimmed().isEmpty();
     }
+    if (filled)
+        return true;
+    ui::Msg::warning(m_cfg.emptyMessage);
+    for (const QString& f : m_cfg.clearOnRequired)
+        if (QWidget* w = controlOf(f); w && w->isEnabled() && m_edits.contains(w))
+            clearControl(w);
+    if (m_cfg.focusKeyOnRequired)
+        focusKey();
+    return false;
 }
 
 bool RecordEditor::validateRecord()
 {
+    if (!m_cfg.requiredFields.isEmpty()) {
+        if (!requiredFilled())
+            return false;
+        if (!m_cfg.keyFields.isEmpty() && keyChanged() && IdExists()) {
+            ui::Msg::warning(m_cfg.existsOnSave);
+            focusKey();
+            if (DBE_ID && DBE_ID->isEnabled())
+                DBE_ID->setText(QString());
+            return false;
+        }
+        return true;
+    }
     const QString name = DBE_Name ? DBE_Name->text() : m_ds->fieldByName(m_cfg.nameField)->asString();
     bool keyEmpty = false;
     for (const QString& k : typedKey())
@@ -377,6 +538,8 @@ void RecordEditor::CheckBoxClick()
     } else {
         TB_Add->setEnabled(true);
         TB_Delete->setEnabled(true);
+        if (m_cfg.modifyWithSwitch)
+            TB_Modi->setEnabled(true);
     }
 }
 
@@ -384,10 +547,41 @@ void RecordEditor::DBGrid1Enter()
 {
     if (m_ds->isEditing())
         m_ds->discardEdits();
-    setEditsEnabled(false);
+    if (m_cfg.gridDisablesEdits)
+        setEditsEnabled(false);
     if (CheckBox->isChecked()) {
         TB_Modi->setEnabled(true);
         TB_Delete->setEnabled(true);
+        if (m_cfg.gridEnablesAdd)
+            TB_Add->setEnabled(true);
+    }
+}
+
+void RecordEditor::DBGrid1CellClick()
+{
+    DBGrid1Enter();
+}
+
+void RecordEditor::DBGrid1ColEnter()
+{
+    DBGrid1Enter();
+}
+
+void RecordEditor::writeAddDefaults()
+{
+    for (const AddDefault& d : m_cfg.addDefaults) {
+        data::Field* f = m_ds->fieldByName(d.field);
+        switch (d.kind) {
+        case AddDefault::Today: f->setAsDateTime(QDateTime(QDate::currentDate(), QTime(0, 0))); break;
+        case AddDefault::Now: {
+            // A time of day carries the zero date, as typed times do.
+            const QTime now = QTime::currentTime();
+            f->setAsDateTime(QDateTime(QDate(1899, 12, 30), QTime(now.hour(), now.minute(), now.second())));
+            break;
+        }
+        case AddDefault::TodayText: f->setAsString(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))); break;
+        case AddDefault::Text: f->setAsString(d.text); break;
+        }
     }
 }
 
@@ -401,6 +595,7 @@ void RecordEditor::TB_AddClick()
         m_src->setEnabled(false);
         m_ds->last();
         m_ds->insert();
+        writeAddDefaults();
         onAdd();
         m_src->setEnabled(true);
         if (DBE_ID && !DBE_ID->text().isEmpty())
@@ -409,6 +604,8 @@ void RecordEditor::TB_AddClick()
         TB_Delete->setEnabled(true);
         TB_Cancel->setEnabled(true);
         TB_Add->setEnabled(false);
+        if (m_cfg.modifyWithSwitch)
+            TB_Modi->setEnabled(false);
         focusKey();
     });
     if (!m_src->enabled())
@@ -420,6 +617,8 @@ void RecordEditor::TB_ModiClick()
     ModeFlag() = QStringLiteral("M");
     TB_Modi->setEnabled(false);
     TB_Cancel->setEnabled(true);
+    if (m_cfg.modifyStartsEdit && !m_ds->isEditing() && !m_ds->isEmpty())
+        m_ds->edit();
     setEditsEnabled(true);
 }
 
@@ -430,7 +629,7 @@ void RecordEditor::TB_SaveClick()
             m_ds->post();
         ModeFlag() = QStringLiteral("N");
         setEditsEnabled(false);
-        TB_Add->setEnabled(CheckBox->isChecked() || currentLevel() != 2);
+        TB_Add->setEnabled(CheckBox->isChecked() || session::level() != 2);
     });
 }
 
@@ -446,25 +645,55 @@ void RecordEditor::TB_CancelClick()
 void RecordEditor::TB_DeleteClick()
 {
     ModeFlag() = QStringLiteral("N");
-    if (m_ds->state() == data::DataSetState::Insert) {
+    const bool adding = m_ds->state() == data::DataSetState::Insert;
+    if (m_cfg.deleteKind == RecordEditorConfig::DeleteKind::Navigator) {
+        setEditsEnabled(false);
+        if (!adding && m_ds->isEmpty())
+            return;
+        if (!ui::Msg::confirm(ui::DBNavigator::deleteQuestion()))
+            return;
+        if (adding) {
+            m_ds->cancel();
+            TB_Add->setEnabled(true);
+            return;
+        }
+        if (removeCurrent() && m_cfg.requeryAfterDelete)
+            m_ds->requery();
+        return;
+    }
+    if (adding) {
         // Only the new row goes; nothing stored is touched.
         m_ds->cancel();
         setEditsEnabled(false);
         TB_Add->setEnabled(true);
         return;
     }
-    if (m_ds->isEmpty())
+    // A delete answered with Cancel, or refused, leaves the window as it was.
+    if (m_ds->isEmpty() || !ui::Msg::confirm(m_cfg.deleteQuestion))
         return;
-    if (ui::Msg::confirm(m_cfg.deleteQuestion)) {
+    if (!removeCurrent())
+        return;
+    setEditsEnabled(false);
+    if (m_cfg.requeryAfterDelete)
+        m_ds->requery();
+}
+
+// The current row as stored (a row being modified loses its edits first),
+// with its dependants, in one transaction; by the row's identity. False when
+// a check refused the delete (and said why): nothing was deleted.
+bool RecordEditor::removeCurrent()
+{
+    try {
         if (m_ds->isEditing())
             m_ds->discardEdits();
         data::Transaction tx(*DM->connection());
         deleteDependants();
         m_ds->remove();
         tx.commit();
+    } catch (const data::Abort&) {
+        return false;
     }
-    setEditsEnabled(false);
-    m_ds->requery();
+    return true;
 }
 
 void RecordEditor::TB_FirstClick()
@@ -501,8 +730,19 @@ void RecordEditor::TB_LastClick()
 
 void RecordEditor::TB_RefreshClick()
 {
-    quietly([&] { m_ds->requery(); });
+    quietly([&] {
+        m_ds->requery();
+        ModeFlag() = QStringLiteral("N");
+    });
 }
+
+void RecordEditor::TB_FindClick()
+{
+    ModeFlag() = QStringLiteral("N");
+    openSearch();
+}
+
+void RecordEditor::TB_PrintClick() {}
 
 void RecordEditor::TB_CloseClick()
 {

@@ -16,6 +16,9 @@
 //   in one transaction; Delete while adding only drops the new row;
 // - a browse-only user (level 2) sees no switch and cannot change anything;
 // - closing the window drops whatever was typed and not saved.
+//
+// The options after `hasNavigation` serve the office registers (staff,
+// complaints, documents, ...); their defaults keep the plain record window.
 
 #include "platform/ui/DataSetModel.h"
 #include "platform/ui/Form.h"
@@ -25,6 +28,7 @@
 #include <QVector>
 
 class QCheckBox;
+class QComboBox;
 class QGridLayout;
 class QLabel;
 class QTabWidget;
@@ -36,10 +40,25 @@ class DataSet;
 class DataSource;
 }
 namespace ui {
+class DBComboBox;
 class DBEdit;
 class DBGrid;
+class DBMaskDateEdit;
 class ToolButton;
 }
+
+// A value that Add writes into the new record.
+struct AddDefault {
+    enum Kind {
+        Today,      // a date-time column: today's date
+        Now,        // a time-of-day column: the current time
+        TodayText,  // a text date: today as "yyyy-MM-dd"
+        Text        // the text given
+    };
+    QString field;
+    Kind kind = Text;
+    QString text;
+};
 
 struct RecordEditorConfig {
     QString caption;
@@ -59,6 +78,50 @@ struct RecordEditorConfig {
     QSize size;              // outer size of the window
     bool hasModify = true;
     bool hasNavigation = true;  // First, Prior, Next, Last and Refresh
+
+    // --- register options ------------------------------------------------------
+    QString switchCaption = QStringLiteral("进入编辑状态");
+    bool maximized = false;  // opened maximised in the frame
+    // Find ("查找", "浏览") calls openSearch(); none when empty.
+    QString findCaption;
+    enum class PrintButton { None, Disabled, Enabled };
+    PrintButton printButton = PrintButton::None;
+
+    // No grid: the record pages fill the window.
+    bool hasGrid = true;
+    // What leaves the record through the grid (DBGrid1Enter): entering it,
+    // clicking a cell, moving to another column.
+    enum GridTrigger { GridEnter = 1, GridClick = 2, GridColumn = 4 };
+    int gridTriggers = GridEnter;
+    bool gridDisablesEdits = true;
+    bool gridEnablesAdd = false;
+
+    // The switch offers Modify with Add and Delete; Add withdraws Modify.
+    bool modifyWithSwitch = false;
+    // Modify puts the row into edit at once (else the first keystroke does).
+    bool modifyStartsEdit = false;
+    // Columns whose controls stay disabled while a stored row is modified.
+    QStringList lockedInModify;
+
+    // Columns that must not be empty (their controls' texts); when set, they
+    // replace the key-and-name test, with emptyMessage as the warning.
+    QStringList requiredFields;
+    // Columns whose controls a failed required test empties (locked ones are
+    // left alone), and whether the key edit then takes the focus.
+    QStringList clearOnRequired;
+    bool focusKeyOnRequired = true;
+
+    QVector<AddDefault> addDefaults;
+
+    // Confirm asks deleteQuestion and drops a row being added without asking;
+    // Navigator asks "Delete record?" in both cases.
+    enum class DeleteKind { Confirm, Navigator };
+    DeleteKind deleteKind = DeleteKind::Confirm;
+    bool requeryAfterDelete = true;
+
+    // beforeSave() and the post are one transaction: rows that beforeSave()
+    // writes elsewhere stand or fall with the record.
+    bool postInTransaction = false;
 };
 
 class RecordEditor : public ui::Form {
@@ -85,9 +148,11 @@ public:
     ui::ToolButton* TB_Next = nullptr;
     ui::ToolButton* TB_Last = nullptr;
     ui::ToolButton* TB_Refresh = nullptr;
+    ui::ToolButton* TB_Find = nullptr;   // only with a findCaption
+    ui::ToolButton* TB_Print = nullptr;  // only with a print button
     ui::ToolButton* TB_Close = nullptr;
     QCheckBox* CheckBox = nullptr;
-    ui::DBGrid* DBGrid1 = nullptr;
+    ui::DBGrid* DBGrid1 = nullptr;   // null without a grid
     ui::DBEdit* DBE_ID = nullptr;    // the key edit
     ui::DBEdit* DBE_Name = nullptr;  // the name edit
 
@@ -95,6 +160,8 @@ public:
     // A window may extend a handler, calling the template's own.
     virtual void CheckBoxClick();
     virtual void DBGrid1Enter();
+    virtual void DBGrid1CellClick();
+    virtual void DBGrid1ColEnter();
     virtual void TB_AddClick();
     virtual void TB_ModiClick();
     virtual void TB_SaveClick();
@@ -105,6 +172,8 @@ public:
     void TB_NextClick();
     void TB_LastClick();
     void TB_RefreshClick();
+    virtual void TB_FindClick();
+    virtual void TB_PrintClick();
     void TB_CloseClick();
     virtual void DBE_IDExit();
 
@@ -114,6 +183,9 @@ public:
     // Every data edit of the window (enabled by Add and Modify).
     const QVector<QWidget*>& dataEdits() const { return m_edits; }
     void setEditsEnabled(bool on);
+    // The data-aware control bound to a column (data edits and shown-only
+    // controls), or nullptr.
+    QWidget* controlOf(const QString& field) const;
 
 protected:
     void formCreate() override;
@@ -130,16 +202,34 @@ protected:
     void addWide(int page, QWidget* w);
     // A line of text next to the last control (e.g. "编号唯一不能重复").
     void addNote(int page, const QString& text);
+    // A control that only shows its column: never enabled, never cleared.
+    void addShown(int page, const QString& label, QWidget* control);
+    // A date typed through a mask into a text or date-time column. With
+    // `dateCheck`, leaving it blank while editing is refused with the date
+    // error too (an impossible date always is).
+    ui::DBMaskDateEdit* addDateEdit(int page, const QString& label, const QString& field, const QString& name,
+                                    const QString& mask = QStringLiteral("!9999/99/99;1"), bool dateCheck = true);
+    // A type chosen from a list of a code table's names (table order), bound
+    // to the column that stores the name; `listOnly` allows no typing. The
+    // list is the window's own read of the table, made at creation, so a
+    // code-table window being edited is left alone. A stored name the table
+    // no longer has is shown as it is; the column changes only when the user
+    // chooses or types.
+    ui::DBComboBox* addTypeList(int page, const QString& label, const QString& field, const QString& name,
+                                const QString& codeTable, const QString& nameColumn, bool listOnly = true);
     void registerEdit(QWidget* w) { m_edits << w; }
     QToolBar* toolBar() const { return m_toolBar; }
 
     // --- hooks ---------------------------------------------------------------
     // Checks before a post; shows the warning and returns false to refuse.
     virtual bool validateRecord();
-    // Writes values that go with every post (after validation).
+    // Writes values that go with every post (after validation); inside the
+    // post's transaction with postInTransaction.
     virtual void beforeSave() {}
-    // Fills a new row after Add.
+    // Fills a new row after Add (after the configured Add defaults).
     virtual void onAdd() {}
+    // Opens the window's search window (Find).
+    virtual void openSearch() {}
     // Deletes the rows that depend on the current row, by its stored key;
     // runs inside the delete's transaction.
     virtual void deleteDependants() {}
@@ -161,6 +251,10 @@ private:
     void removeChecks();
     bool runSaveChecks();
     void focusKey();
+    bool requiredFilled();
+    void writeAddDefaults();
+    bool lockedNow(const QString& field) const;
+    bool removeCurrent();
 
     RecordEditorConfig m_cfg;
     data::DataSet* m_ds = nullptr;
@@ -172,5 +266,11 @@ private:
     QVector<QGridLayout*> m_pageLayouts;
     QVector<int> m_nextRows;
     QVector<QWidget*> m_edits;
+    QVector<QWidget*> m_shown;
+    struct TypeList {
+        ui::DBComboBox* combo;
+        QString table, column;
+    };
+    QVector<TypeList> m_typeLists;
     bool m_checking = false;
 };

@@ -1,12 +1,12 @@
 #include "templates/SearchForm.h"
 
-#include "app/DMRegion.h"
 #include "platform/data/Error.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/ExitCheck.h"
 #include "platform/ui/ListView.h"
 #include "platform/ui/Msg.h"
+#include "session/DMRegion.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -233,7 +233,9 @@ void SearchForm::TB_FindClick()
     setCount(AQ_Data->recordCount());
     DS_Data->setEnabled(false);
     DS_Data->setEnabled(true);
-    TB_Print->setEnabled(bool(m_cfg.print) && !AQ_Data->isEmpty());
+    // A search that finds nothing leaves the button as it was.
+    if (m_cfg.print && !AQ_Data->isEmpty())
+        TB_Print->setEnabled(true);
 }
 
 void SearchForm::TB_ClearClick()
@@ -241,7 +243,6 @@ void SearchForm::TB_ClearClick()
     LV_Sql->clearRows();
     DS_Data->setEnabled(false);
     lbl1->setText(QStringLiteral("当前记录共 0 条"));
-    TB_Print->setEnabled(false);
 }
 
 void SearchForm::TB_HideClick()
@@ -255,10 +256,14 @@ void SearchForm::TB_HideClick()
         TB_Find->setEnabled(!hide);
 }
 
+// Prints the current result, even an empty one; printing again needs
+// another search that finds rows.
 void SearchForm::TB_PrintClick()
 {
-    if (m_cfg.print && AQ_Data->isActive() && !AQ_Data->isEmpty())
-        m_cfg.print(*this);
+    if (!m_cfg.print)
+        return;
+    TB_Print->setEnabled(false);
+    m_cfg.print(*this);
 }
 
 void SearchForm::E_ValueExit()

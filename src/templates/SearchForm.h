@@ -47,8 +47,9 @@ struct SearchConfig {
     QVector<ui::GridColumn> gridColumns;
     // Find is offered only while the conditions are shown.
     bool findOnlyWhenShown = false;
-    // Prints the result; without it the print button is not shown. The
-    // button is enabled once a search has found at least one row.
+    // Prints the result; without it the print button is not shown. A search
+    // that finds rows enables the button, one that finds none leaves it as it
+    // was; printing disables it.
     std::function<void(SearchForm&)> print;
 };
 

@@ -115,6 +115,44 @@ private slots:
         QCOMPARE(count(app, "SELECT count(*) FROM users WHERE userID = 7"), 0);
     }
 
+    void existingAccountsAreReadOnly()
+    {
+        AppFixture app("0", accounts127);
+        TfrmSystem* w = openUsers();
+        const QList<QWidget*> edits{w->DBE_Name, w->DBE_Pass, w->E_Pass, w->DBE_Popedom};
+        auto editsOpen = [&] {
+            int open = 0;
+            for (QWidget* e : edits)
+                open += e->isEnabled();
+            return open;
+        };
+        // Typed in the order a clerk reads them.
+        QList<QWidget*> order;
+        for (QWidget* f = w->DBE_Name; order.size() < edits.size(); f = f->nextInFocusChain())
+            if (edits.contains(f))
+                order << f;
+        QCOMPARE(order, edits);
+
+        w->CheckBox1->click();
+        w->TB_AddClick();
+        QCOMPARE(editsOpen(), 4);
+        typeAccount(w, "赵六", "secret", "secret", "1");
+        w->TB_SaveClick();
+        QCOMPARE(count(app, "SELECT count(*) FROM users WHERE userName = '赵六'"), 1);
+        // The account just saved, and every other one reached from here, is only shown.
+        QCOMPARE(editsOpen(), 0);
+        w->TB_First->click();
+        QCOMPARE(editsOpen(), 0);
+        // Whatever path puts a stored account in edit, its change is not written.
+        DM->AT_Users->edit();
+        DM->AT_Users->fieldByName("userPopedom")->setAsInteger(2);
+        w->TB_SaveClick();
+        QCOMPARE(Msg::texts(MsgKind::Warning), QStringList{"已有的用户只能删除，不能修改！"});
+        QCOMPARE(count(app, "SELECT userPopedom FROM users WHERE userName = 'admin'"), 0);
+        w->TB_CancelClick();
+        QCOMPARE(DM->AT_Users->state(), data::DataSetState::Browse);
+    }
+
     void onlyTheAdministratorChangesAccounts()
     {
         AppFixture app("1", accounts127);

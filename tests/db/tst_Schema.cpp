@@ -1,8 +1,8 @@
-#include "app/DatabaseSetup.h"
 #include "platform/data/Decimal.h"
 #include "platform/data/Dialect.h"
 #include "platform/data/Error.h"
 #include "platform/data/SchemaCatalog.h"
+#include "session/DatabaseSetup.h"
 #include "support/TestDb.h"
 #include "support/TestMain.h"
 
@@ -125,12 +125,12 @@ private slots:
     void setupAddsAccountAndCompanyAndRefusesASecondTime()
     {
         auto c = testsupport::emptyDatabase();
-        app::setupNewDatabase(*c);
+        session::setupNewDatabase(*c);
         QCOMPARE(c->scalar("SELECT count(*) FROM users WHERE userPopedom = 0").toInt(), 1);
         QCOMPARE(c->scalar("SELECT userName FROM users").toString(), QString("admin"));
         QCOMPARE(c->scalar("SELECT count(*) FROM IncInfo").toInt(), 1);
         try {
-            app::setupNewDatabase(*c);
+            session::setupNewDatabase(*c);
             QFAIL("a database with tables was set up again");
         } catch (const data::Error& e) {
             QVERIFY(e.message().contains("已有数据表"));
@@ -140,7 +140,7 @@ private slots:
 
     void scriptSplitter()
     {
-        const auto s = app::splitSqlScript("-- a comment\nCREATE TABLE a (x int);\n\nCREATE TRIGGER t AFTER INSERT ON a "
+        const auto s = session::splitSqlScript("-- a comment\nCREATE TABLE a (x int);\n\nCREATE TRIGGER t AFTER INSERT ON a "
                                            "BEGIN UPDATE a SET x = 1; END;\nCREATE VIEW v AS\n SELECT x\n FROM a;\n");
         QCOMPARE(s.size(), 3);
         QCOMPARE(s[0], QString("CREATE TABLE a (x int)"));

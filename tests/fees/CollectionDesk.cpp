@@ -78,11 +78,6 @@ bool choose(ui::DBLookupComboBox* box, const QString& name)
     return true;
 }
 
-void setMonth(TfrmSk* w, int year, int month)
-{
-    w->DTP_Date->setDate(QDate(year, month, 1));
-}
-
 QStringList column(ui::DBGrid* grid, const QString& field)
 {
     QStringList out;
@@ -102,15 +97,6 @@ bool clickRow(ui::DBGrid* grid, const QString& field, const QString& text)
     const QRect cell = grid->visualRect(grid->model()->index(row, 0));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
     return true;
-}
-
-bool chooseRoom(TfrmSk* w, const QString& district, const QString& building, int year, int month,
-                const QString& roomNum)
-{
-    if (!choose(w->DBLC_Reg, district) || !choose(w->DBLC_Build, building))
-        return false;
-    setMonth(w, year, month);
-    return clickRow(w->DBG_JBxx, "RoomNum", roomNum);
 }
 
 PrintCatcher::PrintCatcher()

@@ -13,6 +13,8 @@
 #include "fees/Sk.h"
 #include "platform/report/DisplayList.h"
 
+#include <QDate>
+#include <QDateEdit>
 #include <QString>
 #include <memory>
 #include <vector>
@@ -36,13 +38,27 @@ void deskRegister(data::Connection& c);
 TfrmSk* openDesk();
 // Chooses the entry shown as `name` as the user would; false when none is.
 bool choose(ui::DBLookupComboBox* box, const QString& name);
-void setMonth(TfrmSk* w, int year, int month);
 // Clicks the grid's row whose column `field` shows `text`; false when none does.
 bool clickRow(ui::DBGrid* grid, const QString& field, const QString& text);
+
+// The month and the room of a window that chooses them (the collection and
+// the receivables window).
+template <typename Window>
+void setMonth(Window* w, int year, int month)
+{
+    w->DTP_Date->setDate(QDate(year, month, 1));
+}
 // District, building, month and room, in that order; false when one of them
 // could not be chosen.
-bool chooseRoom(TfrmSk* w, const QString& district, const QString& building, int year, int month,
-                const QString& room);
+template <typename Window>
+bool chooseRoom(Window* w, const QString& district, const QString& building, int year, int month,
+                const QString& room)
+{
+    if (!choose(w->DBLC_Reg, district) || !choose(w->DBLC_Build, building))
+        return false;
+    setMonth(w, year, month);
+    return clickRow(w->DBG_JBxx, QStringLiteral("RoomNum"), room);
+}
 
 // The texts a grid shows in one column, top to bottom.
 QStringList column(ui::DBGrid* grid, const QString& field);

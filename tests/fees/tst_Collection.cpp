@@ -1,7 +1,7 @@
 #include "FeeFixture.h"
 #include "fees/Collection.h"
-#include "fees/ColumnWidth.h"
 #include "fees/Money.h"
+#include "platform/data/ColumnWidth.h"
 #include "platform/data/Error.h"
 #include "support/TestDb.h"
 #include "support/TestMain.h"
@@ -205,7 +205,7 @@ private slots:
         // A character outside the basic plane is never split.
         const QString wide = QString(79, u'费') + QString::fromUtf8("𠀀x");
         QCOMPARE(fees::receiptSummary(wide), wide.left(81));
-        QCOMPARE(fees::cutToCharacters(QString(78, u'费') + QString::fromUtf8("𠀀𠀀"), 79).size(), 80);
+        QCOMPARE(data::cutToCharacters(QString(78, u'费') + QString::fromUtf8("𠀀𠀀"), 79).size(), 80);
     }
 };
 

@@ -88,6 +88,8 @@ private slots:
             seedPropertyTree(c);
             // Same district and id, another name: another building's unit.
             c.exec("INSERT INTO Units (RegionId, BuildId, BuildName, UnitName) VALUES ('1', '1', '别楼', '1')");
+            // The owner has moved out: the building may go.
+            c.exec("UPDATE Rooms SET UState = 'A', UserId = NULL, Users = NULL");
         });
         TfrmBuild* w = openBuild();
         w->CheckBox->click();

@@ -45,6 +45,13 @@ TfrmFCBuild* chooseUnit(const QString& building = "1", const QString& unit = "1"
     return w;
 }
 
+// The tree after its one owner has moved out: every part of it may be deleted.
+void seedVacantTree(data::Connection& c)
+{
+    seedPropertyTree(c);
+    c.exec("UPDATE Rooms SET UState = 'A', UserId = NULL, Users = NULL");
+}
+
 int count(AppFixture& app, const QString& sql)
 {
     return countOf(app.db(), sql);
@@ -161,7 +168,7 @@ private slots:
 
     void deletesRemoveExactlyOneSubtree()
     {
-        AppFixture app("1", seedPropertyTree);
+        AppFixture app("1", seedVacantTree);
         TfrmFCBuild* w = chooseUnit();
         Msg::queueAnswer(false);
         w->SB_Delete1Click();
@@ -189,7 +196,7 @@ private slots:
 
     void aFailedDeleteLeavesTheTreeAsBefore()
     {
-        AppFixture app("1", seedPropertyTree);
+        AppFixture app("1", seedVacantTree);
         TfrmFCBuild* w = chooseUnit();
         // The units and rooms go first; the building itself is refused.
         refuseDeletesFrom(app.db(), "Build");

@@ -1,13 +1,13 @@
 // The owner sheet on the display list: what is printed where, members beyond
 // the box, and the sheet through preview, printer, PDF and a PNG to look at.
 
-#include "app/DMRegion.h"
 #include "platform/report/ImageOutput.h"
 #include "platform/report/OutputSeam.h"
 #include "platform/report/PageWriter.h"
 #include "platform/report/PdfOutput.h"
 #include "platform/report/ReportSystem.h"
 #include "property/OwnerSheet.h"
+#include "session/DMRegion.h"
 #include "support/AppFixture.h"
 #include "support/TestMain.h"
 

@@ -26,13 +26,14 @@ void twoDistrictTrees(data::Connection& c)
                 c.exec("INSERT INTO Units (RegionId, BuildId, BuildName, UnitName) VALUES (?, ?, ?, ?)",
                        {r, b, "楼" + b, u});
                 for (QString n : {"101", "102"})
-                    c.exec("INSERT INTO Rooms (RegionID, BuildId, BuildName, UnitName, RoomNum, UserId, Users, UState) "
-                           "VALUES (?, ?, ?, ?, ?, 'o1', '张三', 'B')",
+                    c.exec("INSERT INTO Rooms (RegionID, BuildId, BuildName, UnitName, RoomNum) VALUES (?, ?, ?, ?, ?)",
                            {r, b, "楼" + b, u, n});
             }
         }
     }
-    c.exec("INSERT INTO Owner (ownerId, ownerName, RegionName, BuildName) VALUES ('o1', '张三', '区1', '楼1')");
+    // District 2 is lived in; district 1 is still empty.
+    c.exec("UPDATE Rooms SET UserId = 'o1', Users = '张三', UState = 'B' WHERE RegionID = '2'");
+    c.exec("INSERT INTO Owner (ownerId, ownerName, RegionName, BuildName) VALUES ('o1', '张三', '区2', '楼1')");
     c.exec("INSERT INTO Fee (RegionId, BuildID, UnitName, RoomNum, inDate) VALUES ('1', '1', '1', '101', '202401')");
 }
 

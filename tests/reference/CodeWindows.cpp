@@ -1,9 +1,9 @@
 #include "CodeWindows.h"
 
-#include "app/DMRegion.h"
 #include "app/Main.h"
 #include "app/Openers.h"
-#include "app/ToolbarSync.h"
+#include "session/DMRegion.h"
+#include "session/ToolbarSync.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -3,13 +3,13 @@
 
 #include "CodeWindows.h"
 
-#include "app/DMRegion.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBEdit.h"
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/ErrorBox.h"
 #include "platform/ui/Msg.h"
 #include "reference/CodeTables.h"
+#include "session/DMRegion.h"
 #include "support/AppFixture.h"
 #include "support/TestMain.h"
 

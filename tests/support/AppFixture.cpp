@@ -8,6 +8,7 @@
 #include "platform/ui/Msg.h"
 #include "platform/ui/OpenChildForm.h"
 #include "support/TestDb.h"
+#include "Windows.h"
 
 #include <QCoreApplication>
 #include <QDir>

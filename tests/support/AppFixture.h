@@ -4,7 +4,7 @@
 // Message boxes are scripted (see ui::Msg) and every window is registered with
 // the frame's openers.
 
-#include "app/DMRegion.h"
+#include "session/DMRegion.h"
 #include "support/Screenshots.h"
 
 #include <QString>

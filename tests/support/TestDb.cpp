@@ -1,7 +1,7 @@
 #include "support/TestDb.h"
 
-#include "app/DatabaseSetup.h"
 #include "platform/data/Error.h"
+#include "session/DatabaseSetup.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -74,7 +74,7 @@ std::unique_ptr<data::Connection> emptyDatabase()
 std::unique_ptr<data::Connection> freshDatabase()
 {
     auto c = emptyDatabase();
-    app::createSchema(*c);
+    session::createSchema(*c);
     return c;
 }
 

@@ -1,10 +1,10 @@
 // The printouts' heading: the stored company name, or nothing at all.
 
-#include "app/DMRegion.h"
 #include "platform/report/OutputSeam.h"
 #include "platform/report/PageWriter.h"
 #include "platform/report/ReportSystem.h"
 #include "property/OwnerSheet.h"
+#include "session/DMRegion.h"
 #include "support/AppFixture.h"
 #include "support/TestMain.h"
 #include "templates/ReportHeading.h"

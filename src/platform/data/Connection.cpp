@@ -55,6 +55,26 @@ std::unique_ptr<Connection> Connection::openForSetup(const ConnectionSpec& targe
     return openImpl(target, true);
 }
 
+std::unique_ptr<Connection> Connection::openSqliteReadOnly(const QString& path)
+{
+    if (!QFileInfo(path).isFile())
+        throw Error(QStringLiteral("找不到文件 %1。").arg(path));
+    ConnectionSpec target;
+    target.backend = Backend::SQLite;
+    target.database = path;
+    const QString name = nextConnectionName();
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    db.setDatabaseName(path);
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"));
+    if (!db.open()) {
+        const QString why = db.lastError().text().trimmed();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(name);
+        throw Error(QStringLiteral("无法打开文件 %1：%2").arg(path, why));
+    }
+    return std::unique_ptr<Connection>(new Connection(target, db));
+}
+
 std::unique_ptr<Connection> Connection::openFile(const QString& udlPath)
 {
     return open(readConnectionFile(udlPath));

@@ -35,6 +35,9 @@ public:
     static std::unique_ptr<Connection> openFile(const QString& udlPath);
     // For the set-up tool only: a SQLite file that does not exist yet is created.
     static std::unique_ptr<Connection> openForSetup(const ConnectionSpec& target);
+    // An SQLite file opened only to be read (a backup being checked or read
+    // back): nothing is written to it, not even its journal mode.
+    static std::unique_ptr<Connection> openSqliteReadOnly(const QString& path);
 
     QSqlDatabase& db() { return m_db; }
     const Dialect& dialect() const { return *m_dialect; }

@@ -2,6 +2,7 @@
 
 #include "platform/data/Connection.h"
 #include "platform/data/Error.h"
+#include "platform/data/ServerArray.h"
 
 #include <QDateTime>
 #include <QRegularExpression>
@@ -51,6 +52,25 @@ public:
         // Without AUTOINCREMENT the row identity restarts once the table is empty.
         return {QStringLiteral("DELETE FROM %1").arg(table)};
     }
+    QStringList emptyTablesSql(const QStringList& tables) const override
+    {
+        QStringList out;
+        for (const QString& t : tables)
+            out << emptyTableSql(t);
+        return out;
+    }
+    QString copyIntoFileSql() const override { return QStringLiteral("VACUUM INTO ?"); }
+    QString attachFileSql(const QString& alias) const override
+    {
+        return QStringLiteral("ATTACH DATABASE ? AS %1").arg(alias);
+    }
+    QString detachFileSql(const QString& alias) const override { return QStringLiteral("DETACH DATABASE %1").arg(alias); }
+    QStringList snapshotSql() const override { return {}; }
+    QString columnAsTextSql(const QString& column) const override { return column; }
+    QStringList lockTimeoutSql() const override { return {}; }
+    // Row identities continue from the largest one stored: nothing to reset.
+    QString resetIdentitySql(const QString&, const QString&) const override { return QString(); }
+    int otherClientSessions(Connection&) const override { return 0; }
     QString returningRowId() const override { return QString(); }
     qint64 insertedRowId(QSqlQuery& q) const override { return q.lastInsertId().toLongLong(); }
     QList<ColumnInfo> columns(Connection& c, const QString& table) const override
@@ -78,16 +98,39 @@ public:
         return QStringLiteral("trim(%1, %2)").arg(expr, chars);
     }
     int exactDigits() const override { return 15; }
-    QStringList lockTableSql(const QString& table, int) const override
+    QStringList writeLockSql(const QString& table, int) const override
     {
-        // A write, even of no row, takes the database's one write lock; the
-        // wait is the connection's busy timeout.
+        // A write, even of no row, takes the file's one write lock; the wait
+        // is the connection's busy timeout.
         return {QStringLiteral("UPDATE %1 SET rid = rid WHERE 0 = 1").arg(table)};
     }
     bool isLockTimeout(const QSqlError& e) const override
     {
         // SQLITE_BUSY, with or without an extended code.
         return (e.nativeErrorCode().toInt() & 0xff) == 5;
+    }
+    bool batchesAsArrays() const override { return false; }
+    QString batchInsertSql(const QString& table, const QStringList& columns) const override
+    {
+        QStringList names;
+        for (const QString& col : columns)
+            names << u':' + col;
+        return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+            .arg(table, columns.join(QStringLiteral(", ")), names.join(QStringLiteral(", ")));
+    }
+    QString batchUpdateSql(const QString& table, const QStringList& columns) const override
+    {
+        QStringList sets;
+        for (const QString& col : columns)
+            sets << QStringLiteral("%1 = :%1").arg(col);
+        return QStringLiteral("UPDATE %1 SET %2 WHERE %3 = :%3")
+            .arg(table, sets.join(QStringLiteral(", ")), QLatin1String(kRowIdColumn));
+    }
+    QString rowLockClause() const override { return QString(); }
+    QString tableLockSql(const QString&) const override { return QString(); }
+    QString sumCentsSql(const QString& column) const override
+    {
+        return QStringLiteral("sum(cast(round(%1*100) as integer))").arg(column);
     }
 };
 
@@ -98,6 +141,37 @@ public:
     QStringList emptyTableSql(const QString& table) const override
     {
         return {QStringLiteral("TRUNCATE TABLE %1 RESTART IDENTITY").arg(table)};
+    }
+    QStringList emptyTablesSql(const QStringList& tables) const override
+    {
+        return {QStringLiteral("TRUNCATE TABLE %1 RESTART IDENTITY").arg(tables.join(QStringLiteral(", ")))};
+    }
+    QString copyIntoFileSql() const override { return QString(); }
+    QString attachFileSql(const QString&) const override { return QString(); }
+    QString detachFileSql(const QString&) const override { return QString(); }
+    QStringList snapshotSql() const override
+    {
+        return {QStringLiteral("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ READ ONLY"),
+                QStringLiteral("SET LOCAL DateStyle = ISO")};
+    }
+    QString columnAsTextSql(const QString& column) const override
+    {
+        return QStringLiteral("CAST(%1 AS text)").arg(column);
+    }
+    QStringList lockTimeoutSql() const override { return {QStringLiteral("SET LOCAL lock_timeout = '10s'")}; }
+    QString resetIdentitySql(const QString& table, const QString& column) const override
+    {
+        return QStringLiteral("SELECT setval(pg_get_serial_sequence('%1', '%2'), COALESCE(MAX(%2), 0) + 1, false) "
+                              "FROM %1")
+            .arg(table.toLower(), column.toLower());
+    }
+    int otherClientSessions(Connection& c) const override
+    {
+        // Only client connections count: the server's own workers (autovacuum
+        // and the like) show in the same list.
+        return c.scalar(QStringLiteral("SELECT count(*) FROM pg_stat_activity WHERE datname = current_database() "
+                                       "AND pid <> pg_backend_pid() AND backend_type = 'client backend'"))
+            .toInt();
     }
     QString returningRowId() const override { return QStringLiteral(" RETURNING rid"); }
     qint64 insertedRowId(QSqlQuery& q) const override
@@ -149,14 +223,50 @@ public:
         return QStringLiteral("btrim(%1, %2)").arg(expr, chars);
     }
     int exactDigits() const override { return 0; }
-    QStringList lockTableSql(const QString& table, int waitMs) const override
+    QStringList writeLockSql(const QString& table, int waitMs) const override
     {
-        return {QStringLiteral("SET LOCAL lock_timeout = %1").arg(std::max(1, waitMs)),
-                QStringLiteral("LOCK TABLE %1 IN SHARE ROW EXCLUSIVE MODE").arg(table)};
+        return {QStringLiteral("SET LOCAL lock_timeout = %1").arg(std::max(1, waitMs)), tableLockSql(table)};
     }
     bool isLockTimeout(const QSqlError& e) const override
     {
         return e.nativeErrorCode() == QStringLiteral("55P03");
+    }
+    QString rowLockClause() const override { return QStringLiteral(" FOR UPDATE"); }
+    QString tableLockSql(const QString& table) const override
+    {
+        // Conflicts with itself and with row writes, not with readers.
+        return QStringLiteral("LOCK TABLE %1 IN SHARE ROW EXCLUSIVE MODE").arg(table);
+    }
+    bool batchesAsArrays() const override { return true; }
+    QString batchInsertSql(const QString& table, const QStringList& columns) const override
+    {
+        return QStringLiteral("INSERT INTO %1 (%2) SELECT * FROM unnest(%3)")
+            .arg(table, columns.join(QStringLiteral(", ")), arrayParameters(table, columns));
+    }
+    QString batchUpdateSql(const QString& table, const QStringList& columns) const override
+    {
+        const QString rid = QLatin1String(kRowIdColumn);
+        QStringList sets;
+        for (const QString& col : columns)
+            sets << QStringLiteral("%1 = u.%1").arg(col);
+        const QStringList names = QStringList{rid} + columns;
+        return QStringLiteral("UPDATE %1 SET %2 FROM unnest(%3) AS u(%4) WHERE %1.%5 = u.%5")
+            .arg(table, sets.join(QStringLiteral(", ")), arrayParameters(table, names),
+                 names.join(QStringLiteral(", ")), rid);
+    }
+    QString sumCentsSql(const QString& column) const override
+    {
+        return QStringLiteral("sum(round(%1*100))").arg(column);
+    }
+
+private:
+    // One positional parameter per column, cast to the column's array type.
+    static QString arrayParameters(const QString& table, const QStringList& columns)
+    {
+        QStringList out;
+        for (const QString& col : columns)
+            out << QStringLiteral("CAST(? AS %1)").arg(serverArrayType(table, col));
+        return out.join(QStringLiteral(", "));
     }
 };
 

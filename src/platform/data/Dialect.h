@@ -31,6 +31,35 @@ public:
     virtual QString serverNowSql() const = 0;
     // Empties a table and restarts its identities.
     virtual QStringList emptyTableSql(const QString& table) const = 0;
+    // Empties several tables and restarts their identities; run inside one
+    // transaction, so that either all of them are emptied or none.
+    virtual QStringList emptyTablesSql(const QStringList& tables) const = 0;
+
+    // --- whole-database copies (backup, restore, clearing) -------------------
+    // A statement that writes a consistent copy of the whole database into
+    // the file bound as its one parameter, or "" when the backend cannot and
+    // the copy is made table by table.
+    virtual QString copyIntoFileSql() const = 0;
+    // Makes a database file readable under the alias in the statements
+    // that follow (the file bound as the one parameter), or "" when the
+    // backend cannot and the rows are copied through the program.
+    virtual QString attachFileSql(const QString& alias) const = 0;
+    virtual QString detachFileSql(const QString& alias) const = 0;
+    // Statements run first in a transaction that only reads, so that every
+    // table is read as of one moment while other workstations go on writing.
+    virtual QStringList snapshotSql() const = 0;
+    // A column read as the text the embedded database stores for it (dates
+    // "yyyy-MM-dd HH:mm:ss", decimals with their digits as written).
+    virtual QString columnAsTextSql(const QString& column) const = 0;
+    // Statements run first in a transaction that replaces whole tables, so
+    // that a lock held elsewhere fails it in a few seconds instead of hanging.
+    virtual QStringList lockTimeoutSql() const = 0;
+    // Makes the next value the database assigns to an identity column follow
+    // the largest one stored; "" where the backend does so by itself.
+    virtual QString resetIdentitySql(const QString& table, const QString& column) const = 0;
+    // The number of other client connections to the same database; 0 where
+    // the database has no other workstations (the embedded one).
+    virtual int otherClientSessions(Connection& c) const = 0;
     // Text appended to an INSERT so the new row's identity can be read back.
     virtual QString returningRowId() const = 0;
     // The identity of the row an INSERT just wrote.
@@ -40,6 +69,29 @@ public:
     virtual QList<ColumnInfo> columns(Connection& c, const QString& table) const = 0;
     // Binds a date-time the way the backend stores it.
     virtual QVariant dateTimeValue(const QDateTime& dt) const = 0;
+    // Appended to a SELECT inside a transaction so that the rows it reads stay
+    // locked against other writers until the transaction ends. Empty on the
+    // embedded database: one writer at a time holds the whole file, and a
+    // transaction that read rows another has changed since cannot write.
+    virtual QString rowLockClause() const = 0;
+    // Locks a table against other writers until the transaction ends, before
+    // inserting a row whose value the database does not keep unique; empty
+    // where writers are serialised anyway.
+    virtual QString tableLockSql(const QString& table) const = 0;
+    // An aggregate summing a money column of two decimals exactly, as a whole
+    // number of cents; null when every value is null. (The embedded database
+    // sums decimals as binary floats: 619246.870000001.)
+    virtual QString sumCentsSql(const QString& column) const = 0;
+
+    // Many-row writes (BatchInsert, BatchUpdate). A server takes a batch of
+    // rows as one array per column (ServerArray), bound by position, so a
+    // batch is one round trip; the embedded database writes one row per
+    // prepared statement, bound by name (":column"), which costs little there.
+    virtual bool batchesAsArrays() const = 0;
+    virtual QString batchInsertSql(const QString& table, const QStringList& columns) const = 0;
+    // Sets the columns of the row whose identity comes first (":rid", or the
+    // first array).
+    virtual QString batchUpdateSql(const QString& table, const QStringList& columns) const = 0;
 
     // An expression for the text of `expr` trimmed as data::trimmed() trims it.
     virtual QString trimmedSql(const QString& expr) const = 0;
@@ -48,9 +100,11 @@ public:
     // embedded database keeps decimals as binary floating point.)
     virtual int exactDigits() const = 0;
     // Statements that take, as the first step of a transaction, the lock on a
-    // table that other writers of it wait for until the transaction ends;
-    // a wait longer than waitMs fails with an error isLockTimeout() knows.
-    virtual QStringList lockTableSql(const QString& table, int waitMs) const = 0;
+    // table that other writers of it wait for until the transaction ends (on
+    // the embedded database the file's one write lock, so that the
+    // transaction reads what the one before it wrote); a wait longer than
+    // waitMs fails with an error isLockTimeout() knows.
+    virtual QStringList writeLockSql(const QString& table, int waitMs) const = 0;
     virtual bool isLockTimeout(const QSqlError& e) const = 0;
 
     static std::unique_ptr<Dialect> create(Backend b);

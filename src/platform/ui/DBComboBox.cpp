@@ -51,6 +51,7 @@ void DBComboBox::setItems(const QStringList& items)
 {
     const QSignalBlocker block(this);
     clear();
+    m_hasUnlisted = false;
     addItems(items);
     showField();
 }
@@ -58,9 +59,15 @@ void DBComboBox::setItems(const QStringList& items)
 QStringList DBComboBox::items() const
 {
     QStringList out;
-    for (int i = 0; i < count(); ++i)
+    for (int i = 0; i < count() - (m_hasUnlisted ? 1 : 0); ++i)
         out << itemText(i);
     return out;
+}
+
+void DBComboBox::setShowUnlisted(bool on)
+{
+    m_showUnlisted = on;
+    showField();
 }
 
 void DBComboBox::showField()
@@ -68,6 +75,14 @@ void DBComboBox::showField()
     data::Field* f = m_link.field();
     const QString value = f ? f->asString() : QString();
     const QSignalBlocker block(this);
+    if (m_hasUnlisted) {
+        removeItem(count() - 1);
+        m_hasUnlisted = false;
+    }
+    if (m_showUnlisted && !m_binding && !value.isEmpty() && findText(value, Qt::MatchExactly) < 0) {
+        addItem(value);
+        m_hasUnlisted = true;
+    }
     if (m_binding) {
         setCurrentIndex(findText(value, Qt::MatchExactly));
         m_binding->refresh();

@@ -2,7 +2,9 @@
 // The data-aware combo box: a list of texts to choose from, bound to a text
 // field. Editable by default (typing works as in the data-aware edit); as a
 // drop-down list (setListOnly(true)) only the items can be chosen, and a
-// field value that is not an item shows as empty.
+// field value that is not an item shows as empty, unless setShowUnlisted(true):
+// then it shows as it is (as an extra item at the end) and stays stored
+// until the user chooses another.
 
 #include "platform/ui/FieldLink.h"
 #include "platform/ui/LineEditBinding.h"
@@ -24,6 +26,7 @@ public:
     QStringList items() const;
     void setListOnly(bool on);
     bool listOnly() const { return !isEditable(); }
+    void setShowUnlisted(bool on);
 
     QString text() const { return currentText(); }
     // Shown, and written into the field while the dataset is editing.
@@ -40,6 +43,8 @@ private:
     void chosen(int index);
 
     std::unique_ptr<LineEditBinding> m_binding;
+    bool m_showUnlisted = false;
+    bool m_hasUnlisted = false;  // the last item is a shown stored value
 };
 
 }  // namespace ui

@@ -68,6 +68,11 @@ int DataSetModel::columnCount(const QModelIndex& parent) const
 
 QVariant DataSetModel::data(const QModelIndex& index, int role) const
 {
+    if (role == Qt::TextAlignmentRole) {
+        if (index.column() < m_columns.size() && m_columns[index.column()].alignment)
+            return QVariant::fromValue(m_columns[index.column()].alignment | Qt::AlignVCenter);
+        return QVariant();
+    }
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return QVariant();
     data::DataSet* ds = dataSet();
@@ -80,6 +85,11 @@ QVariant DataSetModel::data(const QModelIndex& index, int role) const
         const data::Decimal d = v.value<data::Decimal>();
         if (!d.isNull())
             return (d.isNegative() ? QStringLiteral("-¥") : QStringLiteral("¥")) + (d.isNegative() ? -d : d).toFixed(2);
+    }
+    if (role == Qt::DisplayRole && f->type() == data::ColType::DateTime && index.column() < m_columns.size()
+        && !m_columns[index.column()].format.isEmpty()) {
+        const QDateTime dt = v.toDateTime();
+        return dt.isValid() ? dt.toString(m_columns[index.column()].format) : QString();
     }
     return data::variantToText(v);
 }

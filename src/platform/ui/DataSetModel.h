@@ -22,6 +22,8 @@ struct GridColumn {
     bool visible = true;
     bool readOnly = false;
     bool currency = false;  // a decimal shown as money: "¥" and two places
+    QString format = {};    // a date-time shown in this format ("hh:mm:ss" for a time of day)
+    Qt::Alignment alignment = {};  // of the cells; the view's default when none
     // When set, whether the cell of a row (0-based) of a column that is not
     // read-only can be typed into.
     std::function<bool(int row)> editableAt;

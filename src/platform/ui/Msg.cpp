@@ -36,10 +36,17 @@ QWidget* dialogParent()
     return QApplication::activeWindow();
 }
 
+// A lone carriage return is a line break in the program's texts.
+QString shownText(const QString& text)
+{
+    QString shown = text;
+    return shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+}
+
 // Shows a real box; returns true when OK was pressed.
 bool showBox(QMessageBox::Icon icon, const QString& caption, const QString& text, bool withCancel)
 {
-    QMessageBox box(icon, caption, text, QMessageBox::NoButton, dialogParent());
+    QMessageBox box(icon, caption, shownText(text), QMessageBox::NoButton, dialogParent());
     QPushButton* ok = box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
     if (withCancel) {
         QPushButton* cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
@@ -63,7 +70,7 @@ void simple(MsgKind kind, QMessageBox::Icon icon, const QString& text, const QSt
 }
 
 QString fileDialog(MsgKind kind, const QString& filter, const QString& dir, const QString& caption,
-                   const QString& suffix)
+                   const QString& suffix, bool confirmOverwrite = true)
 {
     const QString cap = captionOr(caption);
     if (script().on) {
@@ -80,6 +87,7 @@ QString fileDialog(MsgKind kind, const QString& filter, const QString& dir, cons
     dlg.setFileMode(kind == MsgKind::OpenFile ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (!suffix.isEmpty())
         dlg.setDefaultSuffix(suffix);
+    dlg.setOption(QFileDialog::DontConfirmOverwrite, !confirmOverwrite);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return QString();
     return dlg.selectedFiles().first();
@@ -126,10 +134,7 @@ Choice Msg::question(const QString& text, const QString& caption)
         script().log.push_back({MsgKind::Question, cap, text, QString::fromLatin1(names[int(c)])});
         return c;
     }
-    // A lone carriage return is a line break in the program's texts.
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-    QMessageBox box(QMessageBox::Question, cap, shown, QMessageBox::NoButton, dialogParent());
+    QMessageBox box(QMessageBox::Question, cap, shownText(text), QMessageBox::NoButton, dialogParent());
     QPushButton* yes = box.addButton(QStringLiteral("是"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("否"), QMessageBox::NoRole);
     QPushButton* cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
@@ -191,10 +196,10 @@ QString Msg::openFile(const QString& filter, const QString& dir, const QString& 
 }
 
 QString Msg::saveFile(const QString& filter, const QString& dir, const QString& caption,
-                      const QString& defaultSuffix)
+                      const QString& defaultSuffix, bool confirmOverwrite)
 {
     return fileDialog(MsgKind::SaveFile, filter, dir, caption.isEmpty() ? QStringLiteral("另存为") : caption,
-                      defaultSuffix);
+                      defaultSuffix, confirmOverwrite);
 }
 
 void Msg::setScripted(bool on)

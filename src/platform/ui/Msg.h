@@ -54,8 +54,11 @@ public:
     // chosen path, or "" when cancelled.
     static QString openFile(const QString& filter = QString(), const QString& dir = QString(),
                             const QString& caption = QString());
+    // A save dialog asks before replacing an existing file unless
+    // confirmOverwrite is false (the caller then asks in its own words).
     static QString saveFile(const QString& filter = QString(), const QString& dir = QString(),
-                            const QString& caption = QString(), const QString& defaultSuffix = QString());
+                            const QString& caption = QString(), const QString& defaultSuffix = QString(),
+                            bool confirmOverwrite = true);
 
     // --- scripted mode, for tests -----------------------------------------
     static void setScripted(bool on);

@@ -1,0 +1,128 @@
+// The complaints register with 100,000 complaints, through its windows:
+// opening the register, selective searches in the complaint search, and a
+// result of 1,000 complaints printed as the complaint list to a PDF file.
+// Goals: opening < 0.5 s, a selective search < 50 ms, 1,000 listed to PDF < 2 s.
+//
+//   bench_complaints [complaints]
+
+#include "Windows.h"
+#include "app/Login.h"
+#include "app/Main.h"
+#include "app/Openers.h"
+#include "operations/RegisterWindows.h"
+#include "operations/SearchWindows.h"
+#include "platform/data/BatchInsert.h"
+#include "platform/report/OutputSeam.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Msg.h"
+#include "session/DMRegion.h"
+#include "support/BenchDb.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <cstdio>
+
+namespace {
+
+void fillComplaints(data::Connection& c, int count)
+{
+    const QStringList states{"未解决", "已解决", "处理中"};
+    const QStringList people{"张伟", "王芳", "李娜", "刘洋", "陈静", "杨磊", "赵敏"};
+    const QString gut = QStringLiteral("楼上夜间装修噪音扰民，多次沟通无果，请物业尽快出面协调处理");
+    data::Transaction tx(c);
+    data::BatchInsert ins(c, "Appeal",
+                          {"AppealId", "AppealMan", "AppDate", "AppTime", "AppState", "AppMan", "AppMan2", "AppGut"});
+    const QDate start(2020, 1, 1);
+    for (int i = 1; i <= count; ++i)
+        ins.add({QStringLiteral("T%1").arg(i, 6, 10, QLatin1Char('0')), people[i % people.size()],
+                 QDateTime(start.addDays(i % 1461), QTime(0, 0)),
+                 QDateTime(QDate(1899, 12, 30), QTime(8 + i % 10, i % 60, 0)), states[i % states.size()],
+                 people[(i + 3) % people.size()], people[(i + 5) % people.size()], gut});
+    ins.flush();
+    tx.commit();
+}
+
+void addCondition(SearchForm* f, const QString& relation, const QString& field, const QString& op,
+                  const QString& value)
+{
+    f->CB_GX->setCurrentIndex(f->CB_GX->findText(relation));
+    f->CB_ZD->setCurrentIndex(f->CB_ZD->findText(field));
+    f->CB_TJian->setCurrentIndex(f->CB_TJian->findText(op));
+    f->E_Value->setText(value);
+    f->BitBtn1Click();
+}
+
+double search(SearchForm* f, const QVector<QStringList>& conditions, int* rows)
+{
+    f->TB_ClearClick();
+    for (const QStringList& c : conditions)
+        addCondition(f, c[0], c[1], c[2], c[3]);
+    QElapsedTimer t;
+    t.start();
+    f->TB_FindClick();
+    const double ms = bench::ms(t);
+    *rows = f->result()->recordCount();
+    return ms;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ui::Application app(argc, argv);
+    const int count = argc > 1 ? qMax(1000, atoi(argv[1])) : 100000;
+    auto c = bench::newDatabase();
+    QElapsedTimer t;
+    t.start();
+    fillComplaints(*c, count);
+    bench::analyze(*c);
+    std::printf("backend: %s, complaints: %d (written in %.0f ms)\n",
+                c->backend() == data::Backend::SQLite ? "SQLite" : "PostgreSQL",
+                c->scalar(QStringLiteral("SELECT count(*) FROM Appeal")).toInt(), bench::ms(t));
+
+    ui::Msg::setScripted(true);
+    registerAllWindows();
+    new TmdiForm;
+    DM = new TDM;
+    DM->openOn(std::move(c));
+    new TfrmLogin;
+    frmLogin->Popedom = QStringLiteral("1");
+
+    t.restart();
+    DM->AT_Appeal->close();
+    DM->AT_Appeal->open();
+    std::printf("the dataset alone, closed and opened: %.1f ms\n", bench::ms(t));
+    t.restart();
+    runOpener(*findOpener(QStringLiteral("Appeal")), mdiForm);
+    const double openMs = bench::ms(t);
+    std::printf("open the complaints window: %.1f ms (goal < 500)\n", openMs);
+
+    frmAppeal->TB_FindClick();
+    SearchForm* f = frmAppFind;
+    int rows = 0;
+    const double byKey = search(f, {{"", "投诉编号", "=", "T050000"}}, &rows);
+    std::printf("search by number: %.1f ms, %d row (goal < 50)\n", byKey, rows);
+    const double byPerson = search(f, {{"", "投诉人", "=", "张伟"}, {"并且", "投诉日期", ">", "2023-12-01"},
+                                       {"并且", "投诉日期", "<", "2024-01-01"}},
+                                   &rows);
+    std::printf("search by complainant in a month: %.1f ms, %d rows (goal < 50)\n", byPerson, rows);
+    const double all = search(f, {{"", "投诉编号", "<>", "X"}}, &rows);
+    std::printf("search returning every complaint: %.1f ms, %d rows\n", all, rows);
+
+    const QString last = QStringLiteral("T%1").arg(count - 1000, 6, 10, QLatin1Char('0'));
+    search(f, {{"", "投诉编号", ">", last}}, &rows);
+    const QString pdf = QDir::temp().filePath("bench_complaints.pdf");
+    report::OutputSeam seam;
+    seam.setup = [&](const report::SetupChoice&) { return report::SetupChoice::fromAnswer("pdf:" + pdf); };
+    report::ScopedOutputSeam scoped(seam);
+    t.restart();
+    f->TB_PrintClick();
+    const double printMs = bench::ms(t);
+    std::printf("%d complaints listed to PDF: %.0f ms, %lld KB (goal < 2000)\n", rows, printMs,
+                QFileInfo(pdf).size() / 1024);
+    return openMs < 500 && byKey < 50 && byPerson < 50 && printMs < 2000 ? 0 : 1;
+}

@@ -1,0 +1,83 @@
+#include "Windows.h"
+
+#include "app/CoM.h"
+#include "app/Main.h"
+#include "app/Openers.h"
+#include "app/SystemM.h"
+#include "fees/BBYSK.h"
+#include "fees/Cpsc.h"
+#include "fees/CWSet.h"
+#include "fees/DataSend.h"
+#include "fees/FeeType1.h"
+#include "fees/FJL.h"
+#include "fees/KZF.h"
+#include "fees/SCYSK.h"
+#include "fees/SFTJ.h"
+#include "fees/SFee.h"
+#include "fees/Sk.h"
+#include "fees/WRZ.h"
+#include "fees/XMSet.h"
+#include "fees/YSKgl.h"
+#include "operations/RegisterWindows.h"
+#include "operations/stores/IoSelect.h"
+#include "operations/stores/Repertory.h"
+#include "platform/ui/OpenChildForm.h"
+#include "property/Build.h"
+#include "property/FCBuild.h"
+#include "property/Man.h"
+#include "property/Region.h"
+#include "reference/CodeTables.h"
+#include "session/Session.h"
+
+// A window unit adds its line here when it is built.
+void registerAllWindows()
+{
+    registerFrameCommands();
+    registerWindow(QStringLiteral("TfrmSystem"), [](QWidget* f) { ui::openChildForm(frmSystem, f); });
+    registerWindow(QStringLiteral("TfrmCo"), [](QWidget* f) { ui::openChildForm(frmCo, f); });
+    registerWindow(QStringLiteral("TfrmRegion"), [](QWidget* f) { ui::openChildForm(frmRegion, f); });
+    registerWindow(QStringLiteral("TfrmCulture"), [](QWidget* f) { ui::openChildForm(frmCulture, f); });
+    registerWindow(QStringLiteral("TfrmJob"), [](QWidget* f) { ui::openChildForm(frmJob, f); });
+    registerWindow(QStringLiteral("TfrmZhZ"), [](QWidget* f) { ui::openChildForm(frmZhZ, f); });
+    registerWindow(QStringLiteral("TfrmZhJ"), [](QWidget* f) { ui::openChildForm(frmZhJ, f); });
+    registerWindow(QStringLiteral("TfrmFolk"), [](QWidget* f) { ui::openChildForm(frmFolk, f); });
+    registerWindow(QStringLiteral("TfrmNexus"), [](QWidget* f) { ui::openChildForm(frmNexus, f); });
+    registerWindow(QStringLiteral("TfrmRoom"), [](QWidget* f) { ui::openChildForm(frmRoom, f); });
+    registerWindow(QStringLiteral("TfrmFeeType"), [](QWidget* f) { ui::openChildForm(frmFeeType, f); });
+    registerWindow(QStringLiteral("TfrmReperType"), [](QWidget* f) { ui::openChildForm(frmReperType, f); });
+    registerWindow(QStringLiteral("TfrmFixSys"), [](QWidget* f) { ui::openChildForm(frmFixSys, f); });
+    registerWindow(QStringLiteral("TfrmFixType"), [](QWidget* f) { ui::openChildForm(frmFixType, f); });
+    registerWindow(QStringLiteral("TfrmShPType"), [](QWidget* f) { ui::openChildForm(frmShPType, f); });
+    registerWindow(QStringLiteral("TfrmFileType"), [](QWidget* f) { ui::openChildForm(frmFileType, f); });
+    registerWindow(QStringLiteral("TfrmUseType"), [](QWidget* f) { ui::openChildForm(frmUseType, f); });
+    registerWindow(QStringLiteral("TfrmPrjType"), [](QWidget* f) { ui::openChildForm(frmPrjType, f); });
+    registerWindow(QStringLiteral("TfrmPeixType"), [](QWidget* f) { ui::openChildForm(frmPeixType, f); });
+    registerWindow(QStringLiteral("TfrmMeetType"), [](QWidget* f) { ui::openChildForm(frmMeetType, f); });
+    registerWindow(QStringLiteral("TfrmHuodType"), [](QWidget* f) { ui::openChildForm(frmHuodType, f); });
+    registerWindow(QStringLiteral("TfrmSFee"), [](QWidget* f) { ui::openChildForm(frmSFee, f); });
+    registerWindow(QStringLiteral("TfrmFJL"), [](QWidget* f) { ui::openChildForm(frmFJL, f); });
+    registerWindow(QStringLiteral("TfrmMan"), [](QWidget* f) { ui::openChildForm(frmMan, f); });
+    installOwnerSheetPrinting();
+    registerWindow(QStringLiteral("TfrmBuild"), [](QWidget* f) { ui::openChildForm(frmBuild, f); });
+    registerWindow(QStringLiteral("TfrmFCBuild"), [](QWidget* f) { ui::openChildForm(frmFCBuild, f); });
+    registerWindow(QStringLiteral("TfrmSk"), [](QWidget* f) { ui::openChildForm(frmSk, f); });
+    registerWindow(QStringLiteral("TfrmFeeType1"), [](QWidget* f) { ui::openChildForm(frmFeeType1, f); });
+    registerWindow(QStringLiteral("TfrmXMSet"), [](QWidget* f) { ui::openChildForm(frmXMSet, f); });
+    registerWindow(QStringLiteral("TfrmCpsc"), [](QWidget* f) { ui::openChildForm(frmCpsc, f); });
+    registerWindow(QStringLiteral("TfrmCWSet"), [](QWidget* f) { ui::openChildForm(frmCWSet, f); });
+    registerWindow(QStringLiteral("TfrmSCYSK"), [](QWidget* f) { ui::openChildForm(frmSCYSK, f); });
+    // The report windows two openers share take the kind of the opener that
+    // opened them or brought them forward.
+    registerWindow(QStringLiteral("TfrmBBYSK"),
+                   [](QWidget* f) { ui::openChildForm(frmBBYSK, f)->setKind(session::moduleKey()); });
+    registerWindow(QStringLiteral("TfrmSFTJ"),
+                   [](QWidget* f) { ui::openChildForm(frmSFTJ, f)->setKind(session::moduleKey()); });
+    registerWindow(QStringLiteral("TfrmWRZ"), [](QWidget* f) { ui::openChildForm(frmWRZ, f); });
+    registerWindow(QStringLiteral("TfrmKZF"), [](QWidget* f) { ui::openChildForm(frmKZF, f); });
+    registerWindow(QStringLiteral("TfrmDataSend"), [](QWidget* f) { ui::openChildForm(frmDataSend, f); });
+    registerWindow(QStringLiteral("TfrmYSKgl"), [](QWidget* f) { ui::openChildForm(frmYSKgl, f); });
+    registerWindow(QStringLiteral("TfrmAppeal"), [](QWidget* f) { ui::openChildForm(frmAppeal, f); });
+    registerWindow(QStringLiteral("TfrmEmployee"), [](QWidget* f) { ui::openChildForm(frmEmployee, f); });
+    registerWindow(QStringLiteral("TfrmIoSelect"), [](QWidget* f) { ui::openChildForm(frmIoSelect, f); });
+    registerWindow(QStringLiteral("TfrmRepertory"), [](QWidget* f) { ui::openChildForm(frmRepertory, f); });
+}

@@ -1,0 +1,139 @@
+#include "app/BackupWriter.h"
+
+#include "session/DatabaseSetup.h"
+#include "platform/data/Connection.h"
+#include "platform/data/Dialect.h"
+#include "platform/data/DirectStatement.h"
+#include "platform/data/Error.h"
+#include "platform/data/SchemaCatalog.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryFile>
+#include <filesystem>
+#include <limits>
+#include <system_error>
+
+namespace app {
+
+namespace {
+
+// Rows read from the server per statement: few enough to keep memory low and
+// the window painted, many enough that round trips do not count.
+constexpr int kReadBatch = 20000;
+
+// An empty file with a name of its own beside the target (the embedded
+// database writes a copy only into a file that is new or empty).
+QString newFileBeside(const QString& target)
+{
+    const QFileInfo fi(target);
+    QTemporaryFile tmp(fi.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX.part").arg(fi.fileName())));
+    tmp.setAutoRemove(false);
+    if (!tmp.open())
+        throw data::Error(QStringLiteral("无法在文件夹 %1 中写入文件：%2").arg(fi.absolutePath(), tmp.errorString()));
+    return tmp.fileName();
+}
+
+void removeWithCompanions(const QString& path)
+{
+    for (const char* suffix : {"", "-journal", "-wal", "-shm"})
+        QFile::remove(path + QLatin1String(suffix));
+}
+
+// Puts the finished file in the target's place in one step.
+void replaceTarget(const QString& done, const QString& target)
+{
+    std::error_code ec;
+    std::filesystem::rename(std::filesystem::path(done.toStdU16String()), std::filesystem::path(target.toStdU16String()),
+                            ec);
+    if (ec)
+        throw data::Error(QStringLiteral("无法写入文件 %1：%2").arg(target, QString::fromLocal8Bit(ec.message())));
+}
+
+void copyTable(data::Connection& from, data::Connection& to, const data::TableDef& t, const DataProgress& progress)
+{
+    const data::Dialect& d = from.dialect();
+    QStringList names{QLatin1String(data::kRowIdColumn)};
+    QStringList read{QLatin1String(data::kRowIdColumn)};
+    QStringList marks{QStringLiteral("?")};
+    for (const data::ColumnDef& c : t.columns) {
+        names << QLatin1String(c.name);
+        read << d.columnAsTextSql(QLatin1String(c.name));
+        marks << QStringLiteral("?");
+    }
+    const QString table = QLatin1String(t.name);
+    const QString select = QStringLiteral("SELECT %1 FROM %2 WHERE %3 > ? ORDER BY %3 LIMIT %4")
+                               .arg(read.join(QStringLiteral(", ")), table, QLatin1String(data::kRowIdColumn))
+                               .arg(kReadBatch);
+    data::DirectStatement insert(to, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                         .arg(table, names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))));
+    qint64 after = std::numeric_limits<qint64>::min();
+    for (;;) {
+        QSqlQuery q = from.exec(select, {after});
+        int rows = 0;
+        while (q.next()) {
+            after = q.value(0).toLongLong();
+            insert.bindInteger(0, after);
+            for (int i = 1; i < names.size(); ++i) {
+                const QVariant v = q.value(i);
+                if (v.isNull()) {
+                    insert.bindNull(i);
+                } else {
+                    // Bound as stored: no trimming, the column's type decides.
+                    const QByteArray text = v.toString().toUtf8();
+                    insert.bindUtf8(i, text.constData(), int(text.size()));
+                }
+            }
+            insert.run();
+            ++rows;
+        }
+        if (progress)
+            progress(table);
+        if (rows < kReadBatch)
+            break;
+    }
+}
+
+// Every table of the schema, read as of one moment, into a new embedded
+// database with the same schema.
+void copyTableByTable(data::Connection& from, const QString& file, const DataProgress& progress)
+{
+    data::ConnectionSpec spec;
+    spec.backend = data::Backend::SQLite;
+    spec.database = file;
+    auto to = data::Connection::openForSetup(spec);
+    session::createSchema(*to);
+    {
+        data::Transaction snapshot(from);
+        for (const QString& sql : from.dialect().snapshotSql())
+            from.exec(sql);
+        data::Transaction write(*to);
+        for (const data::TableDef& t : data::systemTables())
+            if (!t.isView)
+                copyTable(from, *to, t, progress);
+        write.commit();
+        snapshot.commit();
+    }
+    // One self-contained file, with no log beside it to be lost on a copy.
+    to->exec(QStringLiteral("PRAGMA journal_mode = DELETE"));
+}
+
+}  // namespace
+
+void writeBackup(data::Connection& c, const QString& target, const DataProgress& progress)
+{
+    const QString part = newFileBeside(target);
+    try {
+        const QString copySql = c.dialect().copyIntoFileSql();
+        if (!copySql.isEmpty())
+            c.exec(copySql, {part});
+        else
+            copyTableByTable(c, part, progress);
+        replaceTarget(part, target);
+    } catch (...) {
+        removeWithCompanions(part);
+        throw;
+    }
+}
+
+}  // namespace app

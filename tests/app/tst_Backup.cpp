@@ -1,0 +1,461 @@
+// Backup, restore and clearing of the whole database through the frame's
+// data commands, on the backend the tests run on, and the help window.
+
+#include "app/BackupCheck.h"
+#include "app/BackupFixture.h"
+#include "app/BackupIni.h"
+#include "app/BackupWriter.h"
+#include "app/ClearData.h"
+#include "session/DatabaseSetup.h"
+#include "app/Help.h"
+#include "app/Main.h"
+#include "app/Openers.h"
+#include "app/RestoreData.h"
+#include "app/SoleSession.h"
+#include "platform/data/Dialect.h"
+#include "platform/data/Error.h"
+#include "platform/data/SchemaCatalog.h"
+#include "platform/ui/ModalRun.h"
+#include "platform/ui/Msg.h"
+#include "support/AppFixture.h"
+#include "support/TestDb.h"
+#include "support/TestMain.h"
+#include "templates/ReportHeading.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMdiArea>
+#include <QTextBrowser>
+
+using testsupport::AppFixture;
+using testsupport::dumpAll;
+using testsupport::scratchPath;
+using testsupport::seedEveryKind;
+using ui::Msg;
+using ui::MsgKind;
+
+namespace {
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Files left in the folder besides the ones named.
+QStringList strayFiles(const QString& folder, const QStringList& expected)
+{
+    QStringList out;
+    for (const QString& f : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+        if (!expected.contains(f))
+            out << f;
+    return out;
+}
+
+QString backupThroughFrame(const QString& name)
+{
+    const QString file = scratchPath(name);
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    QFile::remove(file);
+    Msg::queueFileName(file);
+    mdiForm->BackupClick();
+    return file;
+}
+
+void restoreThroughFrame(const QString& file)
+{
+    Msg::queueFileName(file);
+    mdiForm->RestoreClick();
+}
+
+// A copy of a good backup, changed by SQL run on it.
+QString spoiledCopy(const QString& good, const QString& name, const QStringList& statements)
+{
+    const QString path = scratchPath(name);
+    QFile::remove(path);
+    QFile::copy(good, path);
+    data::ConnectionSpec spec;
+    spec.database = path;
+    auto c = data::Connection::open(spec);
+    for (const QString& s : statements)
+        c->exec(s);
+    c->exec("PRAGMA journal_mode = DELETE");
+    return path;
+}
+
+bool anyLabelShown()
+{
+    return mdiForm->lbl_bf->isVisible() || mdiForm->lbl_hf->isVisible() || mdiForm->lbl_zq->isVisible();
+}
+
+}  // namespace
+
+class TestBackup : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        Msg::setScripted(true);
+    }
+
+    void backupThenRestoreBringsBackEveryRowAndIdentitiesContinue()
+    {
+        AppFixture app("0", seedEveryKind);
+        const QStringList before = dumpAll(app.db());
+        const QString file = backupThroughFrame("round.db");
+        QCOMPARE(Msg::texts(MsgKind::Plain), QStringList{"数据备份完成"});
+        QCOMPARE(Msg::log().last().caption, QString("成功！"));
+        QVERIFY2(Msg::texts(MsgKind::Confirm).isEmpty(), "a new file name asks nothing");
+        QCOMPARE(strayFiles(QFileInfo(file).absolutePath(), {"round.db"}), QStringList());
+
+        // Work goes on after the backup: rows change, new ones come, some go.
+        app.db().exec("UPDATE Fee SET BYHJ = 1, flag = '已收取'");
+        app.db().exec("DELETE FROM users WHERE userName = '出纳'");
+        for (int i = 0; i < 5; ++i)
+            app.db().exec("INSERT INTO SFSJ (RegionId, FSje) VALUES ('9', 1)");
+        app.db().exec("INSERT INTO Region (RegionId, RegionName) VALUES ('9', '新区')");
+        QVERIFY(dumpAll(app.db()) != before);
+
+        Msg::clearLog();
+        restoreThroughFrame(file);
+        QCOMPARE(Msg::texts(MsgKind::Information), QStringList{"数据恢复成功！\r该系统将关闭，请重新登录。"});
+        QVERIFY(ui::terminated());
+        QCOMPARE(dumpAll(app.db()), before);
+        QVERIFY(!anyLabelShown());
+
+        // The next receipt, report and row follow the restored ones.
+        const int lastReceipt = app.db().scalar("SELECT max(SJNum) FROM SFSJ").toInt();
+        app.db().exec("INSERT INTO SFSJ (RegionId, FSje) VALUES ('1', 5)");
+        QCOMPARE(app.db().scalar("SELECT max(SJNum) FROM SFSJ").toInt(), lastReceipt + 1);
+        app.db().exec("INSERT INTO NZBB (QYmc) VALUES ('下一年')");
+        QCOMPARE(app.db().scalar("SELECT count(DISTINCT ID) FROM NZBB").toInt(), 2);
+        for (const data::TableDef& t : data::systemTables())
+            if (!t.isView && t.columns.front().type == data::ColType::String)
+                app.db().exec(QStringLiteral("INSERT INTO %1 (%2) VALUES ('x')").arg(t.name, t.columns.front().name));
+    }
+
+    void oneBackupFormatServesBothBackends()
+    {
+        // A backup of the database in use restores into an embedded database
+        // with the same values, and one of an embedded database into the
+        // database in use: on a test run on the server, both ways across.
+        AppFixture app("0", seedEveryKind);
+        const QString file = backupThroughFrame("either.db");
+        data::ConnectionSpec spec;
+        spec.database = scratchPath("second.db");
+        QFile::remove(spec.database);
+        auto second = data::Connection::openForSetup(spec);
+        session::createSchema(*second);
+        app::checkBackupFile(file);
+        app::restoreDatabase(*second, file);
+        const QStringList rows = dumpAll(app.db());
+        QCOMPARE(dumpAll(*second), rows);
+
+        second->exec("UPDATE Region SET RegionName = '嵌入库' WHERE RegionId = '1'");
+        const QStringList changed = dumpAll(*second);
+        const QString back = scratchPath("back.db");
+        QFile::remove(back);
+        app::writeBackup(*second, back);
+        app::restoreDatabase(app.db(), back);
+        QCOMPARE(dumpAll(app.db()), changed);
+    }
+
+    void aFileThatCannotBeRestoredLeavesTheDataAsItWas_data()
+    {
+        QTest::addColumn<QString>("spoil");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("not a database") << "text" << "不是可用的备份文件";
+        QTest::newRow("cut short") << "truncate" << "";
+        QTest::newRow("table missing") << "DROP TABLE Tools" << "缺少数据表 Tools";
+        QTest::newRow("column missing") << "ALTER TABLE Fee DROP COLUMN SSJE" << "缺少列 SSJE";
+        QTest::newRow("no account") << "DELETE FROM users" << "没有可以登录的用户";
+        QTest::newRow("account without a level") << "UPDATE users SET userPopedom = NULL" << "没有可以登录的用户";
+    }
+    void aFileThatCannotBeRestoredLeavesTheDataAsItWas()
+    {
+        QFETCH(QString, spoil);
+        QFETCH(QString, reason);
+        AppFixture app("0", seedEveryKind);
+        const QString good = backupThroughFrame("good.db");
+        QString bad = scratchPath("bad.db");
+        if (spoil == "text") {
+            QFile f(bad);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write("这不是数据库\n");
+        } else if (spoil == "truncate") {
+            const QByteArray all = bytesOf(good);
+            QFile f(bad);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(all.left(all.size() / 2));
+        } else {
+            bad = spoiledCopy(good, "bad.db", {spoil});
+        }
+        app.db().exec("INSERT INTO Region (RegionId, RegionName) VALUES ('7', '备份之后')");
+        const QStringList before = dumpAll(app.db());
+        Msg::clearLog();
+        restoreThroughFrame(bad);
+        const QStringList warnings = Msg::texts(MsgKind::Warning);
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY2(warnings[0].startsWith("数据库恢复失败！\n") && warnings[0].contains(reason), qPrintable(warnings[0]));
+        QVERIFY(Msg::texts(MsgKind::Information).isEmpty());
+        QVERIFY(!ui::terminated());
+        QCOMPARE(dumpAll(app.db()), before);
+        QVERIFY(!anyLabelShown());
+    }
+
+    void aFailureHalfwayThroughARestoreLeavesTheDataAsItWas()
+    {
+        AppFixture app("0", seedEveryKind);
+        const QString good = backupThroughFrame("good.db");
+        app.db().exec("INSERT INTO Region (RegionId, RegionName) VALUES ('7', '备份之后')");
+        const QStringList before = dumpAll(app.db());
+
+        // Stopped between tables...
+        int tables = 0;
+        QVERIFY_THROWS_EXCEPTION(data::Error, app::restoreDatabase(app.db(), good, [&](const QString&) {
+            if (++tables == 20)
+                throw data::Error("stop");
+        }));
+        QCOMPARE(dumpAll(app.db()), before);
+
+        // ...or by a row the database in use refuses (a receivable without
+        // its state, which the live table requires).
+        const QString bad = spoiledCopy(good, "nullflag.db",
+                                        {"DROP VIEW v_feeset", "CREATE TABLE FeeCopy AS SELECT * FROM Fee", "DROP TABLE Fee",
+                                         "ALTER TABLE FeeCopy RENAME TO Fee", "UPDATE Fee SET flag = NULL"});
+        Msg::clearLog();
+        restoreThroughFrame(bad);
+        const QStringList errors = Msg::texts(MsgKind::Error);
+        QCOMPARE(errors.size(), 1);
+        QVERIFY(errors[0].startsWith("数据库恢复失败！，建议手工恢复。。。\n"));
+        QVERIFY(!ui::terminated());
+        QCOMPARE(dumpAll(app.db()), before);
+    }
+
+    void theLiveDatabaseIsNeitherATargetNorASource()
+    {
+        if (testsupport::onPostgres())
+            QSKIP("a server database has no file of the program's");
+        AppFixture app("0", seedEveryKind);
+        const QString live = testsupport::lastSpec().database;
+        const QStringList before = dumpAll(app.db());
+        for (const QString& name : {live, live + "-wal", live + "-shm", QFileInfo(live).absolutePath() + "/./" + QFileInfo(live).fileName()}) {
+            Msg::clearLog();
+            Msg::queueFileName(name);
+            mdiForm->BackupClick();
+            QVERIFY2(Msg::texts(MsgKind::Warning).value(0).contains("不能备份到正在使用的数据库文件"), qPrintable(name));
+            QVERIFY(Msg::texts(MsgKind::Plain).isEmpty());
+            Msg::clearLog();
+            restoreThroughFrame(name);
+            QVERIFY2(Msg::texts(MsgKind::Warning).value(0).contains("正在使用的数据库文件"), qPrintable(name));
+            QVERIFY(!ui::terminated());
+        }
+        QCOMPARE(dumpAll(app.db()), before);
+        QVERIFY(!anyLabelShown());
+    }
+
+    void replacingAnExistingBackupAsksAndCancelKeepsItByteForByte()
+    {
+        AppFixture app("0", seedEveryKind);
+        const QString file = backupThroughFrame("twice.db");
+        const QByteArray first = bytesOf(file);
+        app.db().exec("INSERT INTO Region (RegionId, RegionName) VALUES ('8', '第二次')");
+
+        Msg::clearLog();
+        Msg::queueFileName(file);
+        Msg::queueAnswer(false);
+        mdiForm->BackupClick();
+        QCOMPARE(Msg::texts(MsgKind::Confirm), QStringList{file + "文件已经存在，要替换它吗？"});
+        QCOMPARE(Msg::log()[1].caption, QString("另存为"));
+        QVERIFY(Msg::texts(MsgKind::Plain).isEmpty());
+        QCOMPARE(bytesOf(file), first);
+        QVERIFY(!anyLabelShown());
+
+        Msg::queueFileName(file);
+        Msg::queueAnswer(true);
+        mdiForm->BackupClick();
+        QVERIFY(bytesOf(file) != first);
+        auto copy = data::Connection::openSqliteReadOnly(file);
+        QCOMPARE(copy->scalar("SELECT RegionName FROM Region WHERE RegionId = '8'").toString(), QString("第二次"));
+    }
+
+    void aFailedBackupKeepsTheEarlierFileAndLeavesNothingBehind()
+    {
+        AppFixture app("0", seedEveryKind);
+        const QString file = backupThroughFrame("kept/kept.db");
+        const QByteArray first = bytesOf(file);
+        // A backup cannot start inside a transaction of the connection.
+        app.db().begin();
+        Msg::clearLog();
+        Msg::queueFileName(file);
+        mdiForm->BackupClick();
+        app.db().rollback();
+        const QStringList errors = Msg::texts(MsgKind::Error);
+        QCOMPARE(errors.size(), 1);
+        QVERIFY2(errors[0].startsWith("数据备份失败！\n") && errors[0].size() > 8, qPrintable(errors[0]));
+        QVERIFY(Msg::texts(MsgKind::Plain).isEmpty());
+        QCOMPARE(bytesOf(file), first);
+        QCOMPARE(strayFiles(QFileInfo(file).absolutePath(), {"kept.db"}), QStringList());
+        QVERIFY(!anyLabelShown());
+
+        // A folder that is not there: the cause is named.
+        Msg::clearLog();
+        Msg::queueFileName(scratchPath("nowhere/x.db"));
+        mdiForm->BackupClick();
+        QVERIFY(Msg::texts(MsgKind::Error).value(0).contains(scratchPath("nowhere")));
+    }
+
+    void clearingEmptiesAllButAccountsRightsAndCompany()
+    {
+        AppFixture app("1", seedEveryKind);
+        app.db().exec("INSERT INTO popedom (rid) VALUES (1)");
+        app.requeryAll();
+        runOpener(*findOpener("Region"), mdiForm);
+        QCOMPARE(mdiForm->mdiArea()->subWindowList().size(), 1);
+
+        Msg::clearLog();
+        mdiForm->ClearClick();
+        QCOMPARE(Msg::texts(MsgKind::Confirm),
+                 QStringList{"数据总清将完全删除数据，且不可恢复！！！请谨慎使用！！！\r确实要总清数据吗？"});
+        QCOMPARE(Msg::texts(MsgKind::Information), QStringList{"数据总清成功！"});
+        QVERIFY(!anyLabelShown());
+        for (const data::TableDef& t : data::systemTables()) {
+            if (t.isView)
+                continue;
+            const int rows = app.db().scalar(QStringLiteral("SELECT count(*) FROM %1").arg(t.name)).toInt();
+            const bool kept = app::clearedTables().filter(QRegularExpression(QStringLiteral("^%1$").arg(t.name))).isEmpty();
+            QVERIFY2(kept ? rows > 0 : rows == 0, t.name);
+        }
+        QCOMPARE(app::clearedTables().size(), 64);
+
+        // Windows showing the old rows are gone and the shared rows re-read.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(mdiForm->mdiArea()->subWindowList().size(), 0);
+        QVERIFY(DM->AT_Region->isEmpty());
+        QVERIFY(!DM->CheckLogin("出纳", "pw").isEmpty());
+        QCOMPARE(ReportHeading(), QString("翠苑物业管理有限公司"));
+        app.db().exec("INSERT INTO SFSJ (RegionId, FSje) VALUES ('1', 5)");
+        QCOMPARE(app.db().scalar("SELECT SJNum FROM SFSJ").toInt(), 1);
+    }
+
+    void clearingStoppedHalfwayOrCancelledEmptiesNothing()
+    {
+        AppFixture app("0", seedEveryKind);
+        const QStringList before = dumpAll(app.db());
+        Msg::queueAnswer(false);
+        mdiForm->ClearClick();
+        QVERIFY(Msg::texts(MsgKind::Information).isEmpty());
+        QVERIFY_THROWS_EXCEPTION(data::Error, app::clearAllData(app.db(), [](const QString&) {
+            throw data::Error("stop");
+        }));
+        QCOMPARE(dumpAll(app.db()), before);
+    }
+
+    void aBrowseOnlyUserMayBackUpButNotRestoreOrClear()
+    {
+        AppFixture app("2", seedEveryKind);
+        const QStringList before = dumpAll(app.db());
+        const QString file = backupThroughFrame("level2.db");
+        QCOMPARE(Msg::texts(MsgKind::Plain), QStringList{"数据备份完成"});
+
+        Msg::clearLog();
+        restoreThroughFrame(file);
+        mdiForm->ClearClick();
+        QCOMPARE(Msg::texts(MsgKind::Warning), QStringList(2, "用户权限不足，无法进行该操作！"));
+        QCOMPARE(Msg::log().size(), 2);  // no dialog, no question
+        QVERIFY(!ui::terminated());
+        QCOMPARE(dumpAll(app.db()), before);
+        Msg::clearQueue();
+    }
+
+    void anotherWorkstationKeepsRestoreAndClearingAway()
+    {
+        if (!testsupport::onPostgres())
+            QSKIP("the embedded database has one workstation");
+        AppFixture app("0", seedEveryKind);
+        const QString file = backupThroughFrame("others.db");
+        const QStringList before = dumpAll(app.db());
+        {
+            auto other = data::Connection::open(testsupport::lastSpec());
+            Msg::clearLog();
+            restoreThroughFrame(file);
+            mdiForm->ClearClick();
+            QCOMPARE(Msg::texts(MsgKind::Warning), QStringList(2, app::otherSessionsText(1)));
+            // Someone connecting after the question is caught inside the work.
+            QVERIFY_THROWS_EXCEPTION(data::Error, app::clearAllData(app.db()));
+            QVERIFY_THROWS_EXCEPTION(data::Error, app::restoreDatabase(app.db(), file));
+            QCOMPARE(dumpAll(app.db()), before);
+        }
+        // The server lets a connection go a moment after the client closed it.
+        QTRY_COMPARE(app.db().dialect().otherClientSessions(app.db()), 0);
+        Msg::clearQueue();
+        Msg::clearLog();
+        mdiForm->ClearClick();
+        QCOMPARE(Msg::texts(MsgKind::Information), QStringList{"数据总清成功！"});
+    }
+
+    void theIniNamesTheBackupOffered_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("no file") << QString() << "Region";
+        QTest::newRow("no section") << "[Other]\nInitial Catalog=Office\n" << "Region";
+        QTest::newRow("no key") << "[Database]\nCatalog=Office\n" << "Region";
+        QTest::newRow("empty value") << "[Database]\nInitial Catalog=\n" << "Region";
+        QTest::newRow("named") << "; comment\n[Database]\nInitial Catalog = 翠苑 \n" << "翠苑";
+        QTest::newRow("any case, BOM, CRLF") << "\xEF\xBB\xBF[DATABASE]\r\ninitial catalog=Office\r\n" << "Office";
+    }
+    void theIniNamesTheBackupOffered()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, name);
+        const QString ini = scratchPath("wygl.INI");
+        QFile::remove(ini);
+        if (!text.isNull()) {
+            QFile f(ini);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(text.toUtf8());
+        }
+        QCOMPARE(app::iniDatabaseName(ini), name);
+    }
+
+    void helpOpensOneWindowAndSaysWhenTheFileIsMissing()
+    {
+        AppFixture app;
+        const QString keep = QDir::currentPath();
+        const QString dir = scratchPath("helpdir");
+        QDir().mkpath(dir);
+        QDir::setCurrent(dir);
+        QFile::remove("help.html");
+        mdiForm->HelpClick();
+        QCOMPARE(Msg::texts(MsgKind::Error), QStringList{" help.html 帮助文件损坏！"});
+
+        QFile f("help.html");
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("<html><body><h1>房产管理</h1></body></html>");
+        f.close();
+        auto helpWindows = [] {
+            QList<QWidget*> out;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->isVisible() && w->windowTitle() == "帮助")
+                    out << w;
+            return out;
+        };
+        mdiForm->HelpClick();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QWidget* first = helpWindows().value(0);
+        QVERIFY(first);
+        mdiForm->HelpClick();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(helpWindows().size(), 1);
+        auto* shown = helpWindows().first()->findChild<QTextBrowser*>();
+        QVERIFY(shown->toPlainText().contains("房产管理"));
+        helpWindows().first()->close();
+        QDir::setCurrent(keep);
+    }
+};
+
+WYGL_TEST(TestBackup)
+#include "tst_Backup.moc"
