@@ -1,7 +1,9 @@
 #include "app/CoM.h"
 
+#include "platform/ui/Buttons.h"
 #include "platform/ui/DBEdit.h"
 #include "platform/ui/FieldLink.h"
+#include "platform/ui/Handler.h"
 #include "session/DMRegion.h"
 #include "session/Session.h"
 
@@ -40,12 +42,8 @@ TfrmCo::TfrmCo(QWidget* parent) : ui::Form(parent)
     addEdit(DBE_IncPhone, "DBE_IncPhone", QStringLiteral("联系电话："), "IncPhone");
     addEdit(DBE_IncFax, "DBE_IncFax", QStringLiteral("传       真："), "IncFax");
 
-    CheckBox1 = new QCheckBox(QStringLiteral("进入编辑状态"), this);
-    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    QPalette red = CheckBox1->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    CheckBox1->setPalette(red);
-    connect(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
+    CheckBox1 = ui::newEditSwitch(QStringLiteral("进入编辑状态"), this, QStringLiteral("CheckBox1"));
+    ui::connectHandler(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
 
     BB_Save = new QPushButton(QStringLiteral("  保存"), this);
     BB_Save->setObjectName(QStringLiteral("BB_Save"));
@@ -54,8 +52,8 @@ TfrmCo::TfrmCo(QWidget* parent) : ui::Form(parent)
     BB_Cancel = new QPushButton(QStringLiteral("  取消"), this);
     BB_Cancel->setObjectName(QStringLiteral("BB_Cancel"));
     BB_Cancel->setEnabled(false);
-    connect(BB_Save, &QPushButton::clicked, this, [this] { BB_SaveClick(); });
-    connect(BB_Cancel, &QPushButton::clicked, this, [this] { BB_CancelClick(); });
+    ui::connectHandler(BB_Save, &QPushButton::clicked, this, [this] { BB_SaveClick(); });
+    ui::connectHandler(BB_Cancel, &QPushButton::clicked, this, [this] { BB_CancelClick(); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(CheckBox1);
@@ -65,12 +63,6 @@ TfrmCo::TfrmCo(QWidget* parent) : ui::Form(parent)
     auto* root = new QVBoxLayout(this);
     root->addWidget(GroupBox1, 1);
     root->addLayout(buttons);
-}
-
-TfrmCo::~TfrmCo()
-{
-    if (frmCo == this)
-        frmCo = nullptr;
 }
 
 void TfrmCo::formCreate()

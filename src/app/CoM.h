@@ -20,7 +20,6 @@ class TfrmCo : public ui::Form {
     Q_OBJECT
 public:
     explicit TfrmCo(QWidget* parent = nullptr);
-    ~TfrmCo() override;
 
     QGroupBox* GroupBox1 = nullptr;
     ui::DBEdit* DBE_IncName = nullptr;

@@ -2,6 +2,7 @@
 
 #include "app/Back.h"
 #include "app/Main1.h"
+#include "platform/ui/Handler.h"
 #include "platform/ui/ModalRun.h"
 #include "platform/ui/Msg.h"
 #include "session/DMRegion.h"
@@ -39,10 +40,10 @@ TfrmLogin::TfrmLogin(QWidget* parent) : ui::Form(parent)
     bb_Login->setAutoDefault(true);
     bb_Cancel = new QPushButton(QStringLiteral("取消"), this);
     bb_Cancel->setObjectName(QStringLiteral("bb_Cancel"));
-    connect(bb_Login, &QPushButton::clicked, this, [this] { bb_LoginClick(); });
-    connect(bb_Cancel, &QPushButton::clicked, this, [this] { bb_CancelClick(); });
-    connect(txtName, &QLineEdit::returnPressed, this, [this] { bb_LoginClick(); });
-    connect(txtPass, &QLineEdit::returnPressed, this, [this] { bb_LoginClick(); });
+    ui::connectHandler(bb_Login, &QPushButton::clicked, this, [this] { bb_LoginClick(); });
+    ui::connectHandler(bb_Cancel, &QPushButton::clicked, this, [this] { bb_CancelClick(); });
+    ui::connectHandler(txtName, &QLineEdit::returnPressed, this, [this] { bb_LoginClick(); });
+    ui::connectHandler(txtPass, &QLineEdit::returnPressed, this, [this] { bb_LoginClick(); });
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(picture, 0, 0, 1, 3);

@@ -4,6 +4,7 @@
 #include "app/Main1.h"
 #include "app/Openers.h"
 #include "platform/ui/Buttons.h"
+#include "platform/ui/Handler.h"
 #include "platform/ui/ModalRun.h"
 #include "platform/ui/OpenChildForm.h"
 #include "session/DMRegion.h"
@@ -69,14 +70,14 @@ QAction* TmdiForm::targetAction(const QString& caption, const QString& target, Q
     auto* a = new QAction(caption, parent);
     if (target.startsWith(u'!')) {
         m_commandActions.insert(target, a);
-        connect(a, &QAction::triggered, this, [this, target] {
+        ui::connectHandler(a, &QAction::triggered, this, [this, target] {
             const auto it = commands().constFind(target);
             if (it != commands().constEnd())
                 it.value()(*this);
         });
     } else if (const OpenerDef* row = findOpener(target)) {
         m_openerActions.insert(target, a);
-        connect(a, &QAction::triggered, this, [this, row] { runOpener(*row, this); });
+        ui::connectHandler(a, &QAction::triggered, this, [this, row] { runOpener(*row, this); });
     }
     return a;
 }
@@ -177,10 +178,8 @@ void TmdiForm::buildModule(int index, const ModuleDef& def)
         tb->addWidget(b);
         m_buttons.insert(t.name, b);
     }
-    auto* exit = new ui::ToolButton(QStringLiteral("退出"), tb);
-    exit->setObjectName(QStringLiteral("TB_Exit"));
-    connect(exit, &QToolButton::clicked, this, [this] { TB_ExitClick(); });
-    tb->addWidget(exit);
+    ui::ToolButton* exit = nullptr;
+    ui::addToolButton(tb, exit, "TB_Exit", QStringLiteral("退出"), this, &TmdiForm::TB_ExitClick);
     m_toolBars.push_back(tb);
 }
 

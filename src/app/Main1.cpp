@@ -3,6 +3,7 @@
 #include "app/FrameMenus.h"
 #include "app/Main.h"
 #include "platform/ui/Buttons.h"
+#include "platform/ui/Handler.h"
 #include "platform/ui/ModalRun.h"
 #include "session/Session.h"
 
@@ -57,17 +58,17 @@ TfrmMain1::TfrmMain1(QWidget* parent) : ui::Form(parent)
         auto* b = new ui::SpeedButton(QStringLiteral("  ") + QString::fromUtf8(modules[i].caption), this);
         b->setObjectName(QString::fromUtf8(modules[i].button));
         b->setMinimumHeight(36);
-        connect(b, &QPushButton::clicked, this, [this, i] { pressModule(int(i)); });
+        ui::connectHandler(b, &QPushButton::clicked, this, [this, i] { pressModule(int(i)); });
         grid->addWidget(b, int(i) / 4, int(i) % 4);
         m_modules.push_back(b);
     }
     SP_Email = new ui::SpeedButton(QStringLiteral("  联系我们"), this);
     SP_Email->setObjectName(QStringLiteral("SP_Email"));
-    connect(SP_Email, &QPushButton::clicked, this, [this] { SP_EmailClick(); });
+    ui::connectHandler(SP_Email, &QPushButton::clicked, this, [this] { SP_EmailClick(); });
     grid->addWidget(SP_Email, 3, 0);
     SP_Exit = new ui::SpeedButton(QStringLiteral("退出 "), this);
     SP_Exit->setObjectName(QStringLiteral("SP_Exit"));
-    connect(SP_Exit, &QPushButton::clicked, this, [this] { SP_ExitClick(); });
+    ui::connectHandler(SP_Exit, &QPushButton::clicked, this, [this] { SP_ExitClick(); });
     grid->addWidget(SP_Exit, 3, 3);
 
     m_all = m_modules;

@@ -6,6 +6,7 @@
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/DBNavigator.h"
 #include "platform/ui/FieldLink.h"
+#include "platform/ui/Handler.h"
 #include "platform/ui/Msg.h"
 #include "session/DMRegion.h"
 #include "session/Session.h"
@@ -21,19 +22,6 @@
 
 TfrmSystem* frmSystem = nullptr;
 
-namespace {
-
-template <typename F>
-void quietly(F&& f)
-{
-    try {
-        f();
-    } catch (const data::Abort&) {
-    }
-}
-
-}  // namespace
-
 TfrmSystem::TfrmSystem(QWidget* parent) : ui::Form(parent)
 {
     setMdiChild(true);
@@ -47,8 +35,8 @@ TfrmSystem::TfrmSystem(QWidget* parent) : ui::Form(parent)
                          {QStringLiteral("userPopedom"), QStringLiteral("操作级别"), 80, true, true}});
     DBGrid1->setRowSelect(true);
     DBGrid1->setReadOnly(true);
-    connect(DBGrid1, &ui::DBGrid::cellClicked, this, [this] { DBGrid1CellClick(); });
-    connect(DBGrid1, &ui::DBGrid::columnEntered, this, [this] { DBGrid1CellClick(); });
+    ui::connectHandler(DBGrid1, &ui::DBGrid::cellClicked, this, [this] { DBGrid1CellClick(); });
+    ui::connectHandler(DBGrid1, &ui::DBGrid::columnEntered, this, [this] { DBGrid1CellClick(); });
 
     DBE_Name = new ui::DBEdit(src, QStringLiteral("userName"), this);
     DBE_Name->setObjectName(QStringLiteral("DBE_Name"));
@@ -71,12 +59,8 @@ TfrmSystem::TfrmSystem(QWidget* parent) : ui::Form(parent)
     connect(src, &data::DataSource::stateChanged, this, follow);
     connect(src, &data::DataSource::dataChanged, this, follow);
 
-    CheckBox1 = new QCheckBox(QStringLiteral("进入编辑状态"), this);
-    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    QPalette red = CheckBox1->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    CheckBox1->setPalette(red);
-    connect(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
+    CheckBox1 = ui::newEditSwitch(QStringLiteral("进入编辑状态"), this, QStringLiteral("CheckBox1"));
+    ui::connectHandler(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
 
     DBNag = new ui::DBNavigator(src, this);
     DBNag->setObjectName(QStringLiteral("DBNag"));
@@ -114,8 +98,6 @@ TfrmSystem::~TfrmSystem()
         DM->AT_Users->beforePost = nullptr;
     if (DM)
         DM->AT_Users->beforeDelete = nullptr;
-    if (frmSystem == this)
-        frmSystem = nullptr;
 }
 
 QToolBar* TfrmSystem::buildToolBar()
@@ -123,11 +105,7 @@ QToolBar* TfrmSystem::buildToolBar()
     auto* bar = new QToolBar(this);
     bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     auto add = [&](ui::ToolButton*& b, const char* name, const QString& caption, std::function<void()> run) {
-        b = new ui::ToolButton(caption, bar);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        connect(b, &QToolButton::clicked, this, [run] { quietly(run); });
-        bar->addWidget(b);
+        ui::addToolButton(bar, b, name, caption, this, std::move(run));
     };
     data::DataSet* ds = DM->AT_Users;
     add(TB_Add, "TB_Add", QStringLiteral("添加用户 "), [this] { TB_AddClick(); });
@@ -282,7 +260,7 @@ void TfrmSystem::TB_CancelClick()
 
 void TfrmSystem::TB_DeleteClick()
 {
-    quietly([this] { DBNag->btnClick(ui::DBNavigator::Delete); });
+    ui::quietly([this] { DBNag->btnClick(ui::DBNavigator::Delete); });
 }
 
 void TfrmSystem::DBGrid1CellClick()

@@ -17,12 +17,6 @@ TfrmBBYSK::TfrmBBYSK(QWidget* parent) : fees::ReportDialog(fees::reportDialogDef
     setKind(QString());
 }
 
-TfrmBBYSK::~TfrmBBYSK()
-{
-    if (frmBBYSK == this)
-        frmBBYSK = nullptr;
-}
-
 void TfrmBBYSK::setKind(const QString& moduleKey)
 {
     const bool due = moduleKey.trimmed() == QLatin1String("BBYSK");

@@ -12,7 +12,6 @@ class TfrmBBYSK : public fees::ReportDialog {
     Q_OBJECT
 public:
     explicit TfrmBBYSK(QWidget* parent = nullptr);
-    ~TfrmBBYSK() override;
 
     // The opener's key: "BBYSK" is the due kind, any other the collected one.
     void setKind(const QString& moduleKey);

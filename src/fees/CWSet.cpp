@@ -1,8 +1,10 @@
 #include "fees/CWSet.h"
 
+#include "platform/ui/Buttons.h"
 #include "platform/ui/DBComboBox.h"
 #include "platform/ui/DBEdit.h"
 #include "platform/ui/FieldLink.h"
+#include "platform/ui/Handler.h"
 #include "platform/ui/Msg.h"
 #include "session/DMRegion.h"
 #include "session/Session.h"
@@ -91,18 +93,14 @@ TfrmCWSet::TfrmCWSet(QWidget* parent) : ui::Form(parent)
     rl->addWidget(new QLabel(QStringLiteral("非计量类精确到："), rounding), 0, 2, Qt::AlignRight);
     rl->addWidget(CB_FJL, 0, 3);
 
-    CheckBox = new QCheckBox(QStringLiteral("进入编辑状态"), this);
-    CheckBox->setObjectName(QStringLiteral("CheckBox"));
-    QPalette red = CheckBox->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    CheckBox->setPalette(red);
-    connect(CheckBox, &QCheckBox::clicked, this, [this] { CheckBoxClick(); });
+    CheckBox = ui::newEditSwitch(QStringLiteral("进入编辑状态"), this);
+    ui::connectHandler(CheckBox, &QCheckBox::clicked, this, [this] { CheckBoxClick(); });
     BB_Ok = new QPushButton(QStringLiteral("确定"), this);
     BB_Ok->setObjectName(QStringLiteral("BB_Ok"));
     BB_Cancel = new QPushButton(QStringLiteral("取消"), this);
     BB_Cancel->setObjectName(QStringLiteral("BB_Cancel"));
-    connect(BB_Ok, &QPushButton::clicked, this, [this] { BB_OkClick(); });
-    connect(BB_Cancel, &QPushButton::clicked, this, [this] { BB_CancelClick(); });
+    ui::connectHandler(BB_Ok, &QPushButton::clicked, this, [this] { BB_OkClick(); });
+    ui::connectHandler(BB_Cancel, &QPushButton::clicked, this, [this] { BB_CancelClick(); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(CheckBox);
@@ -116,12 +114,6 @@ TfrmCWSet::TfrmCWSet(QWidget* parent) : ui::Form(parent)
     root->addStretch(1);
     root->addLayout(buttons);
     setEditsEnabled(false);
-}
-
-TfrmCWSet::~TfrmCWSet()
-{
-    if (frmCWSet == this)
-        frmCWSet = nullptr;
 }
 
 void TfrmCWSet::setEditsEnabled(bool on)

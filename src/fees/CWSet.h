@@ -24,7 +24,6 @@ class TfrmCWSet : public ui::Form {
     Q_OBJECT
 public:
     explicit TfrmCWSet(QWidget* parent = nullptr);
-    ~TfrmCWSet() override;
 
     QRadioButton* RB_1 = nullptr;  // next month
     QRadioButton* RB_2 = nullptr;  // this month

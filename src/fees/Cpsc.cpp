@@ -2,6 +2,7 @@
 
 #include "fees/XMSet.h"
 #include "platform/ui/DBGrid.h"
+#include "platform/ui/Handler.h"
 #include "platform/ui/Msg.h"
 #include "session/DMRegion.h"
 #include "session/Session.h"
@@ -26,14 +27,14 @@ TfrmCpsc::TfrmCpsc(QWidget* parent) : ui::Form(parent)
                           {QStringLiteral("FeeName"), QStringLiteral("项目名称"), 120}});
     DBG_Type->setRowSelect(true);
     DBG_Type->setReadOnly(true);
-    connect(DBG_Type, &ui::DBGrid::cellClicked, this, [this] { DBG_TypeCellClick(); });
+    ui::connectHandler(DBG_Type, &ui::DBGrid::cellClicked, this, [this] { DBG_TypeCellClick(); });
 
     BB_ok = new QPushButton(QStringLiteral("确定"), this);
     BB_ok->setObjectName(QStringLiteral("BB_ok"));
     BB_Cancel = new QPushButton(QStringLiteral("取消"), this);
     BB_Cancel->setObjectName(QStringLiteral("BB_Cancel"));
-    connect(BB_ok, &QPushButton::clicked, this, [this] { BB_okClick(); });
-    connect(BB_Cancel, &QPushButton::clicked, this, [this] { BB_CancelClick(); });
+    ui::connectHandler(BB_ok, &QPushButton::clicked, this, [this] { BB_okClick(); });
+    ui::connectHandler(BB_Cancel, &QPushButton::clicked, this, [this] { BB_CancelClick(); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -43,12 +44,6 @@ TfrmCpsc::TfrmCpsc(QWidget* parent) : ui::Form(parent)
     root->addWidget(Label1);
     root->addWidget(DBG_Type, 1);
     root->addLayout(buttons);
-}
-
-TfrmCpsc::~TfrmCpsc()
-{
-    if (frmCpsc == this)
-        frmCpsc = nullptr;
 }
 
 void TfrmCpsc::formCreate()

@@ -19,7 +19,6 @@ class TfrmCpsc : public ui::Form {
     Q_OBJECT
 public:
     explicit TfrmCpsc(QWidget* parent = nullptr);
-    ~TfrmCpsc() override;
 
     ui::DBGrid* DBG_Type = nullptr;
     QLabel* Label1 = nullptr;

@@ -6,6 +6,7 @@
 #include "platform/report/ReportSystem.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBEdit.h"
+#include "platform/ui/Handler.h"
 #include "templates/ReportHeading.h"
 
 #include <QDateEdit>
@@ -75,12 +76,6 @@ TfrmDataSend::TfrmDataSend(QWidget* parent) : RecordEditor(dataSendConfig(), par
     RvSystem->setObjectName(QStringLiteral("RvSystem"));
     RvSystem->SetTitle(QStringLiteral("物业年终报表"));
     connect(RvSystem, &report::ReportSystem::OnPrint, this, &TfrmDataSend::RvSystemPrint);
-}
-
-TfrmDataSend::~TfrmDataSend()
-{
-    if (frmDataSend == this)
-        frmDataSend = nullptr;
 }
 
 // --- building the pages ------------------------------------------------------------
@@ -169,7 +164,7 @@ QDateEdit* TfrmDataSend::addDatePicker(int pageIndex, const QString& caption, co
     picker->setDisplayFormat(kDateFormat);
     picker->setCalendarPopup(true);
     addControl(pageIndex, caption, picker);
-    connect(picker, &QDateEdit::dateChanged, this, [this, picker, column] { pickerChanged(picker, column); });
+    ui::connectHandler(picker, &QDateEdit::dateChanged, this, [this, picker, column] { pickerChanged(picker, column); });
     return picker;
 }
 

@@ -23,7 +23,6 @@ class TfrmDataSend : public RecordEditor {
     Q_OBJECT
 public:
     explicit TfrmDataSend(QWidget* parent = nullptr);
-    ~TfrmDataSend() override;
 
     QDateEdit* DTP_CL = nullptr;  // founded (CLDate)
     QDateEdit* DTP_BS = nullptr;  // filled in (BCDate)

@@ -7,6 +7,7 @@
 #include "platform/data/Error.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBLookupComboBox.h"
+#include "platform/ui/Handler.h"
 #include "platform/ui/Msg.h"
 #include "platform/ui/OpenChildForm.h"
 #include "session/DMRegion.h"
@@ -43,7 +44,7 @@ TfrmFJL::TfrmFJL(QWidget* parent) : ui::Form(parent)
     lbl_date->setObjectName(QStringLiteral("lbl_date"));
     DBLC_FeeType = fees::newLookup(this, QStringLiteral("DBLC_FeeType"), DM->DS_FeeLx, QStringLiteral("FeeId"),
                                    QStringLiteral("FeeName"));
-    connect(DBLC_FeeType, &ui::DBLookupComboBox::closedUp, this, [this] { DBLC_FeeTypeCloseUp(); });
+    ui::connectHandler(DBLC_FeeType, &ui::DBLookupComboBox::closedUp, this, [this] { DBLC_FeeTypeCloseUp(); });
     E_dj = new QLineEdit(this);
     E_dj->setObjectName(QStringLiteral("E_dj"));
     E_dj->setMaxLength(7);
@@ -73,9 +74,9 @@ TfrmFJL::TfrmFJL(QWidget* parent) : ui::Form(parent)
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     SB_GR = new ui::SpeedButton(QStringLiteral("个人计费"), this);
     SB_GR->setObjectName(QStringLiteral("SB_GR"));
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
-    connect(SB_GR, &QPushButton::clicked, this, [this] { SB_GRClick(); });
+    ui::connectHandler(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    ui::connectHandler(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+    ui::connectHandler(SB_GR, &QPushButton::clicked, this, [this] { SB_GRClick(); });
 
     auto* fields = new QFormLayout;
     fields->addRow(QStringLiteral("费用名称："), DBLC_FeeType);
@@ -96,12 +97,6 @@ TfrmFJL::TfrmFJL(QWidget* parent) : ui::Form(parent)
     root->addLayout(upper);
     root->addStretch(1);
     root->addLayout(buttons);
-}
-
-TfrmFJL::~TfrmFJL()
-{
-    if (frmFJL == this)
-        frmFJL = nullptr;
 }
 
 void TfrmFJL::formCreate()

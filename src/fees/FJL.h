@@ -18,7 +18,6 @@ class TfrmFJL : public ui::Form {
     Q_OBJECT
 public:
     explicit TfrmFJL(QWidget* parent = nullptr);
-    ~TfrmFJL() override;
 
     QLabel* lbl_date = nullptr;
     ui::DBLookupComboBox* DBLC_FeeType = nullptr;

@@ -8,6 +8,7 @@
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/DBLookupComboBox.h"
 #include "platform/ui/ErrorBox.h"
+#include "platform/ui/Handler.h"
 #include "session/DMRegion.h"
 
 #include <QHBoxLayout>
@@ -41,12 +42,12 @@ TfrmFJL_dx::TfrmFJL_dx(QWidget* parent) : ui::Form(parent)
     DBLC_FeeType = fees::newLookup(this, QStringLiteral("DBLC_FeeType"), DM->DS_FeeLx, QStringLiteral("FeeId"),
                                    QStringLiteral("FeeName"));
     DBLC_FeeType->setEnabled(false);
-    connect(DBLC_Reg, &ui::DBLookupComboBox::closedUp, this, [this] { DBLC_RegCloseUp(); });
-    connect(DBLC_Build, &ui::DBLookupComboBox::closedUp, this, [this] { DBLC_BuildCloseUp(); });
-    connect(DBLC_FeeType, &ui::DBLookupComboBox::closedUp, this, [this] { DBLC_FeeTypeCloseUp(); });
+    ui::connectHandler(DBLC_Reg, &ui::DBLookupComboBox::closedUp, this, [this] { DBLC_RegCloseUp(); });
+    ui::connectHandler(DBLC_Build, &ui::DBLookupComboBox::closedUp, this, [this] { DBLC_BuildCloseUp(); });
+    ui::connectHandler(DBLC_FeeType, &ui::DBLookupComboBox::closedUp, this, [this] { DBLC_FeeTypeCloseUp(); });
     SB_Exit = new ui::SpeedButton(QStringLiteral("离开"), this);
     SB_Exit->setObjectName(QStringLiteral("SB_Exit"));
-    connect(SB_Exit, &QPushButton::clicked, this, [this] { SB_ExitClick(); });
+    ui::connectHandler(SB_Exit, &QPushButton::clicked, this, [this] { SB_ExitClick(); });
 
     DBG_SFee = new ui::DBGrid(DS_SFee, this);
     DBG_SFee->setObjectName(QStringLiteral("DBG_SFee"));
@@ -76,12 +77,6 @@ TfrmFJL_dx::TfrmFJL_dx(QWidget* parent) : ui::Form(parent)
     auto* root = new QVBoxLayout(this);
     root->addLayout(top);
     root->addWidget(DBG_SFee, 1);
-}
-
-TfrmFJL_dx::~TfrmFJL_dx()
-{
-    if (frmFJL_dx == this)
-        frmFJL_dx = nullptr;
 }
 
 void TfrmFJL_dx::formCreate()

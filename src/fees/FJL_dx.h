@@ -24,7 +24,6 @@ class TfrmFJL_dx : public ui::Form {
     Q_OBJECT
 public:
     explicit TfrmFJL_dx(QWidget* parent = nullptr);
-    ~TfrmFJL_dx() override;
 
     QLabel* lbl_date = nullptr;
     ui::DBLookupComboBox* DBLC_Reg = nullptr;

@@ -6,6 +6,7 @@
 #include "platform/ui/DBEdit.h"
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/DBNavigator.h"
+#include "platform/ui/Handler.h"
 #include "platform/ui/Msg.h"
 #include "session/DMRegion.h"
 
@@ -89,14 +90,8 @@ TfrmFeeType1::TfrmFeeType1(QWidget* parent) : RecordEditor(feeItemConfig(), pare
     CB_JLFlag->setObjectName(QStringLiteral("CB_JLFlag"));
     addControl(0, QString(), CB_JLFlag);
     CB_JLFlag->installEventFilter(this);
-    connect(CB_JLFlag, &QCheckBox::clicked, this, [this] { CB_JLFlagClick(); });
-    connect(DBGrid1, &ui::DBGrid::cellClicked, this, [this] { DBGrid1Enter(); });
-}
-
-TfrmFeeType1::~TfrmFeeType1()
-{
-    if (frmFeeType1 == this)
-        frmFeeType1 = nullptr;
+    ui::connectHandler(CB_JLFlag, &QCheckBox::clicked, this, [this] { CB_JLFlagClick(); });
+    ui::connectHandler(DBGrid1, &ui::DBGrid::cellClicked, this, [this] { DBGrid1Enter(); });
 }
 
 void TfrmFeeType1::afterCreate()

@@ -25,7 +25,6 @@ class TfrmFeeType1 : public RecordEditor {
     Q_OBJECT
 public:
     explicit TfrmFeeType1(QWidget* parent = nullptr);
-    ~TfrmFeeType1() override;
 
     ui::DBComboBox* DBC_FeeD = nullptr;
     ui::DBEdit* DBE_JNFee = nullptr;

@@ -10,12 +10,6 @@ TfrmKZF* frmKZF = nullptr;
 
 TfrmKZF::TfrmKZF(QWidget* parent) : fees::ReportDialog(fees::reportDialogDef(QStringLiteral("KZF")), parent) {}
 
-TfrmKZF::~TfrmKZF()
-{
-    if (frmKZF == this)
-        frmKZF = nullptr;
-}
-
 bool TfrmKZF::gather()
 {
     if (E_1->text().isEmpty() || E_2->text().isEmpty()) {

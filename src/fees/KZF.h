@@ -9,7 +9,6 @@ class TfrmKZF : public fees::ReportDialog {
     Q_OBJECT
 public:
     explicit TfrmKZF(QWidget* parent = nullptr);
-    ~TfrmKZF() override;
 
 protected:
     bool gather() override;

@@ -4,6 +4,7 @@
 #include "platform/data/Table.h"
 #include "platform/report/ReportSystem.h"
 #include "platform/ui/DBLookupComboBox.h"
+#include "platform/ui/Handler.h"
 #include "platform/ui/Msg.h"
 #include "session/Session.h"
 #include "templates/ReportHeading.h"
@@ -98,10 +99,10 @@ void ReportDialog::buildLayout(const ReportDialogDef& def)
                                QStringLiteral("BuildName"));
         CheckBox1 = named(new QCheckBox(QStringLiteral("全部"), this), "CheckBox1");
         CheckBox2 = named(new QCheckBox(QStringLiteral("全部"), this), "CheckBox2");
-        connect(DBLC_Reg, &ui::DBLookupComboBox::closedUp, this, [this] { DBLC_RegCloseUp(); });
-        connect(DBLC_Build, &ui::DBLookupComboBox::closedUp, this, [this] { DBLC_BuildCloseUp(); });
-        connect(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
-        connect(CheckBox2, &QCheckBox::clicked, this, [this] { CheckBox2Click(); });
+        ui::connectHandler(DBLC_Reg, &ui::DBLookupComboBox::closedUp, this, [this] { DBLC_RegCloseUp(); });
+        ui::connectHandler(DBLC_Build, &ui::DBLookupComboBox::closedUp, this, [this] { DBLC_BuildCloseUp(); });
+        ui::connectHandler(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
+        ui::connectHandler(CheckBox2, &QCheckBox::clicked, this, [this] { CheckBox2Click(); });
         grid->addWidget(new QLabel(QStringLiteral("小区名称"), this), row, 0);
         grid->addWidget(DBLC_Reg, row, 1);
         grid->addWidget(CheckBox1, row++, 2);
@@ -115,7 +116,7 @@ void ReportDialog::buildLayout(const ReportDialogDef& def)
         DS_FeeType = new data::DataSource(AT_FeeType, this);
         DBLC_Fee = newLookup(this, QStringLiteral("DBLC_Fee"), DS_FeeType, QStringLiteral("FeeId"),
                              QStringLiteral("FeeName"));
-        connect(DBLC_Fee, &ui::DBLookupComboBox::closedUp, this, [this] { DBLC_FeeCloseUp(); });
+        ui::connectHandler(DBLC_Fee, &ui::DBLookupComboBox::closedUp, this, [this] { DBLC_FeeCloseUp(); });
         grid->addWidget(new QLabel(QStringLiteral("费用名称"), this), row, 0);
         grid->addWidget(DBLC_Fee, row++, 1, 1, 2);
     }
@@ -159,8 +160,8 @@ void ReportDialog::buildLayout(const ReportDialogDef& def)
     BitBtn1 = named(new QPushButton(QStringLiteral("打印"), this), "BitBtn1");
     BitBtn1->setDefault(true);
     BitBtn2 = named(new QPushButton(def.cancelCaption, this), "BitBtn2");
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+    ui::connectHandler(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    ui::connectHandler(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(BitBtn1);

@@ -6,6 +6,7 @@
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/DBLookupComboBox.h"
+#include "platform/ui/Handler.h"
 #include "session/DMRegion.h"
 
 #include <QDateEdit>
@@ -34,18 +35,18 @@ RoomPicker::RoomPicker(QWidget* form, const RoomPickerOptions& options) : QObjec
 {
     DBLC_Reg = newLookup(form, QStringLiteral("DBLC_Reg"), DM->DS_Regs, QStringLiteral("RegionId"),
                          QStringLiteral("RegionName"));
-    connect(DBLC_Reg, &ui::DBLookupComboBox::keyChosen, this, [this] { DBLC_RegCloseUp(); });
+    ui::connectHandler(DBLC_Reg, &ui::DBLookupComboBox::keyChosen, this, [this] { DBLC_RegCloseUp(); });
 
     DBLC_Build = newLookup(form, QStringLiteral("DBLC_Build"), DM->DS_Bud, QStringLiteral("BuildId"),
                            QStringLiteral("BuildName"));
     DBLC_Build->setEnabled(!options.buildingAfterDistrict);
-    connect(DBLC_Build, &ui::DBLookupComboBox::keyChosen, this, [this] { DBLC_BuildCloseUp(); });
+    ui::connectHandler(DBLC_Build, &ui::DBLookupComboBox::keyChosen, this, [this] { DBLC_BuildCloseUp(); });
 
     DTP_Date = new QDateEdit(QDate::currentDate(), form);
     DTP_Date->setObjectName(QStringLiteral("DTP_Date"));
     DTP_Date->setDisplayFormat(QStringLiteral("yyyy-MM"));
     DTP_Date->setCalendarPopup(true);
-    connect(DTP_Date, &QDateEdit::dateChanged, this, [this] { DTP_DateChange(); });
+    ui::connectHandler(DTP_Date, &QDateEdit::dateChanged, this, [this] { DTP_DateChange(); });
 
     m_choices = new QHBoxLayout;
     m_choices->addWidget(new QLabel(QStringLiteral("选择小区："), form));

@@ -2,6 +2,7 @@
 
 #include "fees/ChargingSettings.h"
 #include "fees/GenerateReceivables.h"
+#include "platform/ui/Handler.h"
 #include "platform/ui/Msg.h"
 #include "session/DMRegion.h"
 #include "session/Session.h"
@@ -60,8 +61,8 @@ TfrmSCYSK::TfrmSCYSK(QWidget* parent) : ui::Form(parent)
     BB_OK->setDefault(true);
     BB_Cancel = new QPushButton(QStringLiteral("取消"), this);
     BB_Cancel->setObjectName(QStringLiteral("BB_Cancel"));
-    connect(BB_OK, &QPushButton::clicked, this, [this] { BB_OKClick(); });
-    connect(BB_Cancel, &QPushButton::clicked, this, [this] { BB_CancelClick(); });
+    ui::connectHandler(BB_OK, &QPushButton::clicked, this, [this] { BB_OKClick(); });
+    ui::connectHandler(BB_Cancel, &QPushButton::clicked, this, [this] { BB_CancelClick(); });
 
     auto* months = new QHBoxLayout;
     months->addWidget(new QLabel(QStringLiteral("本月收取"), this));
@@ -88,12 +89,6 @@ TfrmSCYSK::TfrmSCYSK(QWidget* parent) : ui::Form(parent)
     root->addWidget(lbl);
     root->addStretch(1);
     root->addLayout(buttons);
-}
-
-TfrmSCYSK::~TfrmSCYSK()
-{
-    if (frmSCYSK == this)
-        frmSCYSK = nullptr;
 }
 
 void TfrmSCYSK::formCreate()

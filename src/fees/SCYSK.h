@@ -19,7 +19,6 @@ class TfrmSCYSK : public ui::Form {
     Q_OBJECT
 public:
     explicit TfrmSCYSK(QWidget* parent = nullptr);
-    ~TfrmSCYSK() override;
 
     QLineEdit* E_D = nullptr;  // n, the months charged
     QDateEdit* DTP_Year = nullptr;

@@ -12,12 +12,6 @@ TfrmSFTJ::TfrmSFTJ(QWidget* parent) : fees::ReportDialog(fees::reportDialogDef(Q
     setKind(QString());
 }
 
-TfrmSFTJ::~TfrmSFTJ()
-{
-    if (frmSFTJ == this)
-        frmSFTJ = nullptr;
-}
-
 void TfrmSFTJ::setKind(const QString& moduleKey)
 {
     m_collection = moduleKey.trimmed() == QLatin1String("SFLTJ");

@@ -12,7 +12,6 @@ class TfrmSFTJ : public fees::ReportDialog {
     Q_OBJECT
 public:
     explicit TfrmSFTJ(QWidget* parent = nullptr);
-    ~TfrmSFTJ() override;
 
     // The opener's key: "SFLTJ" is the collection report, any other the summary.
     void setKind(const QString& moduleKey);

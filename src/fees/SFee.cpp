@@ -7,6 +7,7 @@
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/DBLookupComboBox.h"
 #include "platform/ui/ErrorBox.h"
+#include "platform/ui/Handler.h"
 #include "platform/ui/Msg.h"
 #include "session/DMRegion.h"
 
@@ -62,9 +63,9 @@ TfrmSFee::TfrmSFee(QWidget* parent) : ui::Form(parent)
     DBLC_FeeType = fees::newLookup(this, QStringLiteral("DBLC_FeeType"), DM->DS_FeeLx, QStringLiteral("FeeId"),
                                    QStringLiteral("FeeName"));
     DBLC_FeeType->setEnabled(false);
-    connect(DBLC_Reg, &ui::DBLookupComboBox::closedUp, this, [this] { DBLC_RegCloseUp(); });
-    connect(DBLC_Build, &ui::DBLookupComboBox::closedUp, this, [this] { DBLC_BuildCloseUp(); });
-    connect(DBLC_FeeType, &ui::DBLookupComboBox::closedUp, this, [this] { DBLC_FeeTypeCloseUp(); });
+    ui::connectHandler(DBLC_Reg, &ui::DBLookupComboBox::closedUp, this, [this] { DBLC_RegCloseUp(); });
+    ui::connectHandler(DBLC_Build, &ui::DBLookupComboBox::closedUp, this, [this] { DBLC_BuildCloseUp(); });
+    ui::connectHandler(DBLC_FeeType, &ui::DBLookupComboBox::closedUp, this, [this] { DBLC_FeeTypeCloseUp(); });
 
     DTP_Date = new QDateEdit(QDate::currentDate(), this);
     DTP_Date->setObjectName(QStringLiteral("DTP_Date"));
@@ -72,17 +73,17 @@ TfrmSFee::TfrmSFee(QWidget* parent) : ui::Form(parent)
     DTP_Date->setCalendarPopup(true);
     DTP_Date->setMinimumDate(QDate(1900, 1, 1));
     m_shownMonth = DTP_Date->date();
-    connect(DTP_Date, &QDateEdit::dateChanged, this, [this] { DTP_DateChange(); });
+    ui::connectHandler(DTP_Date, &QDateEdit::dateChanged, this, [this] { DTP_DateChange(); });
 
     E_D = new QLineEdit(this);
     E_D->setObjectName(QStringLiteral("E_D"));
     E_D->setMaximumWidth(90);
     SpeedButton1 = new ui::SpeedButton(QStringLiteral("查找房号"), this);
     SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
-    connect(SpeedButton1, &QPushButton::clicked, this, [this] { SpeedButton1Click(); });
+    ui::connectHandler(SpeedButton1, &QPushButton::clicked, this, [this] { SpeedButton1Click(); });
     SB_Exit = new ui::SpeedButton(QStringLiteral("离开"), this);
     SB_Exit->setObjectName(QStringLiteral("SB_Exit"));
-    connect(SB_Exit, &QPushButton::clicked, this, [this] { SB_ExitClick(); });
+    ui::connectHandler(SB_Exit, &QPushButton::clicked, this, [this] { SB_ExitClick(); });
 
     DBG_SFee = new ui::DBGrid(DS_SFee, this);
     DBG_SFee->setObjectName(QStringLiteral("DBG_SFee"));
@@ -122,12 +123,6 @@ TfrmSFee::TfrmSFee(QWidget* parent) : ui::Form(parent)
     root->addLayout(top);
     root->addWidget(DBG_SFee, 1);
     root->addWidget(StatusBar);
-}
-
-TfrmSFee::~TfrmSFee()
-{
-    if (frmSFee == this)
-        frmSFee = nullptr;
 }
 
 void TfrmSFee::formCreate()

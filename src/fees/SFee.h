@@ -32,7 +32,6 @@ class TfrmSFee : public ui::Form {
     Q_OBJECT
 public:
     explicit TfrmSFee(QWidget* parent = nullptr);
-    ~TfrmSFee() override;
 
     ui::DBLookupComboBox* DBLC_Reg = nullptr;
     ui::DBLookupComboBox* DBLC_Build = nullptr;

@@ -5,6 +5,7 @@
 #include "fees/Sk.h"
 #include "platform/report/ReportSystem.h"
 #include "platform/ui/Buttons.h"
+#include "platform/ui/Handler.h"
 #include "platform/ui/ListView.h"
 #include "platform/ui/Msg.h"
 #include "session/DMRegion.h"
@@ -53,9 +54,9 @@ TfrmShouqu::TfrmShouqu(QWidget* parent) : ui::Form(parent)
     BB_CD = new QPushButton(QStringLiteral("重打"), this);
     BB_CD->setObjectName(QStringLiteral("BB_CD"));
     BB_CD->setVisible(false);
-    connect(BB_Ok, &QPushButton::clicked, this, [this] { BB_OkClick(); });
-    connect(SpeedButton1, &QPushButton::clicked, this, [this] { SpeedButton1Click(); });
-    connect(BB_Cancel, &QPushButton::clicked, this, [this] { BB_CancelClick(); });
+    ui::connectHandler(BB_Ok, &QPushButton::clicked, this, [this] { BB_OkClick(); });
+    ui::connectHandler(SpeedButton1, &QPushButton::clicked, this, [this] { SpeedButton1Click(); });
+    ui::connectHandler(BB_Cancel, &QPushButton::clicked, this, [this] { BB_CancelClick(); });
 
     RvSystem = new report::ReportSystem(this);
     RvSystem->setObjectName(QStringLiteral("RvSystem"));
@@ -71,12 +72,6 @@ TfrmShouqu::TfrmShouqu(QWidget* parent) : ui::Form(parent)
     auto* root = new QVBoxLayout(this);
     root->addWidget(LV_Shq, 1);
     root->addLayout(buttons);
-}
-
-TfrmShouqu::~TfrmShouqu()
-{
-    if (frmShouqu == this)
-        frmShouqu = nullptr;
 }
 
 fees::CollectionPlan TfrmShouqu::planFromWindow() const

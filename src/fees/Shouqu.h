@@ -27,7 +27,6 @@ class TfrmShouqu : public ui::Form {
     Q_OBJECT
 public:
     explicit TfrmShouqu(QWidget* parent = nullptr);
-    ~TfrmShouqu() override;
 
     ui::ListView* LV_Shq = nullptr;
     QPushButton* BB_Ok = nullptr;

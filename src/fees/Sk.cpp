@@ -8,6 +8,7 @@
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/DBLookupComboBox.h"
+#include "platform/ui/Handler.h"
 #include "platform/ui/Msg.h"
 #include "platform/ui/OpenChildForm.h"
 #include "session/DMRegion.h"
@@ -88,27 +89,21 @@ TfrmSk::TfrmSk(QWidget* parent) : ui::Form(parent)
     connect(RvSystem, &report::ReportSystem::OnPrint, this, &TfrmSk::RvSystemPrint);
 }
 
-TfrmSk::~TfrmSk()
-{
-    if (frmSk == this)
-        frmSk = nullptr;
-}
-
 void TfrmSk::buildLayout()
 {
     DBLC_Reg = fees::newLookup(this, QStringLiteral("DBLC_Reg"), DM->DS_Regs, QStringLiteral("RegionId"),
                                QStringLiteral("RegionName"));
-    connect(DBLC_Reg, &ui::DBLookupComboBox::keyChosen, this, [this] { DBLC_RegCloseUp(); });
+    ui::connectHandler(DBLC_Reg, &ui::DBLookupComboBox::keyChosen, this, [this] { DBLC_RegCloseUp(); });
 
     DBLC_Build = fees::newLookup(this, QStringLiteral("DBLC_Build"), DM->DS_Bud, QStringLiteral("BuildId"),
                                  QStringLiteral("BuildName"));
-    connect(DBLC_Build, &ui::DBLookupComboBox::keyChosen, this, [this] { DBLC_BuildCloseUp(); });
+    ui::connectHandler(DBLC_Build, &ui::DBLookupComboBox::keyChosen, this, [this] { DBLC_BuildCloseUp(); });
 
     DTP_Date = new QDateEdit(QDate::currentDate(), this);
     DTP_Date->setObjectName(QStringLiteral("DTP_Date"));
     DTP_Date->setDisplayFormat(QStringLiteral("yyyy-MM"));
     DTP_Date->setCalendarPopup(true);
-    connect(DTP_Date, &QDateEdit::dateChanged, this, [this] { DTP_DateChange(); });
+    ui::connectHandler(DTP_Date, &QDateEdit::dateChanged, this, [this] { DTP_DateChange(); });
 
     auto* choices = new QHBoxLayout;
     choices->addWidget(new QLabel(QStringLiteral("选择小区："), this));
@@ -125,16 +120,16 @@ void TfrmSk::buildLayout()
                              {QStringLiteral("JZm"), QStringLiteral("面积"), 48},
                              {QStringLiteral("UserId"), QString(), 0, false}},
                             this);
-    connect(DBG_JBxx, &ui::DBGrid::cellClicked, this, [this] { DBG_JBxxCellClick(); });
+    ui::connectHandler(DBG_JBxx, &ui::DBGrid::cellClicked, this, [this] { DBG_JBxxCellClick(); });
 
     E_D = new QLineEdit(this);
     E_D->setObjectName(QStringLiteral("E_D"));
     SpeedButton1 = new ui::SpeedButton(QStringLiteral("查找房号"), this);
     SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
-    connect(SpeedButton1, &QPushButton::clicked, this, [this] { SpeedButton1Click(); });
+    ui::connectHandler(SpeedButton1, &QPushButton::clicked, this, [this] { SpeedButton1Click(); });
     SpeedButton2 = new ui::SpeedButton(QStringLiteral("离开  "), this);
     SpeedButton2->setObjectName(QStringLiteral("SpeedButton2"));
-    connect(SpeedButton2, &QPushButton::clicked, this, [this] { SpeedButton2Click(); });
+    ui::connectHandler(SpeedButton2, &QPushButton::clicked, this, [this] { SpeedButton2Click(); });
 
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
@@ -145,7 +140,7 @@ void TfrmSk::buildLayout()
     TS_SFjl->setObjectName(QStringLiteral("TS_SFjl"));
     PageControl1->addTab(TS_YSxm, QStringLiteral("应收费项目 "));
     PageControl1->addTab(TS_SFjl, QStringLiteral("收费记录 "));
-    connect(PageControl1, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
+    ui::connectHandler(PageControl1, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
 
     DBG_YSxm = readOnlyGrid(DM->DS_SFeeM, "DBG_YSxm",
                             {{QStringLiteral("FeeID"), QStringLiteral("费用编号"), 56},
@@ -156,12 +151,12 @@ void TfrmSk::buildLayout()
                              {QStringLiteral("BYHJ"), QStringLiteral("本月合计"), 56},
                              {QStringLiteral("flag"), QString(), 48}},
                             TS_YSxm);
-    connect(DBG_YSxm, &QAbstractItemView::doubleClicked, this, [this] { N2Click(); });
+    ui::connectHandler(DBG_YSxm, &QAbstractItemView::doubleClicked, this, [this] { N2Click(); });
     PopupMenu1 = popupOn(DBG_YSxm, "PopupMenu1");
     N1 = menuItem(PopupMenu1, "N1", QStringLiteral("收取该项费用"));
     N2 = menuItem(PopupMenu1, "N2", QStringLiteral("收取该用户所有费用"));
-    connect(N1, &QAction::triggered, this, [this] { N1Click(); });
-    connect(N2, &QAction::triggered, this, [this] { N2Click(); });
+    ui::connectHandler(N1, &QAction::triggered, this, [this] { N1Click(); });
+    ui::connectHandler(N2, &QAction::triggered, this, [this] { N2Click(); });
     pageOf(TS_YSxm, DBG_YSxm);
 
     DBG_SFJL = readOnlyGrid(DM->DS_SFSJ, "DBG_SFJL",
@@ -178,7 +173,7 @@ void TfrmSk::buildLayout()
                             TS_SFjl);
     PopupMenu2 = popupOn(DBG_SFJL, "PopupMenu2");
     N5 = menuItem(PopupMenu2, "N5", QStringLiteral("票据重打"));
-    connect(N5, &QAction::triggered, this, [this] { N5Click(); });
+    ui::connectHandler(N5, &QAction::triggered, this, [this] { N5Click(); });
     pageOf(TS_SFjl, DBG_SFJL);
 
     auto* finder = new QHBoxLayout;

@@ -38,7 +38,6 @@ class TfrmSk : public ui::Form {
     Q_OBJECT
 public:
     explicit TfrmSk(QWidget* parent = nullptr);
-    ~TfrmSk() override;
 
     ui::DBLookupComboBox* DBLC_Reg = nullptr;
     ui::DBLookupComboBox* DBLC_Build = nullptr;

@@ -9,12 +9,6 @@ TfrmWRZ* frmWRZ = nullptr;
 
 TfrmWRZ::TfrmWRZ(QWidget* parent) : fees::ReportDialog(fees::reportDialogDef(QStringLiteral("WRZ")), parent) {}
 
-TfrmWRZ::~TfrmWRZ()
-{
-    if (frmWRZ == this)
-        frmWRZ = nullptr;
-}
-
 bool TfrmWRZ::gather()
 {
     data::Connection& c = *session::connection();

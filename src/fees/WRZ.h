@@ -9,7 +9,6 @@ class TfrmWRZ : public fees::ReportDialog {
     Q_OBJECT
 public:
     explicit TfrmWRZ(QWidget* parent = nullptr);
-    ~TfrmWRZ() override;
 
 protected:
     bool gather() override;

@@ -8,6 +8,7 @@
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/DBLookupComboBox.h"
 #include "platform/ui/FieldLink.h"
+#include "platform/ui/Handler.h"
 #include "platform/ui/Msg.h"
 #include "platform/ui/OpenChildForm.h"
 #include "session/DMRegion.h"
@@ -83,11 +84,8 @@ TfrmXMSet::TfrmXMSet(QWidget* parent) : ui::Form(parent)
     auto* bar = new QToolBar(this);
     bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     auto tool = [&](ui::ToolButton*& b, const char* name, const QString& caption, void (TfrmXMSet::*h)()) {
-        b = new ui::ToolButton(caption, bar);
-        b->setObjectName(QString::fromLatin1(name));
+        ui::addToolButton(bar, b, name, caption, this, h);
         b->setEnabled(false);
-        connect(b, &QToolButton::clicked, this, [this, h] { (this->*h)(); });
-        bar->addWidget(b);
     };
     tool(TB_Cancel, "TB_Cancel", QStringLiteral("取消"), &TfrmXMSet::TB_CancelClick);
     tool(TB_Save, "TB_Save", QStringLiteral("保存"), &TfrmXMSet::TB_SaveClick);
@@ -97,19 +95,15 @@ TfrmXMSet::TfrmXMSet(QWidget* parent) : ui::Form(parent)
 
     DBLC_Reg = fees::newLookup(this, QStringLiteral("DBLC_Reg"), DM->DS_Regs, QStringLiteral("RegionId"),
                                QStringLiteral("RegionName"));
-    connect(DBLC_Reg, &ui::DBLookupComboBox::keyChosen, this, [this] { DBLC_RegCloseUp(); });
+    ui::connectHandler(DBLC_Reg, &ui::DBLookupComboBox::keyChosen, this, [this] { DBLC_RegCloseUp(); });
 
     DBLC_Build = fees::newLookup(this, QStringLiteral("DBLC_Build"), DM->DS_Bud, QStringLiteral("BuildId"),
                                  QStringLiteral("BuildName"));
-    connect(DBLC_Build, &ui::DBLookupComboBox::keyChosen, this, [this] { DBLC_BuildCloseUp(); });
+    ui::connectHandler(DBLC_Build, &ui::DBLookupComboBox::keyChosen, this, [this] { DBLC_BuildCloseUp(); });
 
-    CheckBox = new QCheckBox(QStringLiteral("进入编辑状态"), this);
-    CheckBox->setObjectName(QStringLiteral("CheckBox"));
-    QPalette red = CheckBox->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    CheckBox->setPalette(red);
+    CheckBox = ui::newEditSwitch(QStringLiteral("进入编辑状态"), this);
     CheckBox->setEnabled(false);
-    connect(CheckBox, &QCheckBox::clicked, this, [this] { CheckBoxClick(); });
+    ui::connectHandler(CheckBox, &QCheckBox::clicked, this, [this] { CheckBoxClick(); });
 
     DBG_Room = new ui::DBGrid(DM->DS_Rooms, this);
     DBG_Room->setObjectName(QStringLiteral("DBG_Room"));
@@ -121,9 +115,9 @@ TfrmXMSet::TfrmXMSet(QWidget* parent) : ui::Form(parent)
     DBG_Room->setRowSelect(true);
     DBG_Room->setReadOnly(true);
     DBG_Room->setEnabled(false);
-    connect(DBG_Room, &ui::DBGrid::entered, this, [this] { DBG_RoomCellClick(); });
-    connect(DBG_Room, &ui::DBGrid::cellClicked, this, [this] { DBG_RoomCellClick(); });
-    connect(DBG_Room, &ui::DBGrid::columnEntered, this, [this] { DBG_RoomCellClick(); });
+    ui::connectHandler(DBG_Room, &ui::DBGrid::entered, this, [this] { DBG_RoomCellClick(); });
+    ui::connectHandler(DBG_Room, &ui::DBGrid::cellClicked, this, [this] { DBG_RoomCellClick(); });
+    ui::connectHandler(DBG_Room, &ui::DBGrid::columnEntered, this, [this] { DBG_RoomCellClick(); });
 
     DBG_Fee = new ui::DBGrid(DM->DS_FeeType1, this);
     DBG_Fee->setObjectName(QStringLiteral("DBG_Fee"));
@@ -131,8 +125,8 @@ TfrmXMSet::TfrmXMSet(QWidget* parent) : ui::Form(parent)
                          {QStringLiteral("FeeName"), QStringLiteral("费用名称"), 80}});
     DBG_Fee->setRowSelect(true);
     DBG_Fee->setReadOnly(true);
-    connect(DBG_Fee, &ui::DBGrid::entered, this, [this] { DBG_FeeCellClick(); });
-    connect(DBG_Fee, &ui::DBGrid::cellClicked, this, [this] { DBG_FeeCellClick(); });
+    ui::connectHandler(DBG_Fee, &ui::DBGrid::entered, this, [this] { DBG_FeeCellClick(); });
+    ui::connectHandler(DBG_Fee, &ui::DBGrid::cellClicked, this, [this] { DBG_FeeCellClick(); });
 
     DBG_FeeSet = new ui::DBGrid(DM->DS_FeeSet, this);
     DBG_FeeSet->setObjectName(QStringLiteral("DBG_FeeSet"));
@@ -140,34 +134,28 @@ TfrmXMSet::TfrmXMSet(QWidget* parent) : ui::Form(parent)
     DBG_FeeSet->setColumns({{QStringLiteral("FeeId"), QStringLiteral("编号"), 36, true, true},
                             {QStringLiteral("FeeName"), QStringLiteral("计费项目名称"), 80, true, true},
                             {QStringLiteral("Flag"), QStringLiteral("有效性"), 44}});
-    connect(DBG_FeeSet, &ui::DBGrid::entered, this, [this] { DBG_FeeSetCellClick(); });
-    connect(DBG_FeeSet, &ui::DBGrid::cellClicked, this, [this] { DBG_FeeSetCellClick(); });
+    ui::connectHandler(DBG_FeeSet, &ui::DBGrid::entered, this, [this] { DBG_FeeSetCellClick(); });
+    ui::connectHandler(DBG_FeeSet, &ui::DBGrid::cellClicked, this, [this] { DBG_FeeSetCellClick(); });
 
     SB_Add = new ui::SpeedButton(QStringLiteral("添加"), this);
     SB_Add->setObjectName(QStringLiteral("SB_Add"));
     SB_Add->setEnabled(false);
-    connect(SB_Add, &QPushButton::clicked, this, [this] { SB_AddClick(); });
+    ui::connectHandler(SB_Add, &QPushButton::clicked, this, [this] { SB_AddClick(); });
     SB_Delete = new ui::SpeedButton(QStringLiteral(" 删除"), this);
     SB_Delete->setObjectName(QStringLiteral("SB_Delete"));
     SB_Delete->setEnabled(false);
-    connect(SB_Delete, &QPushButton::clicked, this, [this] { SB_DeleteClick(); });
+    ui::connectHandler(SB_Delete, &QPushButton::clicked, this, [this] { SB_DeleteClick(); });
 
     B_CZ = button(this, "B_CZ", QStringLiteral("参照"));
     B_CA = button(this, "B_CA", QStringLiteral("全选"));
     B_CP = button(this, "B_CP", QStringLiteral("成批复制"));
     B_CD = button(this, "B_CD", QStringLiteral("成批删除"));
-    connect(B_CZ, &QPushButton::clicked, this, [this] { B_CZClick(); });
-    connect(B_CA, &QPushButton::clicked, this, [this] { B_CAClick(); });
-    connect(B_CP, &QPushButton::clicked, this, [this] { B_CPClick(); });
-    connect(B_CD, &QPushButton::clicked, this, [this] { B_CDClick(); });
+    ui::connectHandler(B_CZ, &QPushButton::clicked, this, [this] { B_CZClick(); });
+    ui::connectHandler(B_CA, &QPushButton::clicked, this, [this] { B_CAClick(); });
+    ui::connectHandler(B_CP, &QPushButton::clicked, this, [this] { B_CPClick(); });
+    ui::connectHandler(B_CD, &QPushButton::clicked, this, [this] { B_CDClick(); });
 
     buildLayout(bar);
-}
-
-TfrmXMSet::~TfrmXMSet()
-{
-    if (frmXMSet == this)
-        frmXMSet = nullptr;
 }
 
 QWidget* TfrmXMSet::meterPanel()

@@ -35,7 +35,6 @@ class TfrmXMSet : public ui::Form {
     Q_OBJECT
 public:
     explicit TfrmXMSet(QWidget* parent = nullptr);
-    ~TfrmXMSet() override;
 
     ui::DBLookupComboBox* DBLC_Reg = nullptr;
     ui::DBLookupComboBox* DBLC_Build = nullptr;

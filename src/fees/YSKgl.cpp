@@ -8,6 +8,7 @@
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBEdit.h"
 #include "platform/ui/DBGrid.h"
+#include "platform/ui/Handler.h"
 #include "platform/ui/Msg.h"
 #include "session/DMRegion.h"
 #include "templates/ReportHeading.h"
@@ -55,12 +56,6 @@ TfrmYSKgl::TfrmYSKgl(QWidget* parent) : ui::Form(parent)
     connect(RvSystem, &report::ReportSystem::OnPrint, this, &TfrmYSKgl::RvSystemPrint);
 }
 
-TfrmYSKgl::~TfrmYSKgl()
-{
-    if (frmYSKgl == this)
-        frmYSKgl = nullptr;
-}
-
 void TfrmYSKgl::buildLayout()
 {
     fees::RoomPickerOptions options;
@@ -74,9 +69,9 @@ void TfrmYSKgl::buildLayout()
     E_D = picker->E_D;
     SpeedButton1 = picker->SpeedButton1;
     SpeedButton2 = picker->SpeedButton2;
-    connect(DBG_JBxx, &ui::DBGrid::cellClicked, this, [this] { DBG_JBxxCellClick(); });
-    connect(SpeedButton1, &QPushButton::clicked, this, [this] { SpeedButton1Click(); });
-    connect(SpeedButton2, &QPushButton::clicked, this, [this] { SpeedButton2Click(); });
+    ui::connectHandler(DBG_JBxx, &ui::DBGrid::cellClicked, this, [this] { DBG_JBxxCellClick(); });
+    ui::connectHandler(SpeedButton1, &QPushButton::clicked, this, [this] { SpeedButton1Click(); });
+    ui::connectHandler(SpeedButton2, &QPushButton::clicked, this, [this] { SpeedButton2Click(); });
 
     DBG_YSxm = fees::readOnlyGrid(DM->DS_SFeeM, "DBG_YSxm",
                                   {{QStringLiteral("FeeID"), QStringLiteral("费用编号"), 56},
@@ -87,10 +82,10 @@ void TfrmYSKgl::buildLayout()
                                    {QStringLiteral("BYHJ"), QStringLiteral("本月合计"), 56},
                                    {QStringLiteral("flag"), QString(), 48}},
                                   this);
-    connect(DBG_YSxm, &ui::DBGrid::cellClicked, this, [this] { DBG_YSxmCellClick(); });
+    ui::connectHandler(DBG_YSxm, &ui::DBGrid::cellClicked, this, [this] { DBG_YSxmCellClick(); });
     PopupMenu1 = fees::popupOn(DBG_YSxm, "PopupMenu1");
     N1 = fees::menuItem(PopupMenu1, "N1", QStringLiteral("打印欠费催缴单"));
-    connect(N1, &QAction::triggered, this, [this] { N1Click(); });
+    ui::connectHandler(N1, &QAction::triggered, this, [this] { N1Click(); });
 
     PC_1 = new QTabWidget(this);
     PC_1->setObjectName(QStringLiteral("PC_1"));

@@ -38,7 +38,6 @@ class TfrmYSKgl : public ui::Form {
     Q_OBJECT
 public:
     explicit TfrmYSKgl(QWidget* parent = nullptr);
-    ~TfrmYSKgl() override;
 
     fees::RoomPicker* picker = nullptr;
     // The picker's controls, under the names the window gives them.

@@ -5,6 +5,7 @@
 #include "platform/ui/DBEdit.h"
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/DBMemo.h"
+#include "platform/ui/Handler.h"
 #include "platform/ui/Msg.h"
 #include "property/TreeReferences.h"
 #include "session/DMRegion.h"
@@ -57,16 +58,10 @@ TfrmBuild::TfrmBuild(QWidget* parent) : RecordEditor(buildConfig(), parent)
 
     // Entering the grid and clicking a cell both leave the record and offer
     // Add and Delete again.
-    connect(DBGrid1, &ui::DBGrid::entered, this, [this] { DBGrid1CellClick(); });
-    connect(DBGrid1, &ui::DBGrid::cellClicked, this, [this] { DBGrid1CellClick(); });
+    ui::connectHandler(DBGrid1, &ui::DBGrid::entered, this, [this] { DBGrid1CellClick(); });
+    ui::connectHandler(DBGrid1, &ui::DBGrid::cellClicked, this, [this] { DBGrid1CellClick(); });
     // A new name's copies in units, rooms and owners stand or fall with the building.
     dataSet()->setPostInTransaction(true);
-}
-
-TfrmBuild::~TfrmBuild()
-{
-    if (frmBuild == this)
-        frmBuild = nullptr;
 }
 
 void TfrmBuild::afterCreate()

@@ -18,7 +18,6 @@ class TfrmBuild : public RecordEditor {
     Q_OBJECT
 public:
     explicit TfrmBuild(QWidget* parent = nullptr);
-    ~TfrmBuild() override;
 
     ui::DBComboBox* DBC_RegId = nullptr;  // the district id, with every district in its list
     ui::DBMemo* DBM_Note = nullptr;

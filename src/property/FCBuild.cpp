@@ -6,6 +6,7 @@
 #include "platform/ui/DBLookupComboBox.h"
 #include "platform/ui/ErrorBox.h"
 #include "platform/ui/ExitCheck.h"
+#include "platform/ui/Handler.h"
 #include "platform/ui/Msg.h"
 #include "platform/ui/OpenChildForm.h"
 #include "property/DialogHold.h"
@@ -141,12 +142,6 @@ TfrmFCBuild::TfrmFCBuild(QWidget* parent) : ui::Form(parent)
     buildLayout();
 }
 
-TfrmFCBuild::~TfrmFCBuild()
-{
-    if (frmFCBuild == this)
-        frmFCBuild = nullptr;
-}
-
 void TfrmFCBuild::buildLayout()
 {
     auto* dropDown = new RegionDropDown(this);
@@ -154,21 +149,17 @@ void TfrmFCBuild::buildLayout()
     DBLC_Reg = dropDown;
     DBLC_Reg->setObjectName(QStringLiteral("DBLC_Reg"));
     DBLC_Reg->setMinimumWidth(180);
-    connect(DBLC_Reg, &ui::DBLookupComboBox::keyChosen, this, [this](const QVariant& k) { DBLC_RegCloseUp(k); });
+    ui::connectHandler(DBLC_Reg, &ui::DBLookupComboBox::keyChosen, this, [this](const QVariant& k) { DBLC_RegCloseUp(k); });
 
     SB_Open = speedButton(this, "SB_Open", QString(), QStringLiteral("建立小区信息"));
     SB_Open->setIcon(style()->standardIcon(QStyle::SP_FileDialogNewFolder));
-    connect(SB_Open, &QPushButton::clicked, this, [this] { SB_OpenClick(); });
+    ui::connectHandler(SB_Open, &QPushButton::clicked, this, [this] { SB_OpenClick(); });
 
-    CheckBox = new QCheckBox(QStringLiteral("进入编辑状态"), this);
-    CheckBox->setObjectName(QStringLiteral("CheckBox"));
+    CheckBox = ui::newEditSwitch(QStringLiteral("进入编辑状态"), this);
     CheckBox->setToolTip(QStringLiteral("选中进入可编辑状态"));
-    QPalette red = CheckBox->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    CheckBox->setPalette(red);
     CheckBox->setVisible(false);
     CheckBox->setEnabled(false);
-    connect(CheckBox, &QCheckBox::clicked, this, [this] { CheckBoxClick(); });
+    ui::connectHandler(CheckBox, &QCheckBox::clicked, this, [this] { CheckBoxClick(); });
 
     DBG_buid = grid(this, "DBG_buid", DM->DS_Buid,
                     {{QStringLiteral("RegionID"), QStringLiteral("小区编号"), 60},
@@ -208,7 +199,7 @@ void TfrmFCBuild::buildLayout()
     BitBtn1 = new QPushButton(QStringLiteral("离开"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     ui::setExitExempt(BitBtn1);
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    ui::connectHandler(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
 
     const std::pair<ui::SpeedButton*, void (TfrmFCBuild::*)()> handlers[] = {
         {SB_Add, &TfrmFCBuild::SB_AddClick},       {SB_Delete, &TfrmFCBuild::SB_DeleteClick},
@@ -218,7 +209,7 @@ void TfrmFCBuild::buildLayout()
         {SB_Unit, &TfrmFCBuild::SB_UnitClick},     {SB_Add2, &TfrmFCBuild::SB_Add2Click},
         {SB_Delete2, &TfrmFCBuild::SB_Delete2Click}, {SB_Modi2, &TfrmFCBuild::SB_Modi2Click}};
     for (const auto& [button, handler] : handlers)
-        connect(button, &QPushButton::clicked, this, [this, h = handler] { (this->*h)(); });
+        ui::connectHandler(button, &QPushButton::clicked, this, [this, h = handler] { (this->*h)(); });
 
     // Choosing a row, by mouse or keyboard, engages the grid's buttons;
     // leaving the grid for another control of the window releases them.
@@ -226,9 +217,9 @@ void TfrmFCBuild::buildLayout()
         void (TfrmFCBuild::*select)() = g == DBG_buid ? &TfrmFCBuild::DBG_buidCellClick
             : g == DBG_Units                          ? &TfrmFCBuild::DBG_UnitsCellClick
                                                       : &TfrmFCBuild::DBG_RoomCellClick;
-        connect(g, &ui::DBGrid::cellClicked, this, [this, select] { (this->*select)(); });
-        connect(g, &ui::DBGrid::columnEntered, this, [this, select] { (this->*select)(); });
-        connect(g, &ui::DBGrid::entered, this, [this, select] { (this->*select)(); });
+        ui::connectHandler(g, &ui::DBGrid::cellClicked, this, [this, select] { (this->*select)(); });
+        ui::connectHandler(g, &ui::DBGrid::columnEntered, this, [this, select] { (this->*select)(); });
+        ui::connectHandler(g, &ui::DBGrid::entered, this, [this, select] { (this->*select)(); });
     }
     ui::onExit(DBG_buid, [this] { m_buildOn = false; updateButtons(); }, this);
     ui::onExit(DBG_Units, [this] { m_unitOn = m_unitAddOn = false; updateButtons(); }, this);

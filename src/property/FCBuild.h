@@ -27,7 +27,6 @@ class TfrmFCBuild : public ui::Form {
     Q_OBJECT
 public:
     explicit TfrmFCBuild(QWidget* parent = nullptr);
-    ~TfrmFCBuild() override;
 
     // --- selection, read by the dialogs ---------------------------------------
     QString EditMode;        // "ADD" or "Modi"

@@ -28,8 +28,3 @@ SearchConfig ownerSearchConfig()
 
 TfrmFind::TfrmFind(QWidget* parent) : SearchForm(ownerSearchConfig(), parent) {}
 
-TfrmFind::~TfrmFind()
-{
-    if (frmFind == this)
-        frmFind = nullptr;
-}

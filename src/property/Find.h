@@ -8,7 +8,6 @@ class TfrmFind : public SearchForm {
     Q_OBJECT
 public:
     explicit TfrmFind(QWidget* parent = nullptr);
-    ~TfrmFind() override;
 };
 
 extern TfrmFind* frmFind;

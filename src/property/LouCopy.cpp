@@ -1,6 +1,7 @@
 #include "property/LouCopy.h"
 
 #include "platform/ui/ExitCheck.h"
+#include "platform/ui/Handler.h"
 #include "platform/ui/Msg.h"
 #include "property/FCBuild.h"
 #include "property/PropertyCopy.h"
@@ -44,8 +45,8 @@ TfrmLouCopy::TfrmLouCopy(QWidget* parent) : GeneratorDialog(QStringLiteral("楼�
     BB_Ok->setDefault(true);
     BB_Cancel = makeButton("BB_Cancel", QStringLiteral("取消"), QString());
     ui::setExitExempt(BB_Cancel);
-    connect(BB_Ok, &QPushButton::clicked, this, [this] { BB_OkClick(); });
-    connect(BB_Cancel, &QPushButton::clicked, this, [this] { BB_CancelClick(); });
+    ui::connectHandler(BB_Ok, &QPushButton::clicked, this, [this] { BB_OkClick(); });
+    ui::connectHandler(BB_Cancel, &QPushButton::clicked, this, [this] { BB_CancelClick(); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -54,12 +55,6 @@ TfrmLouCopy::TfrmLouCopy(QWidget* parent) : GeneratorDialog(QStringLiteral("楼�
     auto* root = new QVBoxLayout(this);
     root->addWidget(box, 1);
     root->addLayout(buttons);
-}
-
-TfrmLouCopy::~TfrmLouCopy()
-{
-    if (frmLouCopy == this)
-        frmLouCopy = nullptr;
 }
 
 void TfrmLouCopy::formCreate()

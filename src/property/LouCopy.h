@@ -13,7 +13,6 @@ class TfrmLouCopy : public GeneratorDialog {
     Q_OBJECT
 public:
     explicit TfrmLouCopy(QWidget* parent = nullptr);
-    ~TfrmLouCopy() override;
 
     QLineEdit *E_ID = nullptr, *E_Name = nullptr, *E_reg = nullptr;
     QPlainTextEdit* M_note = nullptr;

@@ -3,6 +3,7 @@
 #include "platform/ui/DBLookupComboBox.h"
 #include "platform/ui/DBMemo.h"
 #include "platform/ui/ExitCheck.h"
+#include "platform/ui/Handler.h"
 #include "platform/ui/Msg.h"
 #include "property/FCBuild.h"
 #include "property/PropertyCopy.h"
@@ -52,8 +53,8 @@ TfrmLouyu::TfrmLouyu(QWidget* parent) : GeneratorDialog(QStringLiteral("楼宇�
     BB_Ok->setDefault(true);
     BB_Cancal = makeButton("BB_Cancal", QStringLiteral("取消"), QStringLiteral("不做任何修改并退出"));
     ui::setExitExempt(BB_Cancal);
-    connect(BB_Ok, &QPushButton::clicked, this, [this] { BB_OkClick(); });
-    connect(BB_Cancal, &QPushButton::clicked, this, [this] { BB_CancalClick(); });
+    ui::connectHandler(BB_Ok, &QPushButton::clicked, this, [this] { BB_OkClick(); });
+    ui::connectHandler(BB_Cancal, &QPushButton::clicked, this, [this] { BB_CancalClick(); });
     ui::onExit(DBE_ID, [this] { DBE_IDExit(); }, this);
 
     auto* buttons = new QHBoxLayout;
@@ -63,12 +64,6 @@ TfrmLouyu::TfrmLouyu(QWidget* parent) : GeneratorDialog(QStringLiteral("楼宇�
     auto* root = new QVBoxLayout(this);
     root->addWidget(pages, 1);
     root->addLayout(buttons);
-}
-
-TfrmLouyu::~TfrmLouyu()
-{
-    if (frmLouyu == this)
-        frmLouyu = nullptr;
 }
 
 void TfrmLouyu::formCreate()

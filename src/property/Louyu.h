@@ -14,7 +14,6 @@ class TfrmLouyu : public GeneratorDialog {
     Q_OBJECT
 public:
     explicit TfrmLouyu(QWidget* parent = nullptr);
-    ~TfrmLouyu() override;
 
     ui::DBEdit *DBE_ID = nullptr, *DBE_Name = nullptr, *DBE_KFS = nullptr, *DBE_RegId = nullptr;
     DialogNumberEdit *DBE_ZDm = nullptr, *DBE_CSum = nullptr;

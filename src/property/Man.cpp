@@ -10,6 +10,7 @@
 #include "platform/ui/DBLookupComboBox.h"
 #include "platform/ui/ExitCheck.h"
 #include "platform/ui/FieldLink.h"
+#include "platform/ui/Handler.h"
 #include "platform/ui/Msg.h"
 #include "property/ManInternal.h"
 #include "session/DMRegion.h"
@@ -68,11 +69,7 @@ TfrmMan::TfrmMan(QWidget* parent) : ui::Form(parent)
     root->setContentsMargins(2, 2, 2, 2);
     buildToolBar(root);
 
-    CheckBox = new QCheckBox(QStringLiteral(" 进入编辑状态"), this);
-    CheckBox->setObjectName(QStringLiteral("CheckBox"));
-    QPalette red = CheckBox->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    CheckBox->setPalette(red);
+    CheckBox = ui::newEditSwitch(QStringLiteral(" 进入编辑状态"), this);
     CheckBox->setFont(QFont(QStringLiteral("楷体_GB2312"), 11, QFont::Bold));
 
     PageControl1 = new QTabWidget(this);
@@ -99,28 +96,28 @@ TfrmMan::TfrmMan(QWidget* parent) : ui::Form(parent)
     body->addWidget(right, 1);
     root->addLayout(body, 1);
 
-    connect(CheckBox, &QCheckBox::clicked, this, [this] { CheckBoxClick(); });
+    ui::connectHandler(CheckBox, &QCheckBox::clicked, this, [this] { CheckBoxClick(); });
     DBLC_Reg->installEventFilter(this);
-    connect(DBLC_Reg, &ui::DBLookupComboBox::keyChosen, this, [this] { DBLC_RegCloseUp(); });
-    connect(DBLC_Build, &ui::DBLookupComboBox::keyChosen, this, [this] { DBLC_BuildCloseUp(); });
-    connect(DBLC_UnitNum, &ui::DBLookupComboBox::keyChosen, this, [this] { DBLC_UnitNumCloseUp(); });
-    connect(DBLC_RoomNum, &ui::DBLookupComboBox::keyChosen, this, [this] { DBLC_RoomNumCloseUp(); });
-    connect(DBLC_UnitNum1, &ui::DBLookupComboBox::keyChosen, this, [this] { DBLC_UnitNum1CloseUp(); });
-    connect(DBLC_RoomNum1, &ui::DBLookupComboBox::keyChosen, this, [this] { DBLC_RoomNum1CloseUp(); });
-    connect(BB_Out, &QPushButton::clicked, this, [this] { BB_OutClick(); });
-    connect(DBGrid1, &ui::DBGrid::cellClicked, this, [this] { DBGrid1CellClick(); });
-    connect(DBGrid2, &ui::DBGrid::columnEntered, this, [this] { DBGrid2ColEnter(); });
-    connect(PageControl1, &QTabWidget::currentChanged, this, [this](int i) {
+    ui::connectHandler(DBLC_Reg, &ui::DBLookupComboBox::keyChosen, this, [this] { DBLC_RegCloseUp(); });
+    ui::connectHandler(DBLC_Build, &ui::DBLookupComboBox::keyChosen, this, [this] { DBLC_BuildCloseUp(); });
+    ui::connectHandler(DBLC_UnitNum, &ui::DBLookupComboBox::keyChosen, this, [this] { DBLC_UnitNumCloseUp(); });
+    ui::connectHandler(DBLC_RoomNum, &ui::DBLookupComboBox::keyChosen, this, [this] { DBLC_RoomNumCloseUp(); });
+    ui::connectHandler(DBLC_UnitNum1, &ui::DBLookupComboBox::keyChosen, this, [this] { DBLC_UnitNum1CloseUp(); });
+    ui::connectHandler(DBLC_RoomNum1, &ui::DBLookupComboBox::keyChosen, this, [this] { DBLC_RoomNum1CloseUp(); });
+    ui::connectHandler(BB_Out, &QPushButton::clicked, this, [this] { BB_OutClick(); });
+    ui::connectHandler(DBGrid1, &ui::DBGrid::cellClicked, this, [this] { DBGrid1CellClick(); });
+    ui::connectHandler(DBGrid2, &ui::DBGrid::columnEntered, this, [this] { DBGrid2ColEnter(); });
+    ui::connectHandler(PageControl1, &QTabWidget::currentChanged, this, [this](int i) {
         if (PageControl1->widget(i) == TS_member)
             TS_memberShow();
     });
-    connect(SB_Add, &QPushButton::clicked, this, [this] { SB_AddClick(); });
-    connect(SB_Delete, &QPushButton::clicked, this, [this] { SB_DeleteClick(); });
-    connect(SB_Modi, &QPushButton::clicked, this, [this] { SB_ModiClick(); });
-    connect(SB_Cancel, &QPushButton::clicked, this, [this] { SB_CancelClick(); });
-    connect(SB_Save, &QPushButton::clicked, this, [this] { SB_SaveClick(); });
-    connect(SB_ImgIn, &QPushButton::clicked, this, [this] { SB_ImgInClick(); });
-    connect(SB_ImgOut, &QPushButton::clicked, this, [this] { SB_ImgOutClick(); });
+    ui::connectHandler(SB_Add, &QPushButton::clicked, this, [this] { SB_AddClick(); });
+    ui::connectHandler(SB_Delete, &QPushButton::clicked, this, [this] { SB_DeleteClick(); });
+    ui::connectHandler(SB_Modi, &QPushButton::clicked, this, [this] { SB_ModiClick(); });
+    ui::connectHandler(SB_Cancel, &QPushButton::clicked, this, [this] { SB_CancelClick(); });
+    ui::connectHandler(SB_Save, &QPushButton::clicked, this, [this] { SB_SaveClick(); });
+    ui::connectHandler(SB_ImgIn, &QPushButton::clicked, this, [this] { SB_ImgInClick(); });
+    ui::connectHandler(SB_ImgOut, &QPushButton::clicked, this, [this] { SB_ImgOutClick(); });
     // The move-out lists, the picture and the member page follow the owner
     // row, however the row was reached.
     connect(DM->DS_Man, &data::DataSource::dataChanged, this, [this](data::Field* f) {
@@ -138,8 +135,6 @@ TfrmMan::TfrmMan(QWidget* parent) : ui::Form(parent)
 TfrmMan::~TfrmMan()
 {
     removeChecks();
-    if (frmMan == this)
-        frmMan = nullptr;
 }
 
 // --- creation and closing ----------------------------------------------------

@@ -6,16 +6,6 @@
 
 namespace man {
 
-// Runs a handler; a check that refused (and has said why) ends it quietly.
-template <typename F>
-void quietly(F&& f)
-{
-    try {
-        f();
-    } catch (const data::Abort&) {
-    }
-}
-
 // The key of a lookup list's entry as text ("" for none).
 inline QString keyText(const QVariant& v)
 {

@@ -60,12 +60,8 @@ void TfrmMan::buildToolBar(QVBoxLayout* root)
     bar->setObjectName(QStringLiteral("ToolBar1"));
     bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     auto add = [this, bar](ui::ToolButton*& b, const char* name, const QString& caption, void (TfrmMan::*h)()) {
-        b = new ui::ToolButton(caption, bar);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        ui::addToolButton(bar, b, name, caption, this, h);
         b->setEnabled(false);
-        connect(b, &QToolButton::clicked, this, [this, h] { (this->*h)(); });
-        bar->addWidget(b);
     };
     add(TB_Add, "TB_Add", QStringLiteral("添加"), &TfrmMan::TB_AddClick);
     add(TB_Delete, "TB_Delete", QStringLiteral("删除"), &TfrmMan::TB_DeleteClick);

@@ -6,6 +6,7 @@
 #include "platform/data/Error.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBEdit.h"
+#include "platform/ui/Handler.h"
 #include "platform/ui/Msg.h"
 #include "property/ManInternal.h"
 #include "session/DMRegion.h"
@@ -62,7 +63,7 @@ void TfrmMan::SB_AddClick()
     if (!CheckBox->isChecked() || session::level() == 2 || !ownerHasRoom() || !DM->DS_Member->enabled())
         return;
     data::Table* m = DM->AT_Member;
-    man::quietly([&] {
+    ui::quietly([&] {
         m->checkBrowseMode();
         m->disableControls();
         try {
@@ -145,7 +146,7 @@ void TfrmMan::memberBeforePost()
 
 void TfrmMan::SB_SaveClick()
 {
-    man::quietly([&] {
+    ui::quietly([&] {
         if (DM->AT_Member->isEditing())
             DM->AT_Member->post();
         setMemberEditsEnabled(false);

@@ -7,6 +7,7 @@
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBEdit.h"
 #include "platform/ui/DBLookupComboBox.h"
+#include "platform/ui/Handler.h"
 #include "platform/ui/Msg.h"
 #include "platform/ui/OpenChildForm.h"
 #include "property/Find.h"
@@ -41,7 +42,7 @@ void TfrmMan::TB_AddClick()
     data::Query* q = DM->AQ_Man;
     if (!q->isActive() || !DM->DS_Man->enabled())
         return;
-    man::quietly([&] {
+    ui::quietly([&] {
         q->checkBrowseMode();
         ModeFlag() = QStringLiteral("N");
         q->disableControls();
@@ -158,7 +159,7 @@ bool TfrmMan::checkChangedOwner()
 
 void TfrmMan::TB_SaveClick()
 {
-    man::quietly([&] {
+    ui::quietly([&] {
         data::Query* q = DM->AQ_Man;
         if (q->isEditing())
             q->post();
@@ -222,7 +223,7 @@ void TfrmMan::TB_DeleteClick()
 void TfrmMan::TB_FirstClick()
 {
     if (DM->AQ_Man->isActive())
-        man::quietly([&] {
+        ui::quietly([&] {
             DM->AQ_Man->first();
             ModeFlag() = QStringLiteral("N");
         });
@@ -231,7 +232,7 @@ void TfrmMan::TB_FirstClick()
 void TfrmMan::TB_PrevClick()
 {
     if (DM->AQ_Man->isActive())
-        man::quietly([&] {
+        ui::quietly([&] {
             DM->AQ_Man->prior();
             ModeFlag() = QStringLiteral("N");
         });
@@ -240,7 +241,7 @@ void TfrmMan::TB_PrevClick()
 void TfrmMan::TB_NextClick()
 {
     if (DM->AQ_Man->isActive())
-        man::quietly([&] {
+        ui::quietly([&] {
             DM->AQ_Man->next();
             ModeFlag() = QStringLiteral("N");
         });
@@ -249,7 +250,7 @@ void TfrmMan::TB_NextClick()
 void TfrmMan::TB_LastClick()
 {
     if (DM->AQ_Man->isActive())
-        man::quietly([&] {
+        ui::quietly([&] {
             DM->AQ_Man->last();
             ModeFlag() = QStringLiteral("N");
         });

@@ -52,12 +52,6 @@ TfrmRegion::TfrmRegion(QWidget* parent) : RecordEditor(regionConfig(), parent)
     dataSet()->setPostInTransaction(true);
 }
 
-TfrmRegion::~TfrmRegion()
-{
-    if (frmRegion == this)
-        frmRegion = nullptr;
-}
-
 bool TfrmRegion::validateRecord()
 {
     if (!RecordEditor::validateRecord())

@@ -10,7 +10,6 @@ class TfrmRegion : public RecordEditor {
     Q_OBJECT
 public:
     explicit TfrmRegion(QWidget* parent = nullptr);
-    ~TfrmRegion() override;
 
 protected:
     bool validateRecord() override;

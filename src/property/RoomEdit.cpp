@@ -4,6 +4,7 @@
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/DBMemo.h"
 #include "platform/ui/ExitCheck.h"
+#include "platform/ui/Handler.h"
 #include "platform/ui/Msg.h"
 #include "property/FCBuild.h"
 #include "reference/CodeLists.h"
@@ -59,8 +60,8 @@ TfrmRoomEdit::TfrmRoomEdit(QWidget* parent) : GeneratorDialog(QStringLiteral("�
     BB_ok->setDefault(true);
     BB_Cancel = makeButton("BB_Cancel", QStringLiteral("取消"), QStringLiteral("取消并退出"));
     ui::setExitExempt(BB_Cancel);
-    connect(BB_ok, &QPushButton::clicked, this, [this] { BB_okClick(); });
-    connect(BB_Cancel, &QPushButton::clicked, this, [this] { BB_CancelClick(); });
+    ui::connectHandler(BB_ok, &QPushButton::clicked, this, [this] { BB_okClick(); });
+    ui::connectHandler(BB_Cancel, &QPushButton::clicked, this, [this] { BB_CancelClick(); });
     ui::onExit(DBE_LC, [this] { DBE_LCExit(); }, this);
 
     auto* buttons = new QHBoxLayout;
@@ -70,12 +71,6 @@ TfrmRoomEdit::TfrmRoomEdit(QWidget* parent) : GeneratorDialog(QStringLiteral("�
     auto* root = new QVBoxLayout(this);
     root->addWidget(box, 1);
     root->addLayout(buttons);
-}
-
-TfrmRoomEdit::~TfrmRoomEdit()
-{
-    if (frmRoomEdit == this)
-        frmRoomEdit = nullptr;
 }
 
 void TfrmRoomEdit::formCreate()

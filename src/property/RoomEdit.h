@@ -15,7 +15,6 @@ class TfrmRoomEdit : public GeneratorDialog {
     Q_OBJECT
 public:
     explicit TfrmRoomEdit(QWidget* parent = nullptr);
-    ~TfrmRoomEdit() override;
 
     ui::DBEdit *DBE_BuidName = nullptr, *DBE_UnitName = nullptr, *DBE_RoomNum = nullptr;
     DialogNumberEdit *DBE_LC = nullptr, *DBE_FX = nullptr, *DBE_JZm = nullptr, *DBE_SYm = nullptr;

@@ -2,6 +2,7 @@
 
 #include "platform/ui/DBLookupComboBox.h"
 #include "platform/ui/ExitCheck.h"
+#include "platform/ui/Handler.h"
 #include "platform/ui/Msg.h"
 #include "property/FCBuild.h"
 #include "property/PropertyCopy.h"
@@ -45,8 +46,8 @@ TfrmUnits::TfrmUnits(QWidget* parent) : GeneratorDialog(QStringLiteral("单元�
     BB_ok->setDefault(true);
     BB_Cancel = makeButton("BB_Cancel", QStringLiteral("取消"), QStringLiteral("取消并退出 "));
     ui::setExitExempt(BB_Cancel);
-    connect(BB_ok, &QPushButton::clicked, this, [this] { BB_okClick(); });
-    connect(BB_Cancel, &QPushButton::clicked, this, [this] { BB_CancelClick(); });
+    ui::connectHandler(BB_ok, &QPushButton::clicked, this, [this] { BB_okClick(); });
+    ui::connectHandler(BB_Cancel, &QPushButton::clicked, this, [this] { BB_CancelClick(); });
     ui::onExit(DBE_JLNum, [this] { DBE_JLNumExit(); }, this);
 
     auto* buttons = new QHBoxLayout;
@@ -56,12 +57,6 @@ TfrmUnits::TfrmUnits(QWidget* parent) : GeneratorDialog(QStringLiteral("单元�
     auto* root = new QVBoxLayout(this);
     root->addWidget(pages, 1);
     root->addLayout(buttons);
-}
-
-TfrmUnits::~TfrmUnits()
-{
-    if (frmUnits == this)
-        frmUnits = nullptr;
 }
 
 property::BuildingKey TfrmUnits::building() const

@@ -11,7 +11,6 @@ class TfrmUnits : public GeneratorDialog {
     Q_OBJECT
 public:
     explicit TfrmUnits(QWidget* parent = nullptr);
-    ~TfrmUnits() override;
 
     ui::DBEdit* DBE_UnitName = nullptr;
     DialogNumberEdit *DBE_KLNum = nullptr, *DBE_JLNum = nullptr, *DBE_KFNum = nullptr, *DBE_JFNum = nullptr;

@@ -358,8 +358,31 @@ void TDM::DataModuleCreate(const QString& folder, const std::function<void()>& a
         afterOpen();
 }
 
+namespace {
+
+// True when the text could be what a column of users holds: no longer than
+// the column (trailing blanks aside, as they are never stored) and no NUL.
+bool couldBeStored(const QString& text, const char* column)
+{
+    int width = 0;
+    for (const data::ColumnDef& c : data::findTable(QStringLiteral("users"))->columns)
+        if (qstricmp(c.name, column) == 0)
+            width = c.width;
+    qsizetype n = text.size();
+    while (n > 0 && text[n - 1].isSpace())
+        --n;
+    return n <= width && !text.contains(QChar(0));
+}
+
+}  // namespace
+
 QString TDM::CheckLogin(const QString& name, const QString& pass)
 {
+    // A pair no account can hold is just a wrong pair.
+    if (!couldBeStored(name, "userName") || !couldBeStored(pass, "userPass")) {
+        ui::Msg::plain(QStringLiteral("请重新输入！"), QStringLiteral("登录失败"));
+        return QString();
+    }
     AQ_Login->close();
     AQ_Login->param(QStringLiteral("Name")).setString(name, 50);
     AQ_Login->param(QStringLiteral("Pass")).setString(pass, 50);

@@ -6,6 +6,7 @@
 #include "platform/ui/DBEdit.h"
 #include "platform/ui/DBMemo.h"
 #include "platform/ui/DBNavigator.h"
+#include "platform/ui/Handler.h"
 #include "platform/ui/Msg.h"
 
 #include <QCheckBox>
@@ -73,7 +74,7 @@ void CodeNoteEditor::DBGrid1Enter()
 
 void CodeNoteEditor::TB_AddClick()
 {
-    quietly([&] {
+    ui::quietly([&] {
         appendWithNextCode();
         enable({DBE_Name, DBM_Note}, true);
         DBE_ID->setEnabled(false);
@@ -95,7 +96,7 @@ void CodeNoteEditor::TB_ModiClick()
 
 void CodeNoteEditor::TB_SaveClick()
 {
-    quietly([&] {
+    ui::quietly([&] {
         dataSet()->post();
         // The inputs close only once the row is stored, so a refused Save
         // can be corrected.

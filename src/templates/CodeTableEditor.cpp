@@ -5,6 +5,7 @@
 #include "platform/ui/DBEdit.h"
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/DBNavigator.h"
+#include "platform/ui/Handler.h"
 #include "platform/ui/Msg.h"
 #include "session/DMRegion.h"
 #include "session/Session.h"
@@ -72,11 +73,7 @@ void CodeTableEditor::build()
     m_toolBar = new QToolBar(this);
     m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     auto add = [this](ui::ToolButton*& b, const char* name, const QString& caption, auto handler) {
-        b = new ui::ToolButton(caption, m_toolBar);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        connect(b, &QToolButton::clicked, this, [this, handler] { (this->*handler)(); });
-        m_toolBar->addWidget(b);
+        ui::addToolButton(m_toolBar, b, name, caption, this, handler);
     };
     add(TB_Add, "TB_Add", QStringLiteral("添加"), &CodeTableEditor::TB_AddClick);
     add(TB_Delete, "TB_Delete", QStringLiteral("删除"), &CodeTableEditor::TB_DeleteClick);
@@ -106,19 +103,15 @@ void CodeTableEditor::build()
     DBGrid1->setRowSelect(true);
     DBGrid1->setReadOnly(true);
     if (m_cfg.grid != GridTrigger::None)
-        connect(DBGrid1, &ui::DBGrid::entered, this, [this] { DBGrid1Enter(); });
+        ui::connectHandler(DBGrid1, &ui::DBGrid::entered, this, [this] { DBGrid1Enter(); });
     if (m_cfg.grid == GridTrigger::EnterOrColumn)
-        connect(DBGrid1, &ui::DBGrid::columnEntered, this, [this] { DBGrid1Enter(); });
+        ui::connectHandler(DBGrid1, &ui::DBGrid::columnEntered, this, [this] { DBGrid1Enter(); });
     if (m_cfg.grid == GridTrigger::EnterOrCell)
-        connect(DBGrid1, &ui::DBGrid::cellClicked, this, [this] { DBGrid1Enter(); });
+        ui::connectHandler(DBGrid1, &ui::DBGrid::cellClicked, this, [this] { DBGrid1Enter(); });
 
-    CheckBox = new QCheckBox(QStringLiteral("进入编辑状态"), this);
-    CheckBox->setObjectName(QStringLiteral("CheckBox"));
-    QPalette red = CheckBox->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    CheckBox->setPalette(red);
+    CheckBox = ui::newEditSwitch(QStringLiteral("进入编辑状态"), this);
     CheckBox->setFont(QFont(QStringLiteral("楷体_GB2312"), 11, QFont::Bold));
-    connect(CheckBox, &QCheckBox::clicked, this, [this] { CheckBoxClick(); });
+    ui::connectHandler(CheckBox, &QCheckBox::clicked, this, [this] { CheckBoxClick(); });
 
     DBNag = new ui::DBNavigator(m_src, this);
     DBNag->setObjectName(QStringLiteral("DBNag"));
@@ -304,7 +297,7 @@ void CodeTableEditor::DBGrid1Enter()
 
 void CodeTableEditor::TB_AddClick()
 {
-    quietly([&] {
+    ui::quietly([&] {
         appendWithNextCode();
         if (!m_cfg.editInPlace) {
             DBE_Name->setEnabled(true);
@@ -317,7 +310,7 @@ void CodeTableEditor::TB_AddClick()
 
 void CodeTableEditor::TB_SaveClick()
 {
-    quietly([&] {
+    ui::quietly([&] {
         m_ds->post();
         TB_Add->setEnabled(true);
         if (!m_cfg.editInPlace)
@@ -342,22 +335,22 @@ void CodeTableEditor::TB_DeleteClick()
 
 void CodeTableEditor::TB_FirstClick()
 {
-    quietly([&] { m_ds->first(); });
+    ui::quietly([&] { m_ds->first(); });
 }
 
 void CodeTableEditor::TB_PrevClick()
 {
-    quietly([&] { m_ds->prior(); });
+    ui::quietly([&] { m_ds->prior(); });
 }
 
 void CodeTableEditor::TB_NextClick()
 {
-    quietly([&] { m_ds->next(); });
+    ui::quietly([&] { m_ds->next(); });
 }
 
 void CodeTableEditor::TB_LastClick()
 {
-    quietly([&] { m_ds->last(); });
+    ui::quietly([&] { m_ds->last(); });
 }
 
 void CodeTableEditor::TB_CloseClick()

@@ -135,16 +135,6 @@ protected:
     void formCreate() override;
     void formClose(ui::CloseAction& action) override;
 
-    // Runs a handler; a check that refused (and has said why) ends it quietly.
-    template <typename F>
-    static void quietly(F&& f)
-    {
-        try {
-            f();
-        } catch (const data::Abort&) {
-        }
-    }
-
     // Checks the row before every post; false (after the warning) refuses it.
     virtual bool validateRow();
 

@@ -10,6 +10,7 @@
 #include "platform/ui/DBNavigator.h"
 #include "platform/ui/ExitCheck.h"
 #include "platform/ui/FieldLink.h"
+#include "platform/ui/Handler.h"
 #include "platform/ui/Msg.h"
 #include "platform/ui/PageControl.h"
 #include "session/DMRegion.h"
@@ -30,16 +31,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// Runs a handler; a check that refused (and has said why) ends it quietly.
-template <typename F>
-void quietly(F&& f)
-{
-    try {
-        f();
-    } catch (const data::Abort&) {
-    }
-}
 
 bool sameField(const QString& a, const QString& b)
 {
@@ -101,20 +92,16 @@ RecordEditor::RecordEditor(const RecordEditorConfig& config, QWidget* parent)
         DBGrid1->setRowSelect(true);
         DBGrid1->setReadOnly(true);
         if (config.gridTriggers & RecordEditorConfig::GridEnter)
-            connect(DBGrid1, &ui::DBGrid::entered, this, [this] { DBGrid1Enter(); });
+            ui::connectHandler(DBGrid1, &ui::DBGrid::entered, this, [this] { DBGrid1Enter(); });
         if (config.gridTriggers & RecordEditorConfig::GridClick)
-            connect(DBGrid1, &ui::DBGrid::cellClicked, this, [this] { DBGrid1CellClick(); });
+            ui::connectHandler(DBGrid1, &ui::DBGrid::cellClicked, this, [this] { DBGrid1CellClick(); });
         if (config.gridTriggers & RecordEditorConfig::GridColumn)
-            connect(DBGrid1, &ui::DBGrid::columnEntered, this, [this] { DBGrid1ColEnter(); });
+            ui::connectHandler(DBGrid1, &ui::DBGrid::columnEntered, this, [this] { DBGrid1ColEnter(); });
     }
 
-    CheckBox = new QCheckBox(config.switchCaption, this);
-    CheckBox->setObjectName(QStringLiteral("CheckBox"));
-    QPalette red = CheckBox->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    CheckBox->setPalette(red);
+    CheckBox = ui::newEditSwitch(config.switchCaption, this);
     CheckBox->setFont(QFont(QStringLiteral("楷体_GB2312"), 11, QFont::Bold));
-    connect(CheckBox, &QCheckBox::clicked, this, [this] { CheckBoxClick(); });
+    ui::connectHandler(CheckBox, &QCheckBox::clicked, this, [this] { CheckBoxClick(); });
 
     m_pages = new ui::PageControl(this);
     m_pages->setTabPosition(QTabWidget::South);
@@ -167,12 +154,8 @@ void RecordEditor::buildToolBar()
     // A widget on a tool bar is shown and hidden through its action.
     QHash<ui::ToolButton*, QAction*> actions;
     auto add = [&](ui::ToolButton*& b, const char* name, const QString& caption, void (RecordEditor::*h)()) {
-        b = new ui::ToolButton(caption, m_toolBar);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        actions.insert(b, ui::addToolButton(m_toolBar, b, name, caption, this, h));
         b->setEnabled(false);
-        connect(b, &QToolButton::clicked, this, [this, h] { (this->*h)(); });
-        actions.insert(b, m_toolBar->addWidget(b));
     };
     add(TB_Add, "TB_Add", QStringLiteral("添加"), &RecordEditor::TB_AddClick);
     add(TB_Delete, "TB_Delete", QStringLiteral("删除"), &RecordEditor::TB_DeleteClick);
@@ -587,7 +570,7 @@ void RecordEditor::writeAddDefaults()
 
 void RecordEditor::TB_AddClick()
 {
-    quietly([&] {
+    ui::quietly([&] {
         // A pending change is posted (through the checks) before the new row.
         m_ds->checkBrowseMode();
         ModeFlag() = QStringLiteral("N");
@@ -624,7 +607,7 @@ void RecordEditor::TB_ModiClick()
 
 void RecordEditor::TB_SaveClick()
 {
-    quietly([&] {
+    ui::quietly([&] {
         if (m_ds->isEditing())
             m_ds->post();
         ModeFlag() = QStringLiteral("N");
@@ -698,7 +681,7 @@ bool RecordEditor::removeCurrent()
 
 void RecordEditor::TB_FirstClick()
 {
-    quietly([&] {
+    ui::quietly([&] {
         m_ds->first();
         ModeFlag() = QStringLiteral("N");
     });
@@ -706,7 +689,7 @@ void RecordEditor::TB_FirstClick()
 
 void RecordEditor::TB_PrevClick()
 {
-    quietly([&] {
+    ui::quietly([&] {
         m_ds->prior();
         ModeFlag() = QStringLiteral("N");
     });
@@ -714,7 +697,7 @@ void RecordEditor::TB_PrevClick()
 
 void RecordEditor::TB_NextClick()
 {
-    quietly([&] {
+    ui::quietly([&] {
         m_ds->next();
         ModeFlag() = QStringLiteral("N");
     });
@@ -722,7 +705,7 @@ void RecordEditor::TB_NextClick()
 
 void RecordEditor::TB_LastClick()
 {
-    quietly([&] {
+    ui::quietly([&] {
         m_ds->last();
         ModeFlag() = QStringLiteral("N");
     });
@@ -730,7 +713,7 @@ void RecordEditor::TB_LastClick()
 
 void RecordEditor::TB_RefreshClick()
 {
-    quietly([&] {
+    ui::quietly([&] {
         m_ds->requery();
         ModeFlag() = QStringLiteral("N");
     });

@@ -4,6 +4,7 @@
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/ExitCheck.h"
+#include "platform/ui/Handler.h"
 #include "platform/ui/ListView.h"
 #include "platform/ui/Msg.h"
 #include "session/DMRegion.h"
@@ -83,11 +84,7 @@ void SearchForm::buildToolBar()
     bar->setObjectName(QStringLiteral("ToolBar1"));
     bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     auto add = [this, bar](ui::ToolButton*& b, const char* name, const QString& caption, void (SearchForm::*h)()) {
-        b = new ui::ToolButton(caption, bar);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        connect(b, &QToolButton::clicked, this, [this, h] { (this->*h)(); });
-        return bar->addWidget(b);
+        return ui::addToolButton(bar, b, name, caption, this, h);
     };
     add(TB_Hide, "TB_Hide", kHide, &SearchForm::TB_HideClick);
     add(TB_Clear, "TB_Clear", QStringLiteral("清除 "), &SearchForm::TB_ClearClick);
@@ -147,9 +144,9 @@ void SearchForm::buildPanel()
     g->setColumnStretch(1, 1);
     g->setColumnStretch(3, 1);
     g->setRowStretch(2, 1);
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    connect(BB_Delete, &QPushButton::clicked, this, [this] { BB_DeleteClick(); });
-    connect(BB_Exit, &QPushButton::clicked, this, [this] { BB_ExitClick(); });
+    ui::connectHandler(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    ui::connectHandler(BB_Delete, &QPushButton::clicked, this, [this] { BB_DeleteClick(); });
+    ui::connectHandler(BB_Exit, &QPushButton::clicked, this, [this] { BB_ExitClick(); });
 }
 
 void SearchForm::formCreate()

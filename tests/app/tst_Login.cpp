@@ -61,6 +61,11 @@ private slots:
         QTest::newRow("two rows with one pair: the first row") << "twin" << "same" << "1";
         QTest::newRow("level out of range") << "odd" << "odd" << "7";
         QTest::newRow("an account without a level cannot log in") << "nolevel" << "nolevel" << "";
+        // Texts no account can hold fail like any wrong pair, with no error box.
+        QTest::newRow("name longer than any account") << QString(60, u'a') << "admin" << "";
+        QTest::newRow("password longer than any account") << "admin" << QString(60, u'x') << "";
+        QTest::newRow("NUL in the name") << QString::fromUtf16(u"adm\u0000in", 6) << "admin" << "";
+        QTest::newRow("NUL in the password") << "admin" << QString::fromUtf16(u"adm\u0000in", 6) << "";
     }
     void levelsAndFailures()
     {

@@ -1,10 +1,12 @@
 #include "platform/data/Connection.h"
 
+#include "platform/data/DatabaseError.h"
 #include "platform/data/Dialect.h"
 #include "platform/data/Error.h"
 
 #include <QAtomicInt>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
 
 namespace data {
@@ -19,12 +21,11 @@ QString nextConnectionName()
 
 void throwQueryError(const QSqlQuery& q, const QString& context)
 {
-    QString msg = q.lastError().text().trimmed();
-    if (msg.isEmpty())
-        msg = QStringLiteral("数据库操作失败。");
-    if (!context.isEmpty())
-        msg = context + u'\n' + msg;
-    throw Error(msg);
+    const QSqlError e = q.lastError();
+    const bool server = q.driver() && q.driver()->dbmsType() == QSqlDriver::PostgreSQL;
+    logDatabaseError(e.nativeErrorCode(), context, q.lastQuery());
+    throw Error(databaseErrorCause(server ? Backend::PostgreSQL : Backend::SQLite, e.nativeErrorCode(),
+                                   e.databaseText()));
 }
 
 Connection::Connection(const ConnectionSpec& target, QSqlDatabase db)

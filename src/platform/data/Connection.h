@@ -104,7 +104,8 @@ private:
     bool m_done = false;
 };
 
-// Throws data::Error carrying the query's last error.
+// Throws data::Error with the cause of the query's last error (see
+// DatabaseError.h); `context` names where it happened, for standard error.
 [[noreturn]] void throwQueryError(const QSqlQuery& q, const QString& context = QString());
 
 }  // namespace data

@@ -1,6 +1,7 @@
 #include "platform/data/DirectStatement.h"
 
 #include "platform/data/Connection.h"
+#include "platform/data/DatabaseError.h"
 #include "platform/data/Error.h"
 
 #include <QSqlDriver>
@@ -62,8 +63,9 @@ DirectStatement::~DirectStatement()
 
 void DirectStatement::fail(const char* what) const
 {
-    throw Error(QStringLiteral("数据库操作失败（%1）：%2")
-                    .arg(QLatin1String(what), QString::fromUtf8(sqlite3_errmsg(m_db))));
+    const QString code = QString::number(sqlite3_extended_errcode(m_db));
+    logDatabaseError(code, QLatin1String(what), m_stmt ? QString::fromUtf8(sqlite3_sql(m_stmt)) : QString());
+    throw Error(databaseErrorCause(Backend::SQLite, code, QString::fromUtf8(sqlite3_errmsg(m_db))));
 }
 
 void DirectStatement::check(int rc, const char* what) const

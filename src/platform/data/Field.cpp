@@ -78,6 +78,9 @@ QVariant normalizeValue(const QVariant& v, ColType type, int width, int scale, c
     case ColType::String:
     case ColType::Memo: {
         const QString s = rtrim(variantToText(v));
+        // No database keeps a NUL inside a text as text.
+        if (s.contains(QChar(0)))
+            throw Error(QStringLiteral("%1中含有不能保存的字符。").arg(what));
         if (type == ColType::String && width > 0 && s.size() > width)
             throw Error(QStringLiteral("“%1”的长度超过了%2允许的 %3 个字符。").arg(s, what).arg(width));
         return s;

@@ -67,14 +67,6 @@ void scanParams(const QString& sql, F out)
     }
 }
 
-QString rtrim(const QString& s)
-{
-    int n = s.size();
-    while (n > 0 && s[n - 1].isSpace())
-        --n;
-    return s.left(n);
-}
-
 }  // namespace
 
 QStringList parameterOccurrences(const QString& sql)
@@ -91,7 +83,7 @@ QVariant Param::bindValue(const Dialect& d) const
         if (!m_value.isValid() || m_value.isNull())
             return QVariant();
         if (m_value.metaType().id() == QMetaType::QString)
-            return rtrim(m_value.toString());
+            return normalizeValue(m_value, ColType::Memo, 0, 0, what);
         if (m_value.metaType() == QMetaType::fromType<Decimal>())
             return m_value.value<Decimal>().toVariant();
         if (m_value.metaType().id() == QMetaType::QDateTime)
@@ -252,8 +244,8 @@ void Query::prepareFields(const QSqlRecord& rec)
                 break;
         }
         if (def) {
-            addField(QString::fromLatin1(def->name).compare(name, Qt::CaseInsensitive) == 0 ? def->name : name,
-                     def->type, def->width, def->scale, def->precision);
+            // Named as the catalogue spells it, whatever case the driver reports.
+            addField(QString::fromLatin1(def->name), def->type, def->width, def->scale, def->precision);
             continue;
         }
         // A computed column: take the kind the driver reports.

@@ -1,5 +1,8 @@
 #include "platform/ui/Buttons.h"
 
+#include <QCheckBox>
+#include <QToolBar>
+
 namespace ui {
 
 ToolButton::ToolButton(QWidget* parent) : ToolButton(QString(), parent) {}
@@ -19,6 +22,23 @@ SpeedButton::SpeedButton(const QString& caption, QWidget* parent) : QPushButton(
     setFocusPolicy(Qt::NoFocus);
     setFlat(true);
     setAutoDefault(false);
+}
+
+QAction* addToolButton(QToolBar* bar, ToolButton*& button, const char* name, const QString& caption)
+{
+    button = new ToolButton(caption, bar);
+    button->setObjectName(QString::fromLatin1(name));
+    return bar->addWidget(button);
+}
+
+QCheckBox* newEditSwitch(const QString& caption, QWidget* parent, const QString& name)
+{
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    QPalette red = box->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    box->setPalette(red);
+    return box;
 }
 
 }  // namespace ui

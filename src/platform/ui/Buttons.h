@@ -3,8 +3,14 @@
 // and the flat speed buttons. Pressing one leaves the focus where it was, so
 // it runs no on-exit check and a half-typed value stays in its control.
 
+#include "platform/ui/Handler.h"
+
 #include <QPushButton>
 #include <QToolButton>
+
+class QAction;
+class QCheckBox;
+class QToolBar;
 
 namespace ui {
 
@@ -21,5 +27,24 @@ public:
     explicit SpeedButton(QWidget* parent = nullptr);
     SpeedButton(const QString& caption, QWidget* parent = nullptr);
 };
+
+// A tool button named `name` at the end of a window's tool bar; returns the
+// bar's action for it, through which the button is shown and hidden.
+QAction* addToolButton(QToolBar* bar, ToolButton*& button, const char* name, const QString& caption);
+
+// The same, its click running the window's handler under the error guard
+// (see connectHandler).
+template <class Window, class Handler>
+QAction* addToolButton(QToolBar* bar, ToolButton*& button, const char* name, const QString& caption,
+                       Window* window, Handler handler)
+{
+    QAction* action = addToolButton(bar, button, name, caption);
+    connectHandler(button, &QToolButton::clicked, window, handler);
+    return action;
+}
+
+// The red check box a record window's edits wait on ("进入编辑状态"),
+// unticked, named `name`.
+QCheckBox* newEditSwitch(const QString& caption, QWidget* parent, const QString& name = QStringLiteral("CheckBox"));
 
 }  // namespace ui

@@ -63,7 +63,8 @@ public:
     // Internal: the modal run asks the form before its run ends on a result;
     // false when a handler refused.
     bool closeForModalResult();
-    // Internal: OpenChildForm's way of clearing the program's variable.
+    // Internal: OpenChildForm's way of clearing the program's variable,
+    // when the window is freed or destroyed (windows need no destructor for it).
     void setVariableClearer(std::function<void()> clear);
     // Internal: runs the creation handler.
     void runCreate() { formCreate(); }
