@@ -19,6 +19,9 @@
 #include "fees/XMSet.h"
 #include "fees/YSKgl.h"
 #include "operations/RegisterWindows.h"
+#include "operations/affairs/AffairsRegisters.h"
+#include "operations/equipment/EquipmentRegisters.h"
+#include "operations/equipment/WorkOrder.h"
 #include "operations/stores/IoSelect.h"
 #include "operations/stores/Repertory.h"
 #include "platform/ui/OpenChildForm.h"
@@ -78,6 +81,14 @@ void registerAllWindows()
     registerWindow(QStringLiteral("TfrmYSKgl"), [](QWidget* f) { ui::openChildForm(frmYSKgl, f); });
     registerWindow(QStringLiteral("TfrmAppeal"), [](QWidget* f) { ui::openChildForm(frmAppeal, f); });
     registerWindow(QStringLiteral("TfrmEmployee"), [](QWidget* f) { ui::openChildForm(frmEmployee, f); });
+    registerWindow(QStringLiteral("TfrmPlans"), [](QWidget* f) { ui::openChildForm(frmPlans, f); });
+    registerWindow(QStringLiteral("TfrmPeix"), [](QWidget* f) { ui::openChildForm(frmPeix, f); });
+    registerWindow(QStringLiteral("TfrmCampaign"), [](QWidget* f) { ui::openChildForm(frmCampaign, f); });
+    registerWindow(QStringLiteral("TfrmMeeting"), [](QWidget* f) { ui::openChildForm(frmMeeting, f); });
+    registerWindow(QStringLiteral("TfrmProject"), [](QWidget* f) { ui::openChildForm(frmProject, f); });
+    registerWindow(QStringLiteral("TfrmFixing"), [](QWidget* f) { ui::openChildForm(frmFixing, f); });
+    registerWindow(QStringLiteral("TfrmMend"), [](QWidget* f) { ui::openChildForm(frmMend, f); });
+    registerWindow(QStringLiteral("TfrmEgis"), [](QWidget* f) { ui::openChildForm(frmEgis, f); });
     registerWindow(QStringLiteral("TfrmIoSelect"), [](QWidget* f) { ui::openChildForm(frmIoSelect, f); });
     registerWindow(QStringLiteral("TfrmRepertory"), [](QWidget* f) { ui::openChildForm(frmRepertory, f); });
 }

@@ -21,13 +21,13 @@ double ms(const QElapsedTimer& t)
     return double(t.nsecsElapsed()) / 1e6;
 }
 
-std::unique_ptr<data::Connection> newDatabase()
+std::unique_ptr<data::Connection> newDatabase(const QString& name)
 {
     const QString line = qEnvironmentVariable("WYGL_BENCH_CONN");
     if (!line.isEmpty()) {
         g_spec = data::parseConnectionLine(line, QDir::currentPath());
         auto admin = data::Connection::open(g_spec);
-        const QString db = QStringLiteral("wygl_bench");
+        const QString db = name.isEmpty() ? QStringLiteral("wygl_bench") : name;
         admin->exec(QStringLiteral("DROP DATABASE IF EXISTS %1").arg(db));
         admin->exec(QStringLiteral("CREATE DATABASE %1").arg(db));
         admin.reset();
@@ -35,7 +35,7 @@ std::unique_ptr<data::Connection> newDatabase()
     } else {
         g_spec = data::ConnectionSpec();
         g_spec.backend = data::Backend::SQLite;
-        g_spec.database = QDir::temp().filePath(QStringLiteral("wygl-bench.db"));
+        g_spec.database = QDir::temp().filePath(name.isEmpty() ? QStringLiteral("wygl-bench.db") : name + ".db");
         QFile::remove(g_spec.database);
         QFile::remove(g_spec.database + QStringLiteral("-wal"));
         QFile::remove(g_spec.database + QStringLiteral("-shm"));

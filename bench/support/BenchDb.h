@@ -21,7 +21,8 @@ struct Size {
 };
 
 // A new database with the schema, the first account and the company row.
-std::unique_ptr<data::Connection> newDatabase();
+// A benchmark that may run beside others names its own database.
+std::unique_ptr<data::Connection> newDatabase(const QString& name = QString());
 // Fills it with districts, buildings, units, rooms, owners and members.
 void fill(data::Connection& c, const Size& size);
 // Fee items "01".."0n" (the first three metered, the rest not) and every

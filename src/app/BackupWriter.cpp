@@ -5,22 +5,23 @@
 #include "platform/data/Dialect.h"
 #include "platform/data/DirectStatement.h"
 #include "platform/data/Error.h"
+#include "platform/data/IndexesAside.h"
 #include "platform/data/SchemaCatalog.h"
+#include "platform/data/StatementTicker.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
 #include <filesystem>
-#include <limits>
 #include <system_error>
+#include <unistd.h>
 
 namespace app {
 
 namespace {
 
-// Rows read from the server per statement: few enough to keep memory low and
-// the window painted, many enough that round trips do not count.
-constexpr int kReadBatch = 20000;
+// Rows copied between two progress calls.
+constexpr int kProgressRows = 5000;
 
 // An empty file with a name of its own beside the target (the embedded
 // database writes a copy only into a file that is new or empty).
@@ -62,36 +63,32 @@ void copyTable(data::Connection& from, data::Connection& to, const data::TableDe
         marks << QStringLiteral("?");
     }
     const QString table = QLatin1String(t.name);
-    const QString select = QStringLiteral("SELECT %1 FROM %2 WHERE %3 > ? ORDER BY %3 LIMIT %4")
-                               .arg(read.join(QStringLiteral(", ")), table, QLatin1String(data::kRowIdColumn))
-                               .arg(kReadBatch);
+    // One statement a table: the server goes on sending rows while this side
+    // writes the ones it has, and only one row is held at a time.
+    const QString select = QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
+                               .arg(read.join(QStringLiteral(", ")), table, QLatin1String(data::kRowIdColumn));
     data::DirectStatement insert(to, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                          .arg(table, names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))));
-    qint64 after = std::numeric_limits<qint64>::min();
-    for (;;) {
-        QSqlQuery q = from.exec(select, {after});
-        int rows = 0;
-        while (q.next()) {
-            after = q.value(0).toLongLong();
-            insert.bindInteger(0, after);
-            for (int i = 1; i < names.size(); ++i) {
-                const QVariant v = q.value(i);
-                if (v.isNull()) {
-                    insert.bindNull(i);
-                } else {
-                    // Bound as stored: no trimming, the column's type decides.
-                    const QByteArray text = v.toString().toUtf8();
-                    insert.bindUtf8(i, text.constData(), int(text.size()));
-                }
+    QSqlQuery q = from.exec(select);
+    int rows = 0;
+    while (q.next()) {
+        insert.bindInteger(0, q.value(0).toLongLong());
+        for (int i = 1; i < names.size(); ++i) {
+            const QVariant v = q.value(i);
+            if (v.isNull()) {
+                insert.bindNull(i);
+            } else {
+                // Bound as stored: no trimming, the column's type decides.
+                const QByteArray text = v.toString().toUtf8();
+                insert.bindUtf8(i, text.constData(), int(text.size()));
             }
-            insert.run();
-            ++rows;
         }
-        if (progress)
+        insert.run();
+        if (++rows % kProgressRows == 0 && progress)
             progress(table);
-        if (rows < kReadBatch)
-            break;
     }
+    if (progress)
+        progress(table);
 }
 
 // Every table of the schema, read as of one moment, into a new embedded
@@ -102,20 +99,40 @@ void copyTableByTable(data::Connection& from, const QString& file, const DataPro
     spec.backend = data::Backend::SQLite;
     spec.database = file;
     auto to = data::Connection::openForSetup(spec);
+    for (const QString& sql : to->dialect().scratchFileSql())
+        to->exec(sql);
     session::createSchema(*to);
     {
         data::Transaction snapshot(from);
         for (const QString& sql : from.dialect().snapshotSql())
             from.exec(sql);
+        QString table;
+        const auto tick = [&] {
+            if (progress)
+                progress(table);
+        };
+        const data::StatementTicker ticker(*to, tick);
         data::Transaction write(*to);
-        for (const data::TableDef& t : data::systemTables())
-            if (!t.isView)
-                copyTable(from, *to, t, progress);
+        for (const data::TableDef& t : data::systemTables()) {
+            if (t.isView)
+                continue;
+            table = QLatin1String(t.name);
+            data::loadWithIndexesAside(*to, table, [&] { copyTable(from, *to, t, progress); }, tick);
+        }
         write.commit();
         snapshot.commit();
     }
-    // One self-contained file, with no log beside it to be lost on a copy.
-    to->exec(QStringLiteral("PRAGMA journal_mode = DELETE"));
+    for (const QString& sql : to->dialect().standaloneFileSql())
+        to->exec(sql);
+}
+
+// On the disk before it takes the target's place, so that a crash never
+// leaves a target that is only partly written.
+void syncToDisk(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadWrite) || ::fsync(f.handle()) != 0)
+        throw data::Error(QStringLiteral("无法写入文件 %1：%2").arg(path, f.errorString()));
 }
 
 }  // namespace
@@ -125,10 +142,16 @@ void writeBackup(data::Connection& c, const QString& target, const DataProgress&
     const QString part = newFileBeside(target);
     try {
         const QString copySql = c.dialect().copyIntoFileSql();
-        if (!copySql.isEmpty())
+        if (!copySql.isEmpty()) {
+            const data::StatementTicker ticker(c, [&progress] {
+                if (progress)
+                    progress(QString());
+            });
             c.exec(copySql, {part});
-        else
+        } else {
             copyTableByTable(c, part, progress);
+        }
+        syncToDisk(part);
         replaceTarget(part, target);
     } catch (...) {
         removeWithCompanions(part);

@@ -3,6 +3,7 @@
 #include "app/SoleSession.h"
 #include "platform/data/Connection.h"
 #include "platform/data/Dialect.h"
+#include "platform/data/StatementTicker.h"
 
 namespace app {
 
@@ -23,6 +24,10 @@ const QStringList& clearedTables()
 
 void clearAllData(data::Connection& c, const DataProgress& progress)
 {
+    const data::StatementTicker ticker(c, [&progress] {
+        if (progress)
+            progress(QString());
+    });
     data::Transaction tx(c);
     for (const QString& sql : c.dialect().lockTimeoutSql())
         c.exec(sql);

@@ -6,7 +6,11 @@
 #include "platform/data/Dialect.h"
 #include "platform/data/DirectStatement.h"
 #include "platform/data/Error.h"
+#include "platform/data/IndexesAside.h"
 #include "platform/data/SchemaCatalog.h"
+#include "platform/data/StatementTicker.h"
+
+#include <QSet>
 
 namespace app {
 
@@ -46,23 +50,63 @@ void beginReplacing(data::Connection& c)
         c.exec(sql);
 }
 
+bool sameLayout(const QList<data::ColumnInfo>& a, const QList<data::ColumnInfo>& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (a[i].name.compare(b[i].name, Qt::CaseInsensitive) != 0 || a[i].type != b[i].type
+            || a[i].width != b[i].width || a[i].precision != b[i].precision || a[i].scale != b[i].scale)
+            return false;
+    return true;
+}
+
+// The tables whose columns the file lays out exactly as the database in use:
+// their rows can be copied whole, as stored, which the database does fastest.
+QSet<QString> tablesLaidOutAlike(data::Connection& c, const QString& file)
+{
+    QSet<QString> out;
+    auto source = data::Connection::openSqliteReadOnly(file);
+    for (const data::TableDef& t : data::systemTables()) {
+        const QString table = QLatin1String(t.name);
+        if (!t.isView && sameLayout(c.dialect().columns(c, table), source->dialect().columns(*source, table)))
+            out << table;
+    }
+    return out;
+}
+
 // The file is attached to the connection and copied table to table inside
 // the database itself.
 void restoreByAttaching(data::Connection& c, const QString& file, const QString& attachSql,
                         const DataProgress& progress)
 {
+    const QSet<QString> whole = tablesLaidOutAlike(c, file);
     c.exec(attachSql, {file});
     try {
+        QString table;
+        const auto tick = [&] {
+            if (progress)
+                progress(table);
+        };
+        const data::StatementTicker ticker(c, tick);
         data::Transaction tx(c);
         beginReplacing(c);
         for (const data::TableDef& t : data::systemTables()) {
             if (t.isView)
                 continue;
+            table = QLatin1String(t.name);
             const QString cols = columnsOf(t).join(QStringLiteral(", "));
-            c.exec(QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM %3.%1 ORDER BY %4")
-                       .arg(QLatin1String(t.name), cols, kAlias, QLatin1String(data::kRowIdColumn)));
-            if (progress)
-                progress(QLatin1String(t.name));
+            data::loadWithIndexesAside(
+                c, table,
+                [&] {
+                    if (whole.contains(table))
+                        c.exec(QStringLiteral("INSERT INTO %1 SELECT * FROM %2.%1").arg(table, kAlias));
+                    else
+                        c.exec(QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM %3.%1 ORDER BY %4")
+                                   .arg(table, cols, kAlias, QLatin1String(data::kRowIdColumn)));
+                },
+                tick);
+            tick();
         }
         tx.commit();
     } catch (...) {
@@ -80,14 +124,18 @@ void restoreByAttaching(data::Connection& c, const QString& file, const QString&
 void copyTableIn(data::DirectStatement& read, data::BatchInsert& write, int columns, const QString& table,
                  const DataProgress& progress)
 {
-    QVariantList row;
-    row.reserve(columns);
     int held = 0;
     while (read.step()) {
-        row.clear();
-        for (int i = 0; i < columns; ++i)
-            row << (read.isNull(i) ? QVariant() : QVariant(read.text(i)));
-        write.add(row);
+        for (int i = 0; i < columns; ++i) {
+            if (read.isNull(i)) {
+                write.addNull();
+            } else {
+                int bytes = 0;
+                const char* text = read.utf8(i, &bytes);
+                write.addUtf8(text, bytes);
+            }
+        }
+        write.endRow();
         if (++held == kWriteBatch) {
             held = 0;
             if (progress)
@@ -113,8 +161,16 @@ void restoreThroughProgram(data::Connection& c, const QString& file, const DataP
         data::DirectStatement read(*source, QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
                                                 .arg(cols.join(QStringLiteral(", ")), table,
                                                      QLatin1String(data::kRowIdColumn)));
-        data::BatchInsert write(c, table, cols, kWriteBatch);
-        copyTableIn(read, write, int(cols.size()), table, progress);
+        data::loadWithIndexesAside(
+            c, table,
+            [&] {
+                data::BatchInsert write(c, table, cols, kWriteBatch);
+                copyTableIn(read, write, int(cols.size()), table, progress);
+            },
+            [&] {
+                if (progress)
+                    progress(table);
+            });
         for (const data::ColumnDef& col : t.columns)
             if (col.identity)
                 if (const QString sql = c.dialect().resetIdentitySql(table, QLatin1String(col.name)); !sql.isEmpty())

@@ -1,6 +1,8 @@
 #include "operations/RegisterWindows.h"
 
 #include "operations/SearchWindows.h"
+#include "operations/affairs/AffairsRegisters.h"
+#include "operations/equipment/EquipmentRegisters.h"
 #include "platform/data/Error.h"
 #include "platform/ui/OpenChildForm.h"
 #include "templates/ConfiguredWindow.h"
@@ -107,7 +109,8 @@ RegisterConfig employee()
 
 const QVector<RegisterConfig>& registerConfigs()
 {
-    static const QVector<RegisterConfig> table = {appeal(), employee()};
+    static const QVector<RegisterConfig> table =
+        QVector<RegisterConfig>{appeal(), employee()} + affairsRegisters() + equipmentRegisters();
     return table;
 }
 

@@ -1,6 +1,8 @@
 #include "operations/SearchWindows.h"
 
+#include "operations/affairs/AffairsSearches.h"
 #include "operations/affairs/ComplaintList.h"
+#include "operations/equipment/EquipmentSearches.h"
 #include "platform/data/Error.h"
 #include "templates/ConfiguredWindow.h"
 
@@ -9,40 +11,20 @@ namespace {
 using Fields = QVector<SearchField>;
 using Columns = QVector<ui::GridColumn>;
 
-const QStringList kFourOperators = {QStringLiteral("="), QStringLiteral("<>"), QStringLiteral(">"),
-                                    QStringLiteral("<")};
 const QStringList kTwoOperators = {QStringLiteral("="), QStringLiteral("<>")};
-
-// The caption is the same everywhere, and Find waits for the conditions to show.
-SearchConfig search(const QString& table, const Fields& fields, const QStringList& operators,
-                    const QStringList& dateCaptions, const Columns& columns,
-                    std::function<void(SearchForm&)> print = {})
-{
-    SearchConfig c;
-    c.caption = QStringLiteral("查找。。。");
-    c.statement.head = QStringLiteral("SELECT * FROM %1 WHERE ").arg(table);
-    c.statement.table = table;
-    c.statement.fields = fields;
-    c.statement.operators = operators;
-    c.dateCaptions = dateCaptions;
-    c.gridColumns = columns;
-    c.findOnlyWhenShown = true;
-    c.print = std::move(print);
-    return c;
-}
 
 QVector<QPair<QString, SearchConfig>> makeTable()
 {
     QVector<QPair<QString, SearchConfig>> t;
     t.append({QStringLiteral("TfrmAppFind"),
-              search(QStringLiteral("Appeal"),
+              searchRow(QStringLiteral("Appeal"),
                      {{QStringLiteral("投诉编号"), QStringLiteral("AppealID")},
                       {QStringLiteral("投诉人"), QStringLiteral("AppealMan")},
                       {QStringLiteral("投诉日期"), QStringLiteral("AppDate")},
                       {QStringLiteral("调查人员"), QStringLiteral("AppMan")},
                       {QStringLiteral("审核人员"), QStringLiteral("AppMan2")},
                       {QStringLiteral("解决状态"), QStringLiteral("AppState")}},
-                     kFourOperators, {QStringLiteral("投诉日期")},
+                     fourOperators(), {QStringLiteral("投诉日期")},
                      {{QStringLiteral("AppealId"), QStringLiteral("投诉编号"), 50},
                       {QStringLiteral("AppealMan"), QStringLiteral("投诉人"), 95},
                       {QStringLiteral("AppDate"), QStringLiteral("投诉日期"), 65},
@@ -54,7 +36,7 @@ QVector<QPair<QString, SearchConfig>> makeTable()
                       {QStringLiteral("AppYiJ"), QStringLiteral("投诉人意见"), 200}},
                      printComplaintList)});
     t.append({QStringLiteral("TfrmEmpFind"),
-              search(QStringLiteral("Employee"),
+              searchRow(QStringLiteral("Employee"),
                      {{QStringLiteral("员工姓名"), QStringLiteral("ETName")},
                       {QStringLiteral("性别"), QStringLiteral("ETSex")},
                       {QStringLiteral("民族"), QStringLiteral("Folk")},
@@ -79,9 +61,33 @@ QVector<QPair<QString, SearchConfig>> makeTable()
 
 }  // namespace
 
+SearchConfig searchRow(const QString& table, const QVector<SearchField>& fields, const QStringList& operators,
+                       const QStringList& dateCaptions, const QVector<ui::GridColumn>& columns,
+                       std::function<void(SearchForm&)> print)
+{
+    SearchConfig c;
+    c.caption = QStringLiteral("查找。。。");
+    c.statement.head = QStringLiteral("SELECT * FROM %1 WHERE ").arg(table);
+    c.statement.table = table;
+    c.statement.fields = fields;
+    c.statement.operators = operators;
+    c.dateCaptions = dateCaptions;
+    c.gridColumns = columns;
+    c.findOnlyWhenShown = true;
+    c.print = std::move(print);
+    return c;
+}
+
+const QStringList& fourOperators()
+{
+    static const QStringList ops = {QStringLiteral("="), QStringLiteral("<>"), QStringLiteral(">"),
+                                    QStringLiteral("<")};
+    return ops;
+}
+
 const QVector<QPair<QString, SearchConfig>>& searchConfigs()
 {
-    static const QVector<QPair<QString, SearchConfig>> table = makeTable();
+    static const QVector<QPair<QString, SearchConfig>> table = makeTable() + affairsSearches() + equipmentSearches();
     return table;
 }
 

@@ -13,6 +13,14 @@ const SearchConfig& searchConfig(const char* windowClass);
 // Every search window's class name and configuration, in the table's order.
 const QVector<QPair<QString, SearchConfig>>& searchConfigs();
 
+// One row of the table: the caption "查找。。。" for every window, Find only
+// while the conditions show; the print function only where the result prints.
+SearchConfig searchRow(const QString& table, const QVector<SearchField>& fields, const QStringList& operators,
+                       const QStringList& dateCaptions, const QVector<ui::GridColumn>& columns,
+                       std::function<void(SearchForm&)> print = {});
+// The operators of most searches: =, <>, >, <.
+const QStringList& fourOperators();
+
 class TfrmAppFind : public SearchForm {
     Q_OBJECT
 public:

@@ -195,7 +195,7 @@ QWidget* RecordEditor::page(int index) const
     return m_pages->widget(index);
 }
 
-void RecordEditor::addControl(int pageIndex, const QString& label, QWidget* control)
+void RecordEditor::addControl(int pageIndex, const QString& label, QWidget* control, const QString& after)
 {
     QGridLayout* g = m_pageLayouts.at(pageIndex);
     const int row = takeRow(pageIndex);
@@ -203,6 +203,8 @@ void RecordEditor::addControl(int pageIndex, const QString& label, QWidget* cont
         g->addWidget(new QLabel(label, page(pageIndex)), row, 0, Qt::AlignRight);
     control->setParent(page(pageIndex));
     g->addWidget(control, row, 1);
+    if (!after.isEmpty())
+        g->addWidget(new QLabel(after, page(pageIndex)), row, 2);
     control->setEnabled(false);
     m_edits << control;
 }
@@ -351,6 +353,10 @@ void RecordEditor::installChecks()
     m_ds->beforePost = [this](data::DataSet&) {
         if (!runSaveChecks())
             throw data::Abort();
+        if (m_ds->state() == data::DataSetState::Insert)
+            for (const TypeList& t : m_typeLists)
+                if (data::Field* f = m_ds->fieldByName(t.combo->dataField()); f->isNull())
+                    f->setAsString(QStringLiteral(""));
         beforeSave();
     };
     if (m_cfg.postInTransaction)
@@ -574,13 +580,14 @@ void RecordEditor::TB_AddClick()
         // A pending change is posted (through the checks) before the new row.
         m_ds->checkBrowseMode();
         ModeFlag() = QStringLiteral("N");
-        setEditsEnabled(true);
         m_src->setEnabled(false);
         m_ds->last();
         m_ds->insert();
         writeAddDefaults();
         onAdd();
         m_src->setEnabled(true);
+        // Only now, on the new row, are the controls locked in modify open.
+        setEditsEnabled(true);
         if (DBE_ID && !DBE_ID->text().isEmpty())
             DBE_ID->setText(QString());
         TB_Save->setEnabled(true);
@@ -613,6 +620,8 @@ void RecordEditor::TB_SaveClick()
         ModeFlag() = QStringLiteral("N");
         setEditsEnabled(false);
         TB_Add->setEnabled(CheckBox->isChecked() || session::level() != 2);
+        if (m_cfg.saveOffersModify)
+            TB_Modi->setEnabled(TB_Add->isEnabled());
     });
 }
 
@@ -623,6 +632,8 @@ void RecordEditor::TB_CancelClick()
     m_ds->cancel();
     TB_Cancel->setEnabled(false);
     TB_Add->setEnabled(true);
+    if (m_cfg.saveOffersModify)
+        TB_Modi->setEnabled(true);
 }
 
 void RecordEditor::TB_DeleteClick()

@@ -102,6 +102,8 @@ struct RecordEditorConfig {
     bool modifyStartsEdit = false;
     // Columns whose controls stay disabled while a stored row is modified.
     QStringList lockedInModify;
+    // A successful Save and Cancel offer Modify again, besides Add.
+    bool saveOffersModify = false;
 
     // Columns that must not be empty (their controls' texts); when set, they
     // replace the key-and-name test, with emptyMessage as the warning.
@@ -195,8 +197,9 @@ protected:
     QWidget* page(int index) const;
     // Adds a labelled data-aware edit for a field to a page; returns it.
     ui::DBEdit* addEdit(int page, const QString& label, const QString& field, const QString& name = QString());
-    // Adds any control with a label; it is enabled and disabled with the edits.
-    void addControl(int page, const QString& label, QWidget* control);
+    // Adds any control with a label, and a text after it (a unit such as
+    // "年"); it is enabled and disabled with the edits.
+    void addControl(int page, const QString& label, QWidget* control, const QString& after = QString());
     // Any widget across the whole width of a page (a group of controls); it
     // is not enabled and disabled with the edits.
     void addWide(int page, QWidget* w);
@@ -214,7 +217,8 @@ protected:
     // list is the window's own read of the table, made at creation, so a
     // code-table window being edited is left alone. A stored name the table
     // no longer has is shown as it is; the column changes only when the user
-    // chooses or types.
+    // chooses or types. A new row saved with nothing chosen stores "" (the
+    // list's empty text), not null.
     ui::DBComboBox* addTypeList(int page, const QString& label, const QString& field, const QString& name,
                                 const QString& codeTable, const QString& nameColumn, bool listOnly = true);
     void registerEdit(QWidget* w) { m_edits << w; }

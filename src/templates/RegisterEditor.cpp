@@ -80,7 +80,7 @@ RegisterEditor::RegisterEditor(const RegisterConfig& config, QWidget* parent)
             if (k.flags & RegisterControl::Shown)
                 addShown(k.page, k.label, w);
             else
-                addControl(k.page, k.label, w);
+                addControl(k.page, k.label, w, k.after);
         }
         if (k.flags & RegisterControl::Key)
             DBE_ID = qobject_cast<ui::DBEdit*>(w);

@@ -41,8 +41,9 @@ struct RegisterControl {
     };
     RegisterControl(Kind kind, const QString& name, const QString& field, const QString& label, int page = 0,
                     int flags = 0, const QStringList& items = {},
-                    const QString& mask = QStringLiteral("!9999/99/99;1"))
-        : kind(kind), name(name), field(field), label(label), page(page), flags(flags), items(items), mask(mask)
+                    const QString& mask = QStringLiteral("!9999/99/99;1"), const QString& after = QString())
+        : kind(kind), name(name), field(field), label(label), page(page), flags(flags), items(items), mask(mask),
+          after(after)
     {
     }
 
@@ -54,7 +55,8 @@ struct RegisterControl {
     int flags = 0;
     // Combo: the items. TypeList: the code table and its name column.
     QStringList items;
-    QString mask;  // the date kinds
+    QString mask;   // the date kinds
+    QString after;  // a text after the control, such as a unit ("年")
 };
 
 struct RegisterConfig {

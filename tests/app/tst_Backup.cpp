@@ -105,6 +105,8 @@ private slots:
         AppFixture app("0", seedEveryKind);
         const QStringList before = dumpAll(app.db());
         const QString file = backupThroughFrame("round.db");
+        QCOMPARE(Msg::log().first().caption, QString("数据备份"));
+        QCOMPARE(Msg::log().first().text, QString("数据库备份文件|*.db"));
         QCOMPARE(Msg::texts(MsgKind::Plain), QStringList{"数据备份完成"});
         QCOMPARE(Msg::log().last().caption, QString("成功！"));
         QVERIFY2(Msg::texts(MsgKind::Confirm).isEmpty(), "a new file name asks nothing");
@@ -120,6 +122,7 @@ private slots:
 
         Msg::clearLog();
         restoreThroughFrame(file);
+        QCOMPARE(Msg::log().first().caption, QString("数据恢复"));
         QCOMPARE(Msg::texts(MsgKind::Information), QStringList{"数据恢复成功！\r该系统将关闭，请重新登录。"});
         QVERIFY(ui::terminated());
         QCOMPARE(dumpAll(app.db()), before);

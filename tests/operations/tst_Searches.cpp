@@ -28,13 +28,18 @@ using ui::Msg;
 
 namespace {
 
-bool hasColumn(const QString& table, const QString& column)
+const data::ColumnDef* columnOf(const QString& table, const QString& column)
 {
     if (const data::TableDef* t = data::findTable(table))
         for (const data::ColumnDef& c : t->columns)
             if (column.compare(QLatin1String(c.name), Qt::CaseInsensitive) == 0)
-                return true;
-    return false;
+                return &c;
+    return nullptr;
+}
+
+bool hasColumn(const QString& table, const QString& column)
+{
+    return columnOf(table, column);
 }
 
 void complaints(data::Connection& c)
@@ -144,7 +149,9 @@ private slots:
             QVERIFY2(hasColumn(table, f.column), qPrintable(f.column));
             for (const QString& op : c.statement.operators) {
                 data::Query q(DM->connection());
-                const QString value = c.dateCaptions.contains(f.caption) ? "2024-01-01" : "1";
+                const bool date = c.dateCaptions.contains(f.caption) ||
+                                  columnOf(table, f.column)->type == data::ColType::DateTime;
+                const QString value = date ? "2024-01-01" : "1";
                 c.statement.prepare(q, {{"", f.caption, op, value}});
                 q.open();
                 QVERIFY(q.isEmpty());

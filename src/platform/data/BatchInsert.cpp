@@ -34,6 +34,37 @@ void BatchInsert::add(const QVariantList& row)
         write();
 }
 
+void BatchInsert::addUtf8(const char* text, int bytes)
+{
+    if (m_column >= m_columnCount)
+        throw Error(QStringLiteral("插入的值与列数不符。"));
+    if (m_arrays)
+        m_values[m_column].appendUtf8(text, bytes);
+    else
+        m_insert.bindValue(m_names[m_column], QString::fromUtf8(text, bytes));
+    ++m_column;
+}
+
+void BatchInsert::addNull()
+{
+    if (m_column >= m_columnCount)
+        throw Error(QStringLiteral("插入的值与列数不符。"));
+    if (m_arrays)
+        m_values[m_column].appendNull();
+    else
+        m_insert.bindValue(m_names[m_column], QVariant());
+    ++m_column;
+}
+
+void BatchInsert::endRow()
+{
+    if (m_column != m_columnCount)
+        throw Error(QStringLiteral("插入的值与列数不符。"));
+    m_column = 0;
+    if (++m_held == m_batch)
+        write();
+}
+
 void BatchInsert::flush()
 {
     if (m_held > 0)

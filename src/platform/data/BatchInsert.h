@@ -29,6 +29,12 @@ public:
     // One row, a value per column in the order given. Throws data::Error when
     // the batch it completes cannot be written.
     void add(const QVariantList& row);
+    // The same, a value at a time, for rows copied as text from elsewhere
+    // (no variant per value): the next column's value as UTF-8 text or
+    // null; endRow() after the last column.
+    void addUtf8(const char* text, int bytes);
+    void addNull();
+    void endRow();
     // Writes the rows still held.
     void flush();
     int written() const { return m_written; }
@@ -42,6 +48,7 @@ private:
     QSqlQuery m_insert;
     QStringList m_names;  // the parameters of a one-row insert
     std::vector<ServerArray> m_values;
+    int m_column = 0;     // the next column of a row given a value at a time
     int m_held = 0;
     int m_written = 0;
 };

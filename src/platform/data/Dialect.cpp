@@ -65,12 +65,29 @@ public:
         return QStringLiteral("ATTACH DATABASE ? AS %1").arg(alias);
     }
     QString detachFileSql(const QString& alias) const override { return QStringLiteral("DETACH DATABASE %1").arg(alias); }
+    QStringList scratchFileSql() const override
+    {
+        return {QStringLiteral("PRAGMA journal_mode = OFF"), QStringLiteral("PRAGMA synchronous = OFF"),
+                QStringLiteral("PRAGMA cache_size = -65536")};
+    }
+    QStringList standaloneFileSql() const override { return {QStringLiteral("PRAGMA journal_mode = DELETE")}; }
     QStringList snapshotSql() const override { return {}; }
     QString columnAsTextSql(const QString& column) const override { return column; }
     QStringList lockTimeoutSql() const override { return {}; }
     // Row identities continue from the largest one stored: nothing to reset.
     QString resetIdentitySql(const QString&, const QString&) const override { return QString(); }
     int otherClientSessions(Connection&) const override { return 0; }
+    QList<IndexDef> secondaryIndexes(Connection& c, const QString& table) const override
+    {
+        // Indexes SQLite makes for a constraint have no statement.
+        QList<IndexDef> out;
+        QSqlQuery q = c.exec(QStringLiteral("SELECT name, sql FROM sqlite_master WHERE type = 'index' "
+                                            "AND tbl_name = ? COLLATE NOCASE AND sql IS NOT NULL ORDER BY name"),
+                             {table});
+        while (q.next())
+            out << IndexDef{q.value(0).toString(), q.value(1).toString()};
+        return out;
+    }
     QString returningRowId() const override { return QString(); }
     qint64 insertedRowId(QSqlQuery& q) const override { return q.lastInsertId().toLongLong(); }
     QList<ColumnInfo> columns(Connection& c, const QString& table) const override
@@ -148,6 +165,8 @@ public:
     }
     QString copyIntoFileSql() const override { return QString(); }
     QString attachFileSql(const QString&) const override { return QString(); }
+    QStringList scratchFileSql() const override { return {}; }
+    QStringList standaloneFileSql() const override { return {}; }
     QString detachFileSql(const QString&) const override { return QString(); }
     QStringList snapshotSql() const override
     {
@@ -172,6 +191,21 @@ public:
         return c.scalar(QStringLiteral("SELECT count(*) FROM pg_stat_activity WHERE datname = current_database() "
                                        "AND pid <> pg_backend_pid() AND backend_type = 'client backend'"))
             .toInt();
+    }
+    QList<IndexDef> secondaryIndexes(Connection& c, const QString& table) const override
+    {
+        QList<IndexDef> out;
+        QSqlQuery q = c.exec(
+            QStringLiteral("SELECT ic.relname, pg_get_indexdef(i.indexrelid) FROM pg_index i "
+                           "JOIN pg_class ic ON ic.oid = i.indexrelid JOIN pg_class tc ON tc.oid = i.indrelid "
+                           "JOIN pg_namespace n ON n.oid = tc.relnamespace "
+                           "WHERE n.nspname = current_schema() AND tc.relname = ? AND NOT i.indisprimary "
+                           "AND NOT EXISTS (SELECT 1 FROM pg_constraint k WHERE k.conindid = i.indexrelid) "
+                           "ORDER BY ic.relname"),
+            {table.toLower()});
+        while (q.next())
+            out << IndexDef{q.value(0).toString(), q.value(1).toString()};
+        return out;
     }
     QString returningRowId() const override { return QStringLiteral(" RETURNING rid"); }
     qint64 insertedRowId(QSqlQuery& q) const override

@@ -22,6 +22,13 @@ struct ColumnInfo {
     int scale = 0;
 };
 
+// An index of a table as the database holds it, with the statement that
+// creates it again.
+struct IndexDef {
+    QString name;
+    QString createSql;
+};
+
 class Dialect {
 public:
     virtual ~Dialect() = default;
@@ -45,6 +52,12 @@ public:
     // backend cannot and the rows are copied through the program.
     virtual QString attachFileSql(const QString& alias) const = 0;
     virtual QString detachFileSql(const QString& alias) const = 0;
+    // Statements that let a connection write a new database file fastest,
+    // without a log: for a file that is thrown away if the work fails.
+    virtual QStringList scratchFileSql() const = 0;
+    // Statements that leave such a file whole in itself, with no log file
+    // beside it that a copy could miss.
+    virtual QStringList standaloneFileSql() const = 0;
     // Statements run first in a transaction that only reads, so that every
     // table is read as of one moment while other workstations go on writing.
     virtual QStringList snapshotSql() const = 0;
@@ -57,6 +70,10 @@ public:
     // Makes the next value the database assigns to an identity column follow
     // the largest one stored; "" where the backend does so by itself.
     virtual QString resetIdentitySql(const QString& table, const QString& column) const = 0;
+    // The indexes of a table other than its row identity's and those behind
+    // a constraint: a bulk load drops them and builds them again afterwards,
+    // which is much faster than keeping them up to date row by row.
+    virtual QList<IndexDef> secondaryIndexes(Connection& c, const QString& table) const = 0;
     // The number of other client connections to the same database; 0 where
     // the database has no other workstations (the embedded one).
     virtual int otherClientSessions(Connection& c) const = 0;

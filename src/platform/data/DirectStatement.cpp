@@ -43,15 +43,21 @@ bool DirectStatement::available(const Connection& c)
     return c.backend() == Backend::SQLite;
 }
 
-DirectStatement::DirectStatement(Connection& c, const QString& sql)
+sqlite3* embeddedHandle(Connection& c)
 {
-    if (!available(c))
+    if (!DirectStatement::available(c))
         throw Error(QStringLiteral("此操作只能在内嵌数据库上直接执行。"));
+    sqlite3* db = nullptr;
     const QVariant handle = c.db().driver()->handle();
     if (qstrcmp(handle.typeName(), "sqlite3*") == 0)
-        m_db = *static_cast<sqlite3* const*>(handle.data());
-    if (!m_db)
+        db = *static_cast<sqlite3* const*>(handle.data());
+    if (!db)
         throw Error(QStringLiteral("无法取得数据库的连接句柄。"));
+    return db;
+}
+
+DirectStatement::DirectStatement(Connection& c, const QString& sql) : m_db(embeddedHandle(c))
+{
     const QByteArray text = sql.toUtf8();
     check(sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &m_stmt, nullptr), "prepare");
 }

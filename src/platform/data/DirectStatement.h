@@ -21,6 +21,10 @@ namespace data {
 class Connection;
 class DirectStatement;
 
+// The embedded database's own handle of the connection; throws data::Error
+// for a server connection.
+sqlite3* embeddedHandle(Connection& c);
+
 // A copy of one stored value, kept after its statement moved on and bound
 // again exactly as it was stored (no conversion on the way).
 class DirectValue {

@@ -29,25 +29,45 @@ QString serverArrayType(const QString& table, const QString& column)
 
 void ServerArray::append(const QVariant& v)
 {
-    m_text += m_text.isEmpty() ? u'{' : u',';
     if (v.isNull()) {
-        m_text += QStringLiteral("NULL");
+        appendNull();
         return;
     }
+    const QByteArray text = v.toString().toUtf8();
+    appendUtf8(text.constData(), int(text.size()));
+}
+
+void ServerArray::appendNull()
+{
+    m_text += m_text.isEmpty() ? '{' : ',';
+    m_text += "NULL";
+}
+
+void ServerArray::appendUtf8(const char* text, int bytes)
+{
+    m_text += m_text.isEmpty() ? '{' : ',';
     // Quoted, with quotes and backslashes escaped: any text, "NULL" included,
-    // is read back as itself.
-    m_text += u'"';
-    for (QChar ch : v.toString()) {
-        if (ch == u'"' || ch == u'\\')
-            m_text += u'\\';
-        m_text += ch;
+    // is read back as itself. Both are single bytes that no multi-byte
+    // character contains.
+    m_text += '"';
+    const char* end = text + bytes;
+    for (const char* run = text; run < end;) {
+        const char* stop = run;
+        while (stop < end && *stop != '"' && *stop != '\\')
+            ++stop;
+        m_text.append(run, stop - run);
+        if (stop < end) {
+            m_text += '\\';
+            m_text += *stop++;
+        }
+        run = stop;
     }
-    m_text += u'"';
+    m_text += '"';
 }
 
 QString ServerArray::take()
 {
-    QString out = m_text.isEmpty() ? QStringLiteral("{}") : m_text + u'}';
+    QString out = m_text.isEmpty() ? QStringLiteral("{}") : QString::fromUtf8(m_text) + u'}';
     m_text.clear();
     return out;
 }

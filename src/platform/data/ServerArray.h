@@ -3,6 +3,7 @@
 // so that a statement can take a whole batch of rows in one round trip
 // ("unnest" of one array per column).
 
+#include <QByteArray>
 #include <QString>
 #include <QVariant>
 
@@ -17,12 +18,15 @@ class ServerArray {
 public:
     // A null value is a NULL element; any other is its text, quoted.
     void append(const QVariant& v);
+    void appendNull();
+    // A value given as its UTF-8 text (copied).
+    void appendUtf8(const char* text, int bytes);
     bool isEmpty() const { return m_text.isEmpty(); }
     // The array's text; the array starts empty again.
     QString take();
 
 private:
-    QString m_text;
+    QByteArray m_text;  // UTF-8
 };
 
 }  // namespace data

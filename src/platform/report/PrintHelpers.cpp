@@ -100,4 +100,21 @@ QStringList splitToWidth(const QString& text, int width, int maxLines)
     return pieces;
 }
 
+QString fitToLines(const QString& text, int width, int maxLines)
+{
+    qsizetype at = 0;
+    while (at < text.size() && text.at(at).isSpace())
+        ++at;
+    for (int line = 0; line < maxLines && at < text.size() && width > 0; ++line) {
+        qsizetype len = fittingLength(text, at, width);
+        if (len == 0)
+            len = charAt(text, at).first;
+        at += len;
+    }
+    qsizetype rest = at;
+    while (rest < text.size() && text.at(rest).isSpace())
+        ++rest;
+    return rest == text.size() ? text : text.left(at);
+}
+
 }  // namespace report

@@ -40,4 +40,10 @@ QString cutToWidth(const QString& text, int width);
 // end are left out.
 QStringList splitToWidth(const QString& text, int width, int maxLines);
 
+// The longest beginning of text that splitToWidth(text.trimmed(), width,
+// maxLines) prints whole: what a printed block of maxLines lines can hold.
+// Blanks before the text and after the last line cost nothing, since they
+// are trimmed before printing.
+QString fitToLines(const QString& text, int width, int maxLines);
+
 }  // namespace report

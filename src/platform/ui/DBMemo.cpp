@@ -30,18 +30,15 @@ private:
     {
         if (refreshing())
             return;
-        // A field of a declared width takes no more characters than that.
-        data::Field* f = m_link.field();
-        if (f && f->type() == data::ColType::String && f->width() > 0) {
-            const QString t = m_memo->toPlainText();
-            if (t.size() > f->width()) {
-                const int cursor = std::min(m_memo->textCursor().position(), f->width());
-                QSignalBlocker block(m_memo);
-                m_memo->setPlainText(t.left(f->width()));
-                QTextCursor c = m_memo->textCursor();
-                c.setPosition(cursor);
-                m_memo->setTextCursor(c);
-            }
+        const QString t = m_memo->toPlainText();
+        const QString kept = m_memo->limited(t);
+        if (kept.size() < t.size()) {
+            const int cursor = std::min(m_memo->textCursor().position(), int(kept.size()));
+            QSignalBlocker block(m_memo);
+            m_memo->setPlainText(kept);
+            QTextCursor c = m_memo->textCursor();
+            c.setPosition(cursor);
+            m_memo->setTextCursor(c);
         }
         userEdited();
     }
@@ -74,7 +71,23 @@ void DBMemo::setReadOnly(bool on)
 
 void DBMemo::setText(const QString& text)
 {
-    m_binding->setTextFromCode(text);
+    // Too long for the field is the field's error; beyond the limit is cut.
+    m_binding->setTextFromCode(m_limit ? m_limit(text) : text);
+}
+
+void DBMemo::setLimit(std::function<QString(const QString&)> limit)
+{
+    m_limit = std::move(limit);
+}
+
+QString DBMemo::limited(const QString& text) const
+{
+    // A field of a declared width takes no more characters than that.
+    QString kept = text;
+    data::Field* f = m_link.field();
+    if (f && f->type() == data::ColType::String && f->width() > 0 && kept.size() > f->width())
+        kept.truncate(f->width());
+    return m_limit ? m_limit(kept) : kept;
 }
 
 bool DBMemo::hasPendingInput() const

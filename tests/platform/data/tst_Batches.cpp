@@ -48,10 +48,18 @@ private slots:
         data::BatchInsert out(*c, "Fee", {"RoomNum", "ownerName", "BYFee", "DL"}, 4);
         for (int i = 0; i < texts.size(); ++i)
             out.add({QString::number(i), texts[i], QString("%1.05").arg(i), i});
-        out.add({"null", QVariant(), QVariant(), QVariant()});
+        // The same row given a value at a time, as UTF-8 text or null.
+        const QByteArray room = QByteArray("null");
+        out.addUtf8(room.constData(), int(room.size()));
+        out.addNull();
+        out.addNull();
+        out.addNull();
+        out.endRow();
         out.flush();
         QCOMPARE(out.written(), texts.size() + 1);
         QVERIFY_THROWS_EXCEPTION(data::Error, out.add({"1"}));
+        out.addNull();
+        QVERIFY_THROWS_EXCEPTION(data::Error, out.endRow());
 
         QSqlQuery q = c->exec("SELECT rid, RoomNum, ownerName, BYFee, DL FROM Fee ORDER BY rid");
         QList<qint64> rows;

@@ -96,6 +96,34 @@ private slots:
         QCOMPARE(l.join("").size(), 108);
         QVERIFY(splitToWidth("", 72, 3).isEmpty());
     }
+
+    // What a block of lines holds is what it prints whole.
+    void fittingABlockOfLines_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QString>("kept");
+        const QChar han(0x6587);
+        QTest::newRow("ASCII beyond") << QString(250, 'x') << 72 << 3 << QString(216, 'x');
+        QTest::newRow("Chinese exactly") << QString(108, han) << 72 << 3 << QString(108, han);
+        QTest::newRow("a character straddling a line's end")
+            << "a" + QString(108, han) << 72 << 3 << "a" + QString(107, han);
+        QTest::newRow("blanks around are free") << "  " + QString(216, 'x') + " \n" << 72 << 3
+                                                << "  " + QString(216, 'x') + " \n";
+        QTest::newRow("a blank inside counts") << QString(100, 'x') + " " + QString(116, 'x') << 72 << 3
+                                               << QString(100, 'x') + " " + QString(115, 'x');
+        QTest::newRow("empty") << "" << 60 << 6 << "";
+    }
+    void fittingABlockOfLines()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, width);
+        QFETCH(int, lines);
+        QFETCH(QString, kept);
+        QCOMPARE(fitToLines(text, width, lines), kept);
+        QCOMPARE(splitToWidth(kept.trimmed(), width, lines).join(""), kept.trimmed());
+    }
 };
 
 WYGL_TEST(TestPrintHelpers)
