@@ -770,6 +770,7 @@ CREATE TABLE plans (
     startDate varchar(20),
     EndDate varchar(20)
 );
+CREATE INDEX plans_number ON plans (planId);
 
 -- Staff training.
 CREATE TABLE PeiXun (
@@ -785,6 +786,7 @@ CREATE TABLE PeiXun (
     startDate varchar(20),
     endDate varchar(20)
 );
+CREATE INDEX peixun_number ON PeiXun (PeixId);
 
 -- Community activities.
 CREATE TABLE campaign (
@@ -799,6 +801,7 @@ CREATE TABLE campaign (
     startDate varchar(20),
     endDate varchar(20)
 );
+CREATE INDEX campaign_number ON campaign (HuodId);
 
 -- Meetings.
 CREATE TABLE meeting (
@@ -814,6 +817,7 @@ CREATE TABLE meeting (
     startDate varchar(20),
     endDate varchar(20)
 );
+CREATE INDEX meeting_number ON meeting (meetId);
 
 -- Works projects.
 CREATE TABLE project (
@@ -829,6 +833,7 @@ CREATE TABLE project (
     startDate varchar(20),
     EndDate varchar(20)
 );
+CREATE INDEX project_number ON project (prjId);
 
 -- Equipment register.
 CREATE TABLE fixing (
@@ -846,6 +851,7 @@ CREATE TABLE fixing (
     begetter varchar(50),
     provider varchar(50)
 );
+CREATE INDEX fixing_number ON fixing (fixId);
 
 -- Equipment repair orders.
 CREATE TABLE Mend (
@@ -867,6 +873,7 @@ CREATE TABLE Mend (
     StartDate varchar(20),
     EndDate varchar(20)
 );
+CREATE INDEX mend_number ON Mend (MendId);
 
 -- Equipment maintenance orders.
 CREATE TABLE Egis (
@@ -883,6 +890,7 @@ CREATE TABLE Egis (
     EgisJudge varchar(100),
     Materiel varchar(200)
 );
+CREATE INDEX egis_number ON Egis (EgisId);
 
 -- Kept for clearing the data only, no window reads or writes it.
 CREATE TABLE feeSum (

@@ -1,6 +1,5 @@
 #include "fees/Cpsc.h"
 
-#include "fees/XMSet.h"
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/Handler.h"
 #include "platform/ui/Msg.h"
@@ -88,8 +87,7 @@ void TfrmCpsc::BB_okClick()
     if (!ui::Msg::confirm(QStringLiteral("从“%1”的所有房间删除项目“%2”吗？").arg(m_buildName, m_item->feeName)))
         return;
     fees::removeItemFromBuilding(*DM->connection(), m_regionId, m_buildId, *m_item);
-    if (frmXMSet)
-        frmXMSet->showRoomItems();
+    emit itemRemoved();
     close();
 }
 

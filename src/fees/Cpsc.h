@@ -1,8 +1,8 @@
 #pragma once
 // The dialog "成批删除": removes one fee item from every room of the building
-// chosen in the room fee-item window. The item is chosen by clicking it; the
-// removal is confirmed first, and the room fee-item window's list is shown
-// again afterwards.
+// the room fee-item window hands over. The item is chosen by clicking it; the
+// removal is confirmed first, and itemRemoved() lets the opener show its list
+// again.
 
 #include "fees/RoomItems.h"
 #include "platform/ui/Form.h"
@@ -31,6 +31,9 @@ public:
     void DBG_TypeCellClick();
     void BB_okClick();
     void BB_CancelClick();
+
+signals:
+    void itemRemoved();
 
 protected:
     void formCreate() override;

@@ -2,8 +2,8 @@
 
 #include "fees/BulkCharge.h"
 #include "fees/ChargeLookups.h"
+#include "fees/FeeRows.h"
 #include "fees/FJL_dx.h"
-#include "fees/SFee.h"
 #include "platform/data/Error.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBLookupComboBox.h"
@@ -27,11 +27,6 @@ TfrmFJL* frmFJL = nullptr;
 
 using Outcome = fees::BulkChargeResult::Outcome;
 using ui::Msg;
-
-QString chargeDateText(const fees::Period& p)
-{
-    return QStringLiteral("记费日期： %1年%2月").arg(p.year).arg(p.month);
-}
 
 TfrmFJL::TfrmFJL(QWidget* parent) : ui::Form(parent)
 {
@@ -161,10 +156,7 @@ void TfrmFJL::BitBtn1Click()
         return;
     case Outcome::Charged:
         // The charge windows open on these rows show them as they now are.
-        if (frmFJL_dx)
-            frmFJL_dx->refreshRows();
-        if (frmSFee)
-            frmSFee->refreshRows();
+        fees::FeeRowsNotice::instance().announce();
         Msg::information(r.message());
         return;
     default:

@@ -51,6 +51,3 @@ private:
 };
 
 extern TfrmFJL* frmFJL;
-
-// The label of the month the non-metered windows charge.
-QString chargeDateText(const fees::Period& p);

@@ -2,7 +2,6 @@
 
 #include "fees/ChargeLookups.h"
 #include "fees/ComputeCharge.h"
-#include "fees/FJL.h"
 #include "platform/data/Query.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBGrid.h"
@@ -22,6 +21,7 @@ TfrmFJL_dx::TfrmFJL_dx(QWidget* parent) : ui::Form(parent)
 {
     setMdiChild(true);
     setObjectName(QStringLiteral("frmFJL_dx"));
+    fees::followFeeRows(this);
     setFormKey(QStringLiteral("FJL_dx"));
     setWindowTitle(QStringLiteral("非计量费用添加"));
 

@@ -123,4 +123,10 @@ void lockCollectedRows(ui::DBGrid* grid, data::DataSource* source)
     follow();
 }
 
+FeeRowsNotice& FeeRowsNotice::instance()
+{
+    static FeeRowsNotice notice;
+    return notice;
+}
+
 }  // namespace fees

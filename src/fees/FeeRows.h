@@ -7,6 +7,9 @@
 // ("已收取") is read-only, and a row without an item (an empty list) is
 // refused with "不能对空记录进行操作！！".
 
+#include "platform/ui/Handler.h"
+
+#include <QObject>
 #include <QString>
 
 namespace data {
@@ -60,5 +63,27 @@ bool gridKeyDown(ui::DBGrid* grid, data::DataSet& ds, int key);
 // Keeps the grid read-only while its current row is collected, and always
 // for a browse-only user.
 void lockCollectedRows(ui::DBGrid* grid, data::DataSource* source);
+
+// Fee rows written behind the charge windows (a bulk charge) are announced
+// here, and every charge window open reads its rows again.
+class FeeRowsNotice : public QObject {
+    Q_OBJECT
+public:
+    static FeeRowsNotice& instance();
+    void announce() { emit rowsChanged(); }
+
+signals:
+    void rowsChanged();
+};
+
+// Connects a charge window to the notice for as long as it is open.
+template <class Window>
+void followFeeRows(Window* window)
+{
+    ui::connectHandler(&FeeRowsNotice::instance(), &FeeRowsNotice::rowsChanged, window, [window] {
+        if (!window->isReleased())
+            window->refreshRows();
+    });
+}
 
 }  // namespace fees

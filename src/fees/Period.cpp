@@ -50,4 +50,9 @@ Period serverPeriod(data::Connection& c)
     return {dt.date().year(), dt.date().month()};
 }
 
+QString chargeDateText(const Period& p)
+{
+    return QStringLiteral("记费日期： %1年%2月").arg(p.year).arg(p.month);
+}
+
 }  // namespace fees

@@ -29,4 +29,7 @@ struct Period {
 // bill the server's current month.
 Period serverPeriod(data::Connection& c);
 
+// The label of the month the non-metered windows charge.
+QString chargeDateText(const Period& p);
+
 }  // namespace fees

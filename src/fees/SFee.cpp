@@ -45,6 +45,7 @@ TfrmSFee::TfrmSFee(QWidget* parent) : ui::Form(parent)
 {
     setMdiChild(true);
     setObjectName(QStringLiteral("frmSFee"));
+    fees::followFeeRows(this);
     setFormKey(QStringLiteral("SFee"));
     setWindowTitle(QStringLiteral("码表收费"));
 

@@ -2,7 +2,6 @@
 
 #include "fees/AmountToCapitals.h"
 #include "fees/Receipt.h"
-#include "fees/Sk.h"
 #include "platform/report/ReportSystem.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/Handler.h"
@@ -74,23 +73,19 @@ TfrmShouqu::TfrmShouqu(QWidget* parent) : ui::Form(parent)
     root->addLayout(buttons);
 }
 
-fees::CollectionPlan TfrmShouqu::planFromWindow() const
+fees::CollectionPlan TfrmShouqu::planFromRequest() const
 {
     data::Connection& c = *DM->connection();
-    if (frmSk && frmSk->CollectMode == QStringLiteral("Single")) {
-        // The row selected in the window's list, by its identity.
-        const data::Query* rows = DM->AQ_SFeeM;
-        const bool shown = frmSk->chosenRoom() && DM->DS_SFeeM->enabled() && rows->isActive();
-        return fees::planSingleCollection(c, shown ? rows->rowId() : 0);
-    }
-    if (!frmSk || !frmSk->chosenRoom())
+    if (m_request.single)
+        return fees::planSingleCollection(c, m_request.selectedRow);
+    if (!m_request.room)
         return fees::CollectionPlan{};  // nothing due: no room is shown
-    return fees::planCollection(c, *frmSk->chosenRoom(), frmSk->period());
+    return fees::planCollection(c, *m_request.room, m_request.period);
 }
 
 void TfrmShouqu::formCreate()
 {
-    m_plan = planFromWindow();
+    m_plan = planFromRequest();
     if (!m_plan.ready()) {
         ui::Msg::warning(m_plan.message());
         release();
@@ -117,8 +112,7 @@ void TfrmShouqu::fillList()
 bool TfrmShouqu::collect(bool writeReceipt)
 {
     const fees::CollectionResult r = fees::collect(*DM->connection(), m_plan, writeReceipt);
-    if (frmSk)
-        frmSk->collectionDone();
+    emit collected();
     if (!r.succeeded()) {
         // What was listed is no longer what is due: nothing was collected,
         // and the cashier chooses again.

@@ -1,8 +1,9 @@
 #pragma once
-// The collection dialog "收取", opened by the collection window (Sk.h) for the
-// room and month it shows. In mode "All" it lists every uncollected item of
-// the month with an amount, in mode "Single" the item selected in the
-// window's list, with the total in the last row.
+// The collection dialog "收取", opened by the collection window (Sk.h) with a
+// request for the room and month it shows. In mode "All" it lists every
+// uncollected item of the month with an amount, in mode "Single" the item
+// selected in the window's list, with the total in the last row. It signals
+// collected() after each attempt to collect, so the opener reads its rows again.
 //
 // What it lists is fixed when it opens: "收费" and "出据、收费" collect
 // exactly those rows (re-checked, in one transaction), whatever the window
@@ -11,7 +12,10 @@
 // open with both collect buttons disabled.
 
 #include "fees/Collection.h"
+#include "fees/RoomKey.h"
 #include "platform/ui/Form.h"
+
+#include <optional>
 
 class QPushButton;
 namespace report {
@@ -22,6 +26,14 @@ namespace ui {
 class ListView;
 class SpeedButton;
 }
+
+// What the opener asks to collect.
+struct CollectionRequest {
+    bool single = false;                 // the selected row only, else every item due
+    std::optional<fees::RoomKey> room;   // the room shown; none: nothing is due
+    QString period;                      // the month shown
+    qint64 selectedRow = 0;              // single: the row identity selected (0: none)
+};
 
 class TfrmShouqu : public ui::Form {
     Q_OBJECT
@@ -35,6 +47,9 @@ public:
     QPushButton* BB_CD = nullptr;
     report::ReportSystem* RvSystem = nullptr;
 
+    // Before the dialog opens (see ui::openChildForm's preparation).
+    void setRequest(const CollectionRequest& request) { m_request = request; }
+
     // What was listed when the dialog opened.
     const fees::CollectionPlan& plan() const { return m_plan; }
     // The receipt written by "出据、收费", once it is committed.
@@ -44,18 +59,23 @@ public:
     void SpeedButton1Click();
     void BB_CancelClick();
 
+signals:
+    // A collection was tried, whether or not it went through.
+    void collected();
+
 protected:
     void formCreate() override;
     void formClose(ui::CloseAction& action) override;
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    fees::CollectionPlan planFromWindow() const;
+    fees::CollectionPlan planFromRequest() const;
     void fillList();
     // Collects the plan; false (after telling the user why) when nothing was done.
     bool collect(bool writeReceipt);
     void RvSystemPrint(report::PageWriter& w);
 
+    CollectionRequest m_request;
     fees::CollectionPlan m_plan;
     std::optional<fees::Receipt> m_receipt;
 };

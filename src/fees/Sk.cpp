@@ -356,7 +356,23 @@ void TfrmSk::N2Click()
 void TfrmSk::openCollection(const QString& mode)
 {
     CollectMode = mode;
-    ui::openChildForm(frmShouqu, this);
+    ui::openChildForm(frmShouqu, this, [this](TfrmShouqu& dialog) {
+        dialog.setRequest(collectionRequest());
+        ui::connectHandler(&dialog, &TfrmShouqu::collected, this, &TfrmSk::collectionDone);
+    });
+}
+
+CollectionRequest TfrmSk::collectionRequest() const
+{
+    CollectionRequest r;
+    r.single = CollectMode == QStringLiteral("Single");
+    r.room = m_room;
+    r.period = m_period;
+    // The row selected in the list, by its identity, while a room's rows are shown.
+    const data::Query* rows = DM->AQ_SFeeM;
+    if (r.single && m_room && DM->DS_SFeeM->enabled() && rows->isActive())
+        r.selectedRow = rows->rowId();
+    return r;
 }
 
 void TfrmSk::N5Click()

@@ -34,6 +34,8 @@ class DBLookupComboBox;
 class SpeedButton;
 }
 
+struct CollectionRequest;
+
 class TfrmSk : public ui::Form {
     Q_OBJECT
 public:
@@ -92,6 +94,7 @@ private:
     void clearFeeRows();
     void SelectValue();
     void openCollection(const QString& mode);
+    CollectionRequest collectionRequest() const;
     void RvSystemPrint(report::PageWriter& w);
 
     QString m_regionKey;

@@ -523,7 +523,9 @@ void TfrmXMSet::B_CPClick()
 void TfrmXMSet::B_CDClick()
 {
     B_CD->setEnabled(false);
-    ui::openChildForm(frmCpsc);
+    ui::openChildForm(frmCpsc, nullptr, [this](TfrmCpsc& dialog) {
+        ui::connectHandler(&dialog, &TfrmCpsc::itemRemoved, this, &TfrmXMSet::showRoomItems);
+    });
     frmCpsc->setBuilding(m_regionId, m_buildId, DBLC_Build->text());
 }
 

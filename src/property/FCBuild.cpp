@@ -317,12 +317,22 @@ void TfrmFCBuild::dialogDone(QWidget* dialog)
 }
 
 template <class T>
-void TfrmFCBuild::openGeneratorDialog(T*& variable, const QString& mode)
+void TfrmFCBuild::openGeneratorDialog(T*& variable, const QString& mode, QWidget* focusAfterSave,
+                                      const std::function<void(T&)>& prepare)
 {
     if (openDialog())
         return;
     EditMode = mode;
-    ui::openChildForm(variable, this);
+    ui::openChildForm(variable, this, [&](T& dialog) {
+        dialog.setAdding(EditMode == QStringLiteral("ADD"));
+        ui::connectHandler(&dialog, &GeneratorDialog::done, this, [this, d = &dialog] { dialogDone(d); });
+        if (focusAfterSave)
+            ui::connectHandler(&dialog, &GeneratorDialog::saved, focusAfterSave, [focusAfterSave] {
+                focusAfterSave->setFocus();
+            });
+        if (prepare)
+            prepare(dialog);
+    });
     if (variable && !variable->isReleased())
         m_hold->hold(variable);
 }
@@ -452,49 +462,52 @@ void TfrmFCBuild::SB_OpenClick()
 
 void TfrmFCBuild::SB_AddClick()
 {
-    openGeneratorDialog(frmLouyu, QStringLiteral("ADD"));
+    openGeneratorDialog(frmLouyu, QStringLiteral("ADD"), DBLC_Reg);
 }
 
 void TfrmFCBuild::SB_ModiClick()
 {
     if (DM->AT_Buid->isEmpty())
         return;
-    openGeneratorDialog(frmLouyu, QStringLiteral("Modi"));
+    openGeneratorDialog(frmLouyu, QStringLiteral("Modi"), DBLC_Reg);
 }
 
 void TfrmFCBuild::SB_ZDFClick()
 {
     if (!buildingValid())
         return;
-    openGeneratorDialog(frmLouCopy, EditMode);
+    openGeneratorDialog<TfrmLouCopy>(frmLouCopy, EditMode, nullptr, [this](TfrmLouCopy& dialog) {
+        dialog.setSource(selectedBuilding(), SelCsum);
+        ui::connectHandler(&dialog, &TfrmLouCopy::treeChanged, this, &TfrmFCBuild::reloadTree);
+    });
 }
 
 void TfrmFCBuild::SB_Add1Click()
 {
     if (!buildingValid())
         return;
-    openGeneratorDialog(frmUnits, QStringLiteral("ADD"));
+    openGeneratorDialog(frmUnits, QStringLiteral("ADD"), DBLC_Reg);
 }
 
 void TfrmFCBuild::SB_Modi1Click()
 {
     if (!unitValid())
         return;
-    openGeneratorDialog(frmUnits, QStringLiteral("Modi"));
+    openGeneratorDialog(frmUnits, QStringLiteral("Modi"), DBLC_Reg);
 }
 
 void TfrmFCBuild::SB_Add2Click()
 {
     if (!unitValid())
         return;
-    openGeneratorDialog(frmRoomEdit, QStringLiteral("ADD"));
+    openGeneratorDialog(frmRoomEdit, QStringLiteral("ADD"), DBG_Units);
 }
 
 void TfrmFCBuild::SB_Modi2Click()
 {
     if (DM->AT_Room->isEmpty())
         return;
-    openGeneratorDialog(frmRoomEdit, QStringLiteral("Modi"));
+    openGeneratorDialog(frmRoomEdit, QStringLiteral("Modi"), DBG_Units);
 }
 
 void TfrmFCBuild::SB_DeleteClick()

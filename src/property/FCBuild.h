@@ -14,6 +14,8 @@
 #include "platform/ui/Form.h"
 #include "property/PropertyKeys.h"
 
+#include <functional>
+
 class QCheckBox;
 class QPushButton;
 class DialogHold;
@@ -75,7 +77,7 @@ public:
 
     // The dialog that holds the window, or nullptr.
     QWidget* openDialog() const;
-    // Called by a dialog that goes away.
+    // A dialog went away.
     void dialogDone(QWidget* dialog);
     // Re-reads the buildings, units and rooms after the tree was written.
     void reloadTree();
@@ -92,8 +94,11 @@ private:
     void followBuilding();
     void followUnit();
     void updateButtons();
+    // Opens a dialog in a mode ("ADD" or "Modi"), unless one is open; the
+    // focus goes to `focusAfterSave` once it saved its row.
     template <class T>
-    void openGeneratorDialog(T*& variable, const QString& mode);
+    void openGeneratorDialog(T*& variable, const QString& mode, QWidget* focusAfterSave,
+                             const std::function<void(T&)>& prepare = {});
 
     DialogHold* m_hold = nullptr;
     // Which grids have their buttons engaged (clicked or entered, not left).

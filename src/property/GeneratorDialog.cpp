@@ -3,7 +3,6 @@
 #include "platform/data/DataSource.h"
 #include "platform/data/Error.h"
 #include "platform/ui/Msg.h"
-#include "property/FCBuild.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -20,11 +19,6 @@ GeneratorDialog::GeneratorDialog(const QString& caption, data::DataSource* sourc
 }
 
 GeneratorDialog::~GeneratorDialog() = default;
-
-bool GeneratorDialog::adding()
-{
-    return frmFCBuild && frmFCBuild->EditMode == QStringLiteral("ADD");
-}
 
 QPushButton* GeneratorDialog::makeButton(const char* name, const QString& caption, const QString& hint)
 {
@@ -55,11 +49,10 @@ void GeneratorDialog::resetSource()
     m_src->setEnabled(true);
 }
 
-void GeneratorDialog::finish(QWidget* generatorFocus)
+void GeneratorDialog::finish()
 {
     close();
-    if (generatorFocus)
-        generatorFocus->setFocus();
+    emit saved();
 }
 
 void GeneratorDialog::cancelAndClose()
@@ -79,8 +72,7 @@ void GeneratorDialog::formDestroy()
     // Whatever was not saved with OK is dropped.
     if (m_ds && m_ds->isEditing())
         m_ds->discardEdits();
-    if (frmFCBuild)
-        frmFCBuild->dialogDone(this);
+    emit done();
 }
 
 void GeneratorDialog::addRow(QGridLayout* grid, const QString& label, QWidget* control, const QString& unit)

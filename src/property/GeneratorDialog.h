@@ -2,7 +2,9 @@
 // What the four dialogs of the property generator share: each is a plain
 // window owned by the generator, modal to it alone, freed when closed; a
 // close by the caption button is a Cancel, and a dialog that goes away with
-// its generator drops the row it was editing.
+// its generator drops the row it was editing. The generator tells a dialog
+// whether it adds or modifies before it opens; the dialog signals when its
+// row was saved and when it goes.
 
 #include "platform/ui/DBEdit.h"
 #include "platform/ui/Form.h"
@@ -27,9 +29,17 @@ public:
     data::DataSet* dataSet() const { return m_ds; }
     data::DataSource* dataSource() const { return m_src; }
 
+    // Before the dialog opens: a new row ("ADD"), or the current one.
+    void setAdding(bool adding) { m_adding = adding; }
+
+signals:
+    // The row was saved and the dialog closed.
+    void saved();
+    // The dialog is being freed.
+    void done();
+
 protected:
-    // The generator's EditMode is "ADD".
-    static bool adding();
+    bool adding() const { return m_adding; }
     // An OK / Cancel button with a hint.
     QPushButton* makeButton(const char* name, const QString& caption, const QString& hint);
     // Writes what was typed into the bound controls; a value its field
@@ -37,9 +47,8 @@ protected:
     bool takeTyped();
     // Disables and enables the data source again, as the dialogs do first.
     void resetSource();
-    // Ends the dialog after its row was saved, moving the focus to a control
-    // of the generator.
-    void finish(QWidget* generatorFocus);
+    // Ends the dialog after its row was saved.
+    void finish();
     // Cancel: drops the row and closes.
     void cancelAndClose();
     // A labelled control on a row of a grid layout, with a unit after it.
@@ -51,6 +60,7 @@ protected:
 private:
     data::DataSource* m_src = nullptr;
     data::DataSet* m_ds = nullptr;
+    bool m_adding = false;
 };
 
 // A bound edit for a whole number or an amount: text that is not one is

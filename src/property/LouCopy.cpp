@@ -3,7 +3,6 @@
 #include "platform/ui/ExitCheck.h"
 #include "platform/ui/Handler.h"
 #include "platform/ui/Msg.h"
-#include "property/FCBuild.h"
 #include "property/PropertyCopy.h"
 #include "session/DMRegion.h"
 
@@ -57,12 +56,14 @@ TfrmLouCopy::TfrmLouCopy(QWidget* parent) : GeneratorDialog(QStringLiteral("楼�
     root->addLayout(buttons);
 }
 
+void TfrmLouCopy::setSource(const property::BuildingKey& building, const QString& floors)
+{
+    m_source = building;
+    m_floors = floors;
+}
+
 void TfrmLouCopy::formCreate()
 {
-    if (frmFCBuild) {
-        m_source = frmFCBuild->selectedBuilding();
-        m_floors = frmFCBuild->SelCsum;
-    }
     E_reg->setText(m_source.regionId);
     E_Name->setText(m_source.buildName + QStringLiteral("请输入"));
     E_ID->setFocus();
@@ -94,12 +95,10 @@ void TfrmLouCopy::BB_OkClick()
     try {
         property::copyBuilding(*DM->connection(), m_source, id, name, floors ? QVariant(*floors) : QVariant(), note);
     } catch (...) {
-        if (frmFCBuild)
-            frmFCBuild->reloadTree();
+        emit treeChanged();
         throw;
     }
-    if (frmFCBuild)
-        frmFCBuild->reloadTree();
+    emit treeChanged();
     close();
 }
 

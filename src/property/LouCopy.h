@@ -18,8 +18,15 @@ public:
     QPlainTextEdit* M_note = nullptr;
     QPushButton *BB_Ok = nullptr, *BB_Cancel = nullptr;
 
+    // Before the dialog opens: the building copied and its floors as shown.
+    void setSource(const property::BuildingKey& building, const QString& floors);
+
     void BB_OkClick();
     void BB_CancelClick();
+
+signals:
+    // Buildings, units or rooms were written (or a copy failed part-way).
+    void treeChanged();
 
 protected:
     void formCreate() override;

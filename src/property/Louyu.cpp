@@ -5,7 +5,6 @@
 #include "platform/ui/ExitCheck.h"
 #include "platform/ui/Handler.h"
 #include "platform/ui/Msg.h"
-#include "property/FCBuild.h"
 #include "property/PropertyCopy.h"
 #include "session/DMRegion.h"
 
@@ -117,7 +116,7 @@ void TfrmLouyu::BB_OkClick()
         return;
     }
     ds->post();
-    finish(frmFCBuild ? frmFCBuild->DBLC_Reg : nullptr);
+    finish();
 }
 
 void TfrmLouyu::BB_CancalClick()

@@ -6,7 +6,6 @@
 #include "platform/ui/ExitCheck.h"
 #include "platform/ui/Handler.h"
 #include "platform/ui/Msg.h"
-#include "property/FCBuild.h"
 #include "reference/CodeLists.h"
 #include "session/DMRegion.h"
 
@@ -171,7 +170,7 @@ void TfrmRoomEdit::BB_okClick()
     if (!takeTyped())
         return;
     DM->AT_Room->post();
-    finish(frmFCBuild ? frmFCBuild->DBG_Units : nullptr);
+    finish();
 }
 
 void TfrmRoomEdit::BB_CancelClick()

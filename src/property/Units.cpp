@@ -4,7 +4,6 @@
 #include "platform/ui/ExitCheck.h"
 #include "platform/ui/Handler.h"
 #include "platform/ui/Msg.h"
-#include "property/FCBuild.h"
 #include "property/PropertyCopy.h"
 #include "session/DMRegion.h"
 
@@ -166,7 +165,7 @@ void TfrmUnits::BB_okClick()
     if (!takeTyped())
         return;
     DM->AT_Units->post();
-    finish(frmFCBuild ? frmFCBuild->DBLC_Reg : nullptr);
+    finish();
 }
 
 void TfrmUnits::BB_CancelClick()

@@ -10,6 +10,7 @@
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/ListView.h"
 #include "platform/ui/Msg.h"
+#include "platform/ui/OpenChildForm.h"
 #include "support/AppFixture.h"
 #include "support/TestMain.h"
 
@@ -253,6 +254,34 @@ private slots:
         QCOMPARE(flagOf(app, "水费", "104"), QString("未收取"));
         QCOMPARE(count(app.db(), "SFSJ"), 1);
         QCOMPARE(column(w->DBG_YSxm, "BYHJ"), QStringList({"5"}));
+    }
+
+    // The dialog takes what to collect from its request alone: no collection
+    // window need be open, and it answers each attempt with collected().
+    void theRequestAloneSaysWhatToCollect()
+    {
+        AppFixture app("1", deskRegister);
+        int tries = 0;
+        CollectionRequest request;
+        request.room = room("101", "张三");
+        request.period = "202405";
+        TfrmShouqu* dlg = ui::openChildForm(frmShouqu, nullptr, [&](TfrmShouqu& d) {
+            d.setRequest(request);
+            connect(&d, &TfrmShouqu::collected, [&] { ++tries; });
+        });
+        QVERIFY(dlg && dlg->isVisible());
+        QCOMPARE(listed(dlg), (QList<QStringList>{{"水费", "30", "5.5", "0", "35.5", ""},
+                                                {"卫生费", "12", "0", "0", "12", "47.5"}}));
+        press(dlg->BB_Ok);
+        QCOMPARE(tries, 1);
+        QVERIFY(!frmShouqu);
+        QCOMPARE(flagOf(app, "卫生费"), QString("已收取"));
+
+        // No room in the request: nothing is due and nothing is tried.
+        ui::openChildForm(frmShouqu, nullptr, [](TfrmShouqu& d) { d.setRequest({}); });
+        QVERIFY(!frmShouqu);
+        QCOMPARE(Msg::texts(MsgKind::Warning), QStringList({"该用户本月无应收项目！"}));
+        QCOMPARE(tries, 1);
     }
 };
 

@@ -4,6 +4,7 @@
 #include "platform/ui/DBComboBox.h"
 #include "platform/ui/DBMemo.h"
 #include "platform/ui/Msg.h"
+#include "platform/ui/OpenChildForm.h"
 #include "property/FCBuild.h"
 #include "property/LouCopy.h"
 #include "property/Louyu.h"
@@ -292,6 +293,34 @@ private slots:
         frmLouCopy->BB_OkClick();
         QCOMPARE(Msg::texts(MsgKind::Warning), QStringList{"楼宇编号和名称不能为空。"});
         QVERIFY(!frmLouCopy);
+    }
+
+    // A dialog works from what its opener tells it, with no generator open,
+    // and reports back by signal: the tree changed, and it went.
+    void aDialogNeedsOnlyWhatItIsTold()
+    {
+        AppFixture app("1", [](data::Connection& c) {
+            seedPropertyTree(c);
+            property::generateRooms(c, {{"1", "1", "一号楼"}, "2"}, {1, 3, 1, 2});
+        });
+        int changed = 0, gone = 0;
+        ui::openChildForm(frmLouCopy, nullptr, [&](TfrmLouCopy& d) {
+            d.setSource({"1", "1", "一号楼"}, "7");
+            connect(&d, &TfrmLouCopy::treeChanged, [&] { ++changed; });
+            connect(&d, &GeneratorDialog::done, [&] { ++gone; });
+        });
+        TfrmLouCopy* d = frmLouCopy;
+        QVERIFY(d);
+        QCOMPARE(d->E_reg->text(), QString("1"));
+        QCOMPARE(d->E_Name->text(), QString("一号楼请输入"));
+        d->E_ID->setText("9");
+        d->E_Name->setText("九号楼");
+        d->BB_OkClick();
+        QCOMPARE(changed, 1);
+        QCOMPARE(gone, 1);
+        QVERIFY(!frmLouCopy);
+        QCOMPARE(count(app, "SELECT count(*) FROM Build WHERE BuildId = '9' AND Csum = 7"), 1);
+        QCOMPARE(count(app, "SELECT count(*) FROM Rooms WHERE BuildId = '9'"), 12);
     }
 };
 

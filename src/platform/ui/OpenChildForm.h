@@ -16,6 +16,7 @@
 #include "platform/ui/Form.h"
 
 #include <QList>
+#include <functional>
 #include <type_traits>
 #include <typeinfo>
 
@@ -43,8 +44,12 @@ void finishCreate(Form* f);  // creation handler, then showing
 void abandon(Form* f);       // after a failed creation handler
 }  // namespace detail
 
+// `prepare` runs on a new window once it is placed, before its creation
+// handler: the opener hands it what it asks for and connects to its signals.
+// A window brought forward is not prepared again.
 template <class T>
-T* openChildForm(T*& variable, QWidget* owner = nullptr)
+T* openChildForm(T*& variable, QWidget* owner = nullptr,
+                 const std::type_identity_t<std::function<void(T&)>>& prepare = {})
 {
     static_assert(std::is_base_of_v<Form, T>, "openChildForm opens ui::Form windows");
     if (Form* existing = detail::findExact(typeid(T))) {
@@ -61,6 +66,8 @@ T* openChildForm(T*& variable, QWidget* owner = nullptr)
     });
     try {
         detail::place(f, owner);
+        if (prepare)
+            prepare(*f);
         detail::finishCreate(f);
     } catch (...) {
         detail::abandon(f);

@@ -35,12 +35,15 @@ public:
         setWindowTitle(QStringLiteral(" 小区信息"));
     }
     bool refuseClose = false;
+    QString request;           // handed in by an opener
+    QString requestInCreate;   // what the creation handler found
 
 protected:
     void formCreate() override
     {
         ++created;
         variableSetInCreate = frmRegion == this;
+        requestInCreate = request;
         setFormSize(525, 418);
     }
     void formClose(ui::CloseAction& action) override
@@ -128,6 +131,33 @@ private slots:
         QVERIFY(!first->mdiSubWindow()->isMinimized());
         QCOMPARE(frame->mdiArea()->subWindowList().size(), 1);
         QCOMPARE(frame->mdiArea()->activeSubWindow(), first->mdiSubWindow());
+    }
+
+    void anOpenerPreparesANewWindowBeforeItsCreationHandlerOnly()
+    {
+        int prepared = 0;
+        const auto prepare = [&](TfrmRegion& f) {
+            ++prepared;
+            f.request = QStringLiteral("R0%1").arg(prepared);
+        };
+        TfrmRegion* f = ui::openChildForm(frmRegion, frame.get(), prepare);
+        QCOMPARE(f->requestInCreate, QStringLiteral("R01"));
+        QVERIFY(f->mdiSubWindow());
+        // Brought forward: neither prepared nor created again.
+        QCOMPARE(ui::openChildForm(frmRegion, frame.get(), prepare), f);
+        QCOMPARE(prepared, 1);
+        QCOMPARE(f->request, QStringLiteral("R01"));
+
+        // A preparation that fails leaves no window, as a failing creation handler does.
+        f->close();
+        flushDeletes();
+        QVERIFY_THROWS_EXCEPTION(data::Error, ui::openChildForm(frmRegion, frame.get(), [](TfrmRegion&) {
+            throw data::Error(QStringLiteral("打不开"));
+        }));
+        QCOMPARE(frmRegion, nullptr);
+        QCOMPARE(created, 1);
+        flushDeletes();
+        QVERIFY(ui::liveForms().isEmpty());
     }
 
     void aDerivedClassIsAWindowOfItsOwn()
