@@ -7,7 +7,8 @@
 // Reads the data-link file (default: conn.udl in the current folder). When the
 // file does not exist, writes one for an embedded database "Region.db" beside
 // it. Creates the tables, the first account and the company row, and refuses
-// to touch a database that already has tables.
+// to touch a database that already has tables. --help prints the usage; an
+// option it does not know is refused before anything is read or written.
 
 #include "platform/data/Connection.h"
 #include "platform/data/Error.h"
@@ -19,6 +20,52 @@
 #include <QFileInfo>
 #include <QTextStream>
 
+namespace {
+
+const char* const kUsage =
+    "用法：wygl-setup [--if-new] [连接文件]\n"
+    "为物业管理系统建立新的数据库：全部数据表、第一个帐户和公司信息。\n"
+    "\n"
+    "  连接文件     默认为当前文件夹中的 conn.udl；文件不存在时，写入一个\n"
+    "               指向同一文件夹中内嵌数据库 Region.db 的连接文件\n"
+    "  --if-new     数据库中已有数据表时什么也不做（首次使用时建库）\n"
+    "  -h, --help   显示本说明\n"
+    "  --           其后的参数都是文件名\n";
+
+struct Arguments {
+    bool help = false;
+    bool ifNew = false;
+    QString udl;
+    QString error;  // why the arguments are refused
+};
+
+Arguments parse(const QStringList& args)
+{
+    Arguments a;
+    bool optionsEnd = false;
+    QStringList files;
+    for (const QString& arg : args) {
+        if (!optionsEnd && arg == u"--")
+            optionsEnd = true;
+        else if (!optionsEnd && (arg == u"--help" || arg == u"-h"))
+            a.help = true;
+        else if (!optionsEnd && arg == u"--if-new")
+            a.ifNew = true;
+        else if (!optionsEnd && arg.startsWith(u'-') && arg != u"-")
+            a.error = QStringLiteral("不认识的选项“%1”。").arg(arg);
+        else
+            files << arg;
+        if (!a.error.isEmpty())
+            return a;
+    }
+    if (files.size() > 1)
+        a.error = QStringLiteral("只能给出一个连接文件。");
+    a.udl = files.value(0, QDir::current().filePath(QStringLiteral("conn.udl")));
+    return a;
+}
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
@@ -26,8 +73,17 @@ int main(int argc, char** argv)
     QTextStream err(stderr);
     QStringList args = app.arguments();
     args.removeFirst();
-    const bool ifNew = args.removeAll(QStringLiteral("--if-new")) > 0;
-    const QString udl = !args.isEmpty() ? args[0] : QDir::current().filePath(QStringLiteral("conn.udl"));
+    const Arguments a = parse(args);
+    if (a.help) {
+        out << QString::fromUtf8(kUsage);
+        return 0;
+    }
+    if (!a.error.isEmpty()) {
+        err << "wygl-setup: " << a.error << "\n\n" << QString::fromUtf8(kUsage);
+        return 2;
+    }
+    const bool ifNew = a.ifNew;
+    const QString udl = a.udl;
     try {
         if (!QFileInfo::exists(udl)) {
             data::ConnectionSpec target;

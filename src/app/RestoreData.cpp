@@ -61,15 +61,28 @@ bool sameLayout(const QList<data::ColumnInfo>& a, const QList<data::ColumnInfo>&
     return true;
 }
 
-// The tables whose columns the file lays out exactly as the database in use:
-// their rows can be copied whole, as stored, which the database does fastest.
+bool sameIndexes(const QList<data::IndexDef>& a, const QList<data::IndexDef>& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (a[i].name.compare(b[i].name, Qt::CaseInsensitive) != 0 || a[i].createSql != b[i].createSql)
+            return false;
+    return true;
+}
+
+// The tables the file lays out exactly as the database in use, columns and
+// indexes: the database copies their rows and index entries whole, as
+// stored, much faster than it would insert them one by one.
 QSet<QString> tablesLaidOutAlike(data::Connection& c, const QString& file)
 {
     QSet<QString> out;
     auto source = data::Connection::openSqliteReadOnly(file);
+    const data::Dialect& d = c.dialect();
     for (const data::TableDef& t : data::systemTables()) {
         const QString table = QLatin1String(t.name);
-        if (!t.isView && sameLayout(c.dialect().columns(c, table), source->dialect().columns(*source, table)))
+        if (!t.isView && sameLayout(d.columns(c, table), d.columns(*source, table))
+            && sameIndexes(d.secondaryIndexes(c, table), d.secondaryIndexes(*source, table)))
             out << table;
     }
     return out;
@@ -95,17 +108,18 @@ void restoreByAttaching(data::Connection& c, const QString& file, const QString&
             if (t.isView)
                 continue;
             table = QLatin1String(t.name);
-            const QString cols = columnsOf(t).join(QStringLiteral(", "));
-            data::loadWithIndexesAside(
-                c, table,
-                [&] {
-                    if (whole.contains(table))
-                        c.exec(QStringLiteral("INSERT INTO %1 SELECT * FROM %2.%1").arg(table, kAlias));
-                    else
+            if (whole.contains(table)) {
+                c.exec(QStringLiteral("INSERT INTO %1 SELECT * FROM %2.%1").arg(table, kAlias));
+            } else {
+                const QString cols = columnsOf(t).join(QStringLiteral(", "));
+                data::loadWithIndexesAside(
+                    c, table,
+                    [&] {
                         c.exec(QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM %3.%1 ORDER BY %4")
                                    .arg(table, cols, kAlias, QLatin1String(data::kRowIdColumn)));
-                },
-                tick);
+                    },
+                    tick);
+            }
             tick();
         }
         tx.commit();

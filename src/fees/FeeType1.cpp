@@ -92,6 +92,13 @@ TfrmFeeType1::TfrmFeeType1(QWidget* parent) : RecordEditor(feeItemConfig(), pare
     CB_JLFlag->installEventFilter(this);
     ui::connectHandler(CB_JLFlag, &QCheckBox::clicked, this, [this] { CB_JLFlagClick(); });
     ui::connectHandler(DBGrid1, &ui::DBGrid::cellClicked, this, [this] { DBGrid1Enter(); });
+    // While browsing, the box shows the kind of the item shown.
+    auto follow = [this] {
+        if (!dataSet()->isEditing())
+            showStoredKind();
+    };
+    ui::connectHandler(dataSource(), &data::DataSource::dataChanged, this, follow);
+    ui::connectHandler(dataSource(), &data::DataSource::stateChanged, this, follow);
 }
 
 void TfrmFeeType1::afterCreate()
@@ -105,6 +112,13 @@ bool TfrmFeeType1::eventFilter(QObject* watched, QEvent* event)
     if (watched == CB_JLFlag && event->type() == QEvent::FocusIn)
         CB_JLFlagEnter();
     return RecordEditor::eventFilter(watched, event);
+}
+
+void TfrmFeeType1::showStoredKind()
+{
+    data::DataSet* ds = dataSet();
+    CB_JLFlag->setChecked(ds->isActive() && !ds->isEmpty()
+                          && ds->fieldByName(QStringLiteral("JLFlag"))->asString().trimmed() == kNonMetered);
 }
 
 void TfrmFeeType1::setPriceEditsOpen(bool open)
@@ -125,7 +139,7 @@ void TfrmFeeType1::CheckBoxClick()
 void TfrmFeeType1::DBGrid1Enter()
 {
     RecordEditor::DBGrid1Enter();
-    CB_JLFlag->setChecked(false);
+    showStoredKind();
     PriceEditFlag.clear();
     if (CheckBox->isChecked())
         TB_Add->setEnabled(true);
@@ -160,14 +174,14 @@ void TfrmFeeType1::TB_SaveClick()
     RecordEditor::TB_SaveClick();
     if (dataSet()->isEditing())
         return;  // refused: everything typed stays for correcting
-    CB_JLFlag->setChecked(false);
+    showStoredKind();
     PriceEditFlag.clear();
 }
 
 void TfrmFeeType1::TB_CancelClick()
 {
     RecordEditor::TB_CancelClick();
-    CB_JLFlag->setChecked(false);
+    showStoredKind();
     PriceEditFlag.clear();
     CheckBox->setChecked(false);
     CheckBoxClick();
@@ -192,6 +206,10 @@ void TfrmFeeType1::DBE_IDExit()
 
 void TfrmFeeType1::CB_JLFlagEnter()
 {
+    // The focus passes the box while the edits close after a Save: that
+    // opens nothing.
+    if (!dataSet()->isEditing())
+        return;
     TB_Save->setEnabled(true);
     TB_Cancel->setEnabled(true);
     if (CB_JLFlag->isChecked()) {

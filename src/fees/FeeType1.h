@@ -6,6 +6,7 @@
 //
 // Its differences from the template:
 // - no navigation buttons; the switch enables Add, Delete and Modify;
+// - while browsing, the box shows the kind of the item shown;
 // - Modify puts the row in edit at once, keeps the code fixed and shows the
 //   item's stored kind in the box; Save writes "F" or "A" from the box;
 // - the within-quota price is required once the box was clicked so that the
@@ -57,6 +58,8 @@ protected:
 
 private:
     void setPriceEditsOpen(bool open);
+    // Ticks the box for a non-metered item shown, clears it for a metered one.
+    void showStoredKind();
 };
 
 extern TfrmFeeType1* frmFeeType1;

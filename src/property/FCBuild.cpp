@@ -426,7 +426,9 @@ void TfrmFCBuild::DBG_RoomCellClick()
 {
     if (!editable())
         return;
+    // A room row chosen offers Add as well, whichever grid the user came from.
     m_roomOn = true;
+    m_roomAddOn = true;
     updateButtons();
 }
 

@@ -6,7 +6,10 @@
 #include "support/TestDb.h"
 #include "support/TestMain.h"
 
+#include <QFile>
 #include <QLineEdit>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -121,6 +124,40 @@ private slots:
         QCOMPARE(Msg::texts(MsgKind::Warning), QStringList{"数据库连接失败，重新配置！"});
         QVERIFY(ui::terminated());
         QVERIFY(!frmLogin);
+    }
+
+    void anotherProgramsDatabaseIsRefusedAsItWas()
+    {
+        AppFixture app;
+        delete frmLogin;
+        QTemporaryDir dir;
+        const QString file = dir.filePath("notes.db");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "another program");
+            db.setDatabaseName(file);
+            QVERIFY(db.open());
+            QSqlQuery(db).exec("CREATE TABLE notes (line text)");
+            QSqlQuery(db).exec("INSERT INTO notes VALUES ('keep me')");
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("another program");
+        QFile udl(dir.filePath("conn.udl"));
+        QVERIFY(udl.open(QIODevice::WriteOnly));
+        udl.write("[oledb]\nProvider=SQLite;Data Source=notes.db\n");
+        udl.close();
+        auto bytes = [&] {
+            QFile f(file);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        const QByteArray before = bytes();
+
+        TDM dm;
+        dm.DataModuleCreate(dir.path());
+        QCOMPARE(Msg::texts(MsgKind::Warning), QStringList{"数据库连接失败，重新配置！"});
+        QVERIFY(ui::terminated());
+        QVERIFY(!frmLogin);
+        QVERIFY(bytes() == before);
+        QVERIFY(!QFile::exists(file + "-wal"));
     }
 
     void brokenDatabaseEndsWithoutLogin()

@@ -28,6 +28,29 @@ void twoItems(data::Connection& c)
            "VALUES ('02', '物业费', 0, 0, '平方米', 'F')");
 }
 
+void threeItems(data::Connection& c)
+{
+    twoItems(c);
+    c.exec("INSERT INTO FeeType1 (FeeId, FeeName, JNPrice, JWPrice, FeeD, JLFlag) "
+           "VALUES ('03', '电费', 0.6, 0.9, '度', 'A')");
+}
+
+// The frame shown and active, so that focus moves as it does for a user.
+TfrmFeeType1* openShown()
+{
+    mdiForm->show();
+    mdiForm->activateWindow();
+    if (!QTest::qWaitForWindowActive(mdiForm))
+        qWarning("the frame did not become the active window");
+    runOpener(*findOpener("FeeType"), mdiForm);
+    return frmFeeType1;
+}
+
+QString currentItem()
+{
+    return DM->AT_FeeType1->fieldByName("FeeId")->asString();
+}
+
 TfrmFeeType1* openFeeItems()
 {
     runOpener(*findOpener("FeeType"), mdiForm);
@@ -231,6 +254,52 @@ private slots:
             QVERIFY(!b->isEnabled());
         QVERIFY(w->TB_Close->isEnabled());
         QVERIFY(!w->DBE_Name->isEnabled());
+    }
+
+    void theBoxShowsTheKindOfTheItemShownAndSaveEndsTheEdit()
+    {
+        AppFixture app("1", threeItems);
+        TfrmFeeType1* w = openShown();
+        QStringList kinds;
+        for (int i = 0; i < 3; ++i, DM->AT_FeeType1->next())
+            kinds << (w->CB_JLFlag->isChecked() ? "非计量" : "计量");
+        QCOMPARE(kinds, (QStringList{"计量", "非计量", "计量"}));
+        DM->AT_FeeType1->locate("FeeId", "02");
+        w->CheckBox->click();
+        w->DBGrid1Enter();
+        QVERIFY(w->CB_JLFlag->isChecked());
+        w->TB_ModiClick();
+        typeInto(w->DBE_Name, "管理费");
+        w->TB_SaveClick();
+        QCOMPARE(stored(app, "FeeName", "02"), QString("管理费"));
+        QCOMPARE(stored(app, "JLFlag", "02"), QString("F"));
+        QVERIFY(!w->TB_Save->isEnabled());
+        QVERIFY(!w->TB_Cancel->isEnabled());
+        QVERIFY(w->CB_JLFlag->isChecked());
+        DM->AT_FeeType1->first();
+        QVERIFY(!w->CB_JLFlag->isChecked());
+    }
+
+    void aCancelledDeleteChangesNothing()
+    {
+        AppFixture app("1", threeItems);
+        TfrmFeeType1* w = openFeeItems();
+        w->CheckBox->click();
+        DM->AT_FeeType1->locate("FeeId", "03");
+        w->DBGrid1Enter();
+        Msg::queueAnswer(false);
+        w->TB_DeleteClick();
+        QCOMPARE(items(app), 3);
+        QCOMPARE(currentItem(), QString("03"));
+        QStringList order;
+        for (int row = 0; row < DM->AT_FeeType1->recordCount(); ++row)
+            order << DM->AT_FeeType1->valueAt(row, DM->AT_FeeType1->fieldByName("FeeId")->index()).toString();
+        QCOMPARE(order, (QStringList{"01", "02", "03"}));
+        // The next confirmed delete takes the item still chosen.
+        Msg::queueAnswer(true);
+        w->TB_DeleteClick();
+        QCOMPARE(app.db().scalar("SELECT count(*) FROM FeeType1 WHERE FeeId IN ('01', '02')").toInt(), 2);
+        QCOMPARE(items(app), 2);
     }
 
     void browseOnlyUserChangesNothing()

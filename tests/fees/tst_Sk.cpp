@@ -15,6 +15,7 @@
 #include "support/TestMain.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QTabWidget>
@@ -115,6 +116,24 @@ private slots:
 
         w->SpeedButton2->click();
         QVERIFY(!frmSk);
+    }
+
+    void columnsShowTheirTitlesOrNoneAndTheWindowTheProgramsIcon()
+    {
+        AppFixture app("1", deskRegister);
+        TfrmSk* w = openDesk();
+        QVERIFY(chooseRoom(w, "翠苑小区", "2号楼", 2024, 5, "101"));
+        for (ui::DBGrid* grid : w->findChildren<ui::DBGrid*>()) {
+            const QVector<ui::GridColumn> cols = grid->columns();
+            for (int c = 0; c < cols.size(); ++c) {
+                const QString title = grid->model()->headerData(c, Qt::Horizontal).toString();
+                QVERIFY2(title == cols[c].title, qPrintable(grid->objectName() + ": " + title));
+            }
+        }
+        QCOMPARE(column(w->DBG_YSxm, "flag").first(), QString("未收取"));
+        QVERIFY(!QApplication::windowIcon().isNull());
+        QCOMPARE(w->mdiSubWindow()->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+        testsupport::saveScreenshot(w->frameWidget(), "collection_window_titles");
     }
 
     void roomFinder()

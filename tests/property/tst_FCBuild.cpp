@@ -156,6 +156,29 @@ private slots:
         QVERIFY(!w->DBG_Units->isEnabled());
     }
 
+    void aRoomRowOffersAddWhicheverGridCameFirst_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::newRow("from the unit grid") << "DBG_Units";
+        QTest::newRow("from the building grid") << "DBG_buid";
+    }
+    void aRoomRowOffersAddWhicheverGridCameFirst()
+    {
+        QFETCH(QString, from);
+        AppFixture app("1", seedPropertyTree);
+        TfrmFCBuild* w = openGenerator();
+        w->CheckBox->click();
+        auto clickRow = [](ui::DBGrid* g, int row) {
+            QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(g->model()->index(row, 0)).center());
+        };
+        clickRow(w->findChild<ui::DBGrid*>(from), 0);
+        clickRow(w->DBG_Room, 1);
+        QVERIFY(w->DBG_Room->hasFocus());
+        QCOMPARE(DM->AT_Room->recNo(), 2);
+        QVERIFY(w->SB_Delete2->isEnabled() && w->SB_Modi2->isEnabled());
+        QVERIFY(w->SB_Add2->isEnabled());
+    }
+
     void aBrowseOnlyUserChangesNothing()
     {
         AppFixture app("2", seedPropertyTree);

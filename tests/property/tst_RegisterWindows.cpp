@@ -136,6 +136,7 @@ private slots:
         clickPage(w, 1);
         QCOMPARE(w->dataSet()->state(), data::DataSetState::Insert);
         typeKeys(w->findChild<QWidget*>(otherControl), "1234");
+        saveScreenshot(w->frameWidget(), key + "_second_page_while_adding");
         clickPage(w, 0);
         QCOMPARE(w->DBE_ID->text(), QString("9"));
         QVERIFY(w->TB_Save->isEnabled());

@@ -110,7 +110,11 @@ std::unique_ptr<Connection> Connection::openImpl(const ConnectionSpec& target, b
     std::unique_ptr<Connection> c(new Connection(target, db));
     if (target.backend == Backend::SQLite) {
         c->exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
-        c->exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+        // The journal mode is written into the file: only a new database or
+        // the system's own is switched. Another program's file is refused
+        // later, as it was found.
+        if (c->isNewOrSystemDatabase())
+            c->exec(QStringLiteral("PRAGMA journal_mode = WAL"));
     } else {
         c->exec(QStringLiteral("SET client_min_messages TO WARNING"));
     }
@@ -172,6 +176,20 @@ QVariant Connection::scalar(const QString& sql, const QVariantList& params)
 QStringList Connection::tableNames() const
 {
     return m_db.tables(QSql::Tables) + m_db.tables(QSql::Views);
+}
+
+bool Connection::isNewOrSystemDatabase() const
+{
+    QStringList own;
+    for (const QString& t : tableNames())
+        if (!t.startsWith(QLatin1String("sqlite_")))
+            own << t;
+    if (own.isEmpty())
+        return true;
+    for (const TableDef& t : systemTables())
+        if (!own.contains(QLatin1String(t.name), Qt::CaseInsensitive))
+            return false;
+    return true;
 }
 
 bool Connection::hasTable(const QString& name) const

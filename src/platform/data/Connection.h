@@ -60,6 +60,9 @@ public:
     // Table and view names as the database reports them.
     QStringList tableNames() const;
     bool hasTable(const QString& name) const;
+    // True for a database without tables, or one that holds every table and
+    // view of the system.
+    bool isNewOrSystemDatabase() const;
 
     // How long a statement waits for another workstation's lock before it
     // fails (see TableLock.h); 10 seconds unless set.

@@ -67,6 +67,34 @@ void scanParams(const QString& sql, F out)
     }
 }
 
+// The table of a single-table "select * from T ..." (any condition), or "".
+QString singleTable(const QString& text)
+{
+    static const QRegularExpression single(
+        QStringLiteral("^\\s*select\\s+\\*\\s+from\\s+([A-Za-z_][A-Za-z0-9_]*)\\s*(?:$|where\\b|order\\b)"),
+        QRegularExpression::CaseInsensitiveOption);
+    const auto m = single.match(text);
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+
+// The rows of one table come in the table's order (the row identity) unless
+// the statement orders them itself: a server otherwise returns them as it
+// happens to keep them, which changes when a row is updated, and a list that
+// reorders itself under the user's cursor leads to the wrong row.
+QString withDefinedOrder(const QString& text)
+{
+    const QString table = singleTable(text);
+    if (table.isEmpty() || !findTable(table))
+        return text;
+    static const QRegularExpression quoted(QStringLiteral("'[^']*'|\"[^\"]*\""));
+    static const QRegularExpression ordered(
+        QStringLiteral("\\b(?:order\\s+by|group\\s+by|union|limit|for\\s+update|for\\s+share)\\b"),
+        QRegularExpression::CaseInsensitiveOption);
+    if (QString(text).remove(quoted).contains(ordered))
+        return text;
+    return text + QStringLiteral("\nORDER BY ") + QLatin1String(kRowIdColumn);
+}
+
 }  // namespace
 
 QStringList parameterOccurrences(const QString& sql)
@@ -183,7 +211,7 @@ void Query::buildSelect(QString& sql, QVariantList& values)
     const QString text = sqlText();
     if (text.trimmed().isEmpty())
         throw Error(QStringLiteral("%1 没有查询语句。").arg(objectName()));
-    sql = params().positional(text, connection()->dialect(), values);
+    sql = params().positional(withDefinedOrder(text), connection()->dialect(), values);
 }
 
 int Query::execSql()
@@ -201,13 +229,9 @@ void Query::prepareFields(const QSqlRecord& rec)
 {
     const QString text = sqlText();
     // A single-table "select * from T" (with any condition) can be edited.
-    static const QRegularExpression single(
-        QStringLiteral("^\\s*select\\s+\\*\\s+from\\s+([A-Za-z_][A-Za-z0-9_]*)\\s*(?:$|where\\b|order\\b)"),
-        QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression from(QStringLiteral("\\b(?:from|join)\\s+([A-Za-z_][A-Za-z0-9_]*)"),
                                          QRegularExpression::CaseInsensitiveOption);
-    const auto m = single.match(text);
-    const QString table = m.hasMatch() ? m.captured(1) : QString();
+    const QString table = singleTable(text);
     bool hasRid = false;
     for (int c = 0; c < rec.count(); ++c)
         hasRid = hasRid || rec.fieldName(c).compare(QLatin1String(kRowIdColumn), Qt::CaseInsensitive) == 0;

@@ -1,5 +1,6 @@
 #include "platform/ui/Application.h"
 
+#include "platform/ui/Appearance.h"
 #include "platform/ui/ErrorBox.h"
 #include "platform/ui/Fonts.h"
 
@@ -8,6 +9,8 @@ namespace ui {
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
     installFontSubstitutions();
+    installToolkitTranslation();
+    setWindowIcon(programIcon());
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

@@ -10,7 +10,8 @@ namespace ui {
 class Application : public QApplication {
     Q_OBJECT
 public:
-    // Also installs the substitutions for the Chinese font names.
+    // Also installs the substitutions for the Chinese font names, the
+    // toolkit's Chinese translation and the program's icon (Appearance.h).
     Application(int& argc, char** argv);
 
     bool notify(QObject* receiver, QEvent* event) override;

@@ -109,7 +109,9 @@ QVariant DataSetModel::headerData(int section, Qt::Orientation o, int role) cons
     const QVector<GridColumn> cols = columns();
     if (section < 0 || section >= cols.size())
         return QVariant();
-    return cols[section].title.isEmpty() ? cols[section].field : cols[section].title;
+    // A column the window gives no title shows none; only a grid that shows
+    // every field as it comes (no columns set) names them by field.
+    return m_columns.isEmpty() ? cols[section].field : cols[section].title;
 }
 
 Qt::ItemFlags DataSetModel::flags(const QModelIndex& index) const

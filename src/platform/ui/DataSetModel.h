@@ -17,7 +17,7 @@ namespace ui {
 
 struct GridColumn {
     QString field;
-    QString title;     // the field's name when empty
+    QString title;     // none when empty
     int width = 0;     // pixels; 0 for the grid's default
     bool visible = true;
     bool readOnly = false;
