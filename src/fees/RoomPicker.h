@@ -52,6 +52,20 @@ public:
     ui::SpeedButton* SpeedButton1 = nullptr;  // "查找房号"
     ui::SpeedButton* SpeedButton2 = nullptr;  // leave
 
+    // Gives a window the picker's controls under the names the window has
+    // for them (the same names).
+    template <class Window>
+    void lendControls(Window& w) const
+    {
+        w.DBLC_Reg = DBLC_Reg;
+        w.DBLC_Build = DBLC_Build;
+        w.DTP_Date = DTP_Date;
+        w.DBG_JBxx = DBG_JBxx;
+        w.E_D = E_D;
+        w.SpeedButton1 = SpeedButton1;
+        w.SpeedButton2 = SpeedButton2;
+    }
+
     // The lookups and the month in a row, with their captions.
     QHBoxLayout* choiceRow() const { return m_choices; }
     // The room list over the finder and the leave button.

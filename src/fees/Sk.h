@@ -5,12 +5,11 @@
 // (Shouqu.h) from the list's pop-up menu. The second page lists the room's
 // receipts, any of which can be printed again.
 //
-// The lookups cascade through the data module: the district list (AT_Regs),
-// the district's buildings (AQ_Bud), the building's occupied rooms (AQ_SFee1)
-// with their receipts (AT_SFSJ follows the room), and the room's rows of the
-// month (AQ_SFeeM). A change of district, building or month empties the fee
-// rows until a room is chosen again, so the rows shown, and the rows the
-// dialog takes, always belong to the room and month on the screen.
+// The room and month are chosen as in the receivables window (RoomPicker.h):
+// a change of district, building or month empties the fee rows until a room
+// is chosen again, so the rows shown, and the rows the dialog takes, always
+// belong to the room and month on the screen. The receipts (AT_SFSJ) follow
+// the room list.
 
 #include "fees/Receipt.h"
 #include "fees/RoomKey.h"
@@ -28,6 +27,9 @@ namespace report {
 class PageWriter;
 class ReportSystem;
 }
+namespace fees {
+class RoomPicker;
+}
 namespace ui {
 class DBGrid;
 class DBLookupComboBox;
@@ -41,6 +43,8 @@ class TfrmSk : public ui::Form {
 public:
     explicit TfrmSk(QWidget* parent = nullptr);
 
+    fees::RoomPicker* picker = nullptr;
+    // The picker's controls, under the names the window gives them.
     ui::DBLookupComboBox* DBLC_Reg = nullptr;
     ui::DBLookupComboBox* DBLC_Build = nullptr;
     QDateEdit* DTP_Date = nullptr;
@@ -65,13 +69,10 @@ public:
 
     // The room whose rows of the month are shown, as the fee rows carry its
     // key; none until a room is chosen.
-    const std::optional<fees::RoomKey>& chosenRoom() const { return m_room; }
+    const std::optional<fees::RoomKey>& chosenRoom() const;
     // The month of the rows shown ("yyyyMM").
-    const QString& period() const { return m_period; }
+    const QString& period() const;
 
-    void DBLC_RegCloseUp();
-    void DBLC_BuildCloseUp();
-    void DTP_DateChange();
     void DBG_JBxxCellClick();
     void PageControl1Change();
     void SpeedButton1Click();
@@ -90,17 +91,10 @@ protected:
 
 private:
     void buildLayout();
-    void loadRooms();
-    void clearFeeRows();
-    void SelectValue();
     void openCollection(const QString& mode);
     CollectionRequest collectionRequest() const;
     void RvSystemPrint(report::PageWriter& w);
 
-    QString m_regionKey;
-    QString m_buildKey;
-    QString m_period;
-    std::optional<fees::RoomKey> m_room;
     fees::ReceiptValues m_reprint;  // the receipt being printed again
 };
 

@@ -62,13 +62,7 @@ void TfrmYSKgl::buildLayout()
     options.leaveHint = QStringLiteral("离开当前窗口");
     options.buildingAfterDistrict = true;
     picker = new fees::RoomPicker(this, options);
-    DBLC_Reg = picker->DBLC_Reg;
-    DBLC_Build = picker->DBLC_Build;
-    DTP_Date = picker->DTP_Date;
-    DBG_JBxx = picker->DBG_JBxx;
-    E_D = picker->E_D;
-    SpeedButton1 = picker->SpeedButton1;
-    SpeedButton2 = picker->SpeedButton2;
+    picker->lendControls(*this);
     ui::connectHandler(DBG_JBxx, &ui::DBGrid::cellClicked, this, [this] { DBG_JBxxCellClick(); });
     ui::connectHandler(SpeedButton1, &QPushButton::clicked, this, [this] { SpeedButton1Click(); });
     ui::connectHandler(SpeedButton2, &QPushButton::clicked, this, [this] { SpeedButton2Click(); });
