@@ -642,6 +642,9 @@ CREATE TABLE BojePaiG (
     EmpID varchar(50),
     EmpName varchar(50)
 );
+-- The dispatch lists the staff of one shift of one post.
+CREATE INDEX boanpaig_post_shift ON BoanPaiG (BPostId, BanCi);
+CREATE INDEX bojepaig_post_shift ON BojePaiG (BPostId, BanCi);
 
 -- Security patrol records.
 CREATE TABLE patrol (

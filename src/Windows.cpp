@@ -19,11 +19,15 @@
 #include "fees/XMSet.h"
 #include "fees/YSKgl.h"
 #include "operations/RegisterWindows.h"
+#include "operations/dispatch/DutyDispatch.h"
+#include "operations/lists/ListWindows.h"
+#include "operations/staff/StaffBrowser.h"
 #include "operations/affairs/AffairsRegisters.h"
 #include "operations/equipment/EquipmentRegisters.h"
 #include "operations/equipment/WorkOrder.h"
 #include "operations/stores/IoSelect.h"
 #include "operations/stores/Repertory.h"
+#include "operations/stores/StockVoucher.h"
 #include "platform/ui/OpenChildForm.h"
 #include "property/Build.h"
 #include "property/FCBuild.h"
@@ -81,6 +85,22 @@ void registerAllWindows()
     registerWindow(QStringLiteral("TfrmYSKgl"), [](QWidget* f) { ui::openChildForm(frmYSKgl, f); });
     registerWindow(QStringLiteral("TfrmAppeal"), [](QWidget* f) { ui::openChildForm(frmAppeal, f); });
     registerWindow(QStringLiteral("TfrmEmployee"), [](QWidget* f) { ui::openChildForm(frmEmployee, f); });
+    registerWindow(QStringLiteral("TfrmBoanUse"), [](QWidget* f) { ui::openChildForm(frmBoanUse, f); });
+    registerWindow(QStringLiteral("TfrmBojeUse"), [](QWidget* f) { ui::openChildForm(frmBojeUse, f); });
+    registerWindow(QStringLiteral("TfrmFirUse"), [](QWidget* f) { ui::openChildForm(frmFirUse, f); });
+    registerWindow(QStringLiteral("TfrmTools"), [](QWidget* f) { ui::openChildForm(frmTools, f); });
+    registerWindow(QStringLiteral("TfrmSpare"), [](QWidget* f) { ui::openChildForm(frmSpare, f); });
+    registerWindow(QStringLiteral("TfrmBoanPost"), [](QWidget* f) { ui::openChildForm(frmBoanPost, f); });
+    registerWindow(QStringLiteral("TfrmBojePost"), [](QWidget* f) { ui::openChildForm(frmBojePost, f); });
+    registerWindow(QStringLiteral("TfrmCarPosit"), [](QWidget* f) { ui::openChildForm(frmCarPosit, f); });
+    // The staff browser two openers share lists the kind its opener names.
+    registerWindow(QStringLiteral("TfrmBoanEmp"), [](QWidget* f) {
+        const QString kind = mdiForm ? mdiForm->EmpKind : QString();
+        ui::openChildForm(frmBoanEmp, f, [&kind](TfrmBoanEmp& w) { w.setKind(kind); })->setKind(kind);
+    });
+    registerWindow(QStringLiteral("TfrmBojeEmp"), [](QWidget* f) { ui::openChildForm(frmBojeEmp, f); });
+    registerWindow(QStringLiteral("TfrmBoanPaiG"), [](QWidget* f) { ui::openChildForm(frmBoanPaiG, f); });
+    registerWindow(QStringLiteral("TfrmBojePaiG"), [](QWidget* f) { ui::openChildForm(frmBojePaiG, f); });
     registerWindow(QStringLiteral("TfrmPlans"), [](QWidget* f) { ui::openChildForm(frmPlans, f); });
     registerWindow(QStringLiteral("TfrmPeix"), [](QWidget* f) { ui::openChildForm(frmPeix, f); });
     registerWindow(QStringLiteral("TfrmCampaign"), [](QWidget* f) { ui::openChildForm(frmCampaign, f); });
@@ -89,6 +109,8 @@ void registerAllWindows()
     registerWindow(QStringLiteral("TfrmFixing"), [](QWidget* f) { ui::openChildForm(frmFixing, f); });
     registerWindow(QStringLiteral("TfrmMend"), [](QWidget* f) { ui::openChildForm(frmMend, f); });
     registerWindow(QStringLiteral("TfrmEgis"), [](QWidget* f) { ui::openChildForm(frmEgis, f); });
+    registerWindow(QStringLiteral("TfrmInput"), [](QWidget* f) { ui::openChildForm(frmInput, f); });
+    registerWindow(QStringLiteral("TfrmOutput"), [](QWidget* f) { ui::openChildForm(frmOutput, f); });
     registerWindow(QStringLiteral("TfrmIoSelect"), [](QWidget* f) { ui::openChildForm(frmIoSelect, f); });
     registerWindow(QStringLiteral("TfrmRepertory"), [](QWidget* f) { ui::openChildForm(frmRepertory, f); });
 }

@@ -336,4 +336,8 @@ void installToolbarSync(TDM& dm)
                         {{"Rooms", "BuildId;RegionID;BuildName;UnitName"}},
                         {"AT_Room"}, "BuildId;RegionID;BuildName;UnitName"});
     installCascade(dm, {"AT_Room", "", {}, {}, ""});
+    // A post goes with the staff sent to it: a new post may later take its
+    // number, and must not inherit them.
+    installCascade(dm, {"AT_BoanPost", "BPostId", {{"BoanPaiG", "BPostId"}}, {"AT_BoanPost1"}});
+    installCascade(dm, {"AT_BojePost", "BPostId", {{"BojePaiG", "BPostId"}}, {"AT_BojePost1"}});
 }

@@ -38,9 +38,14 @@ CodeNoteEditor::CodeNoteEditor(const CodeTableConfig& config, QWidget* parent)
     assemble(panel);
 }
 
+QList<QWidget*> CodeNoteEditor::detailInputs() const
+{
+    return {DBE_Name, DBM_Note};
+}
+
 void CodeNoteEditor::closeInputs()
 {
-    enable({DBE_Name, DBM_Note}, false);
+    enable(detailInputs(), false);
 }
 
 bool CodeNoteEditor::validateRow()
@@ -82,16 +87,6 @@ void CodeNoteEditor::TB_AddClick()
         enable({TB_Add, TB_Modi}, false);
         DBE_Name->setFocus();
     });
-}
-
-void CodeNoteEditor::TB_ModiClick()
-{
-    dataSet()->edit();
-    enable({DBE_Name, DBM_Note}, true);
-    DBE_ID->setEnabled(false);
-    enable({TB_Save, TB_Cancel}, true);
-    enable({TB_Add, TB_Modi, TB_Delete}, false);
-    DBE_Name->setFocus();
 }
 
 void CodeNoteEditor::TB_SaveClick()

@@ -23,13 +23,14 @@ public:
     void CheckBoxClick() override;
     void DBGrid1Enter() override;
     void TB_AddClick() override;
-    void TB_ModiClick() override;
     void TB_SaveClick() override;
     void TB_CancelClick() override;
     void TB_DeleteClick() override;
 
 protected:
     bool validateRow() override;
+    // The name and the note.
+    QList<QWidget*> detailInputs() const override;
 
 private:
     void closeInputs();

@@ -16,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiSubWindow>
+#include <QRegularExpressionValidator>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -81,6 +82,8 @@ void CodeTableEditor::build()
         add(TB_Modi, "TB_Modi", QStringLiteral("修改"), &CodeTableEditor::TB_ModiClick);
     add(TB_Cancel, "TB_Cancel", QStringLiteral("取消"), &CodeTableEditor::TB_CancelClick);
     add(TB_Save, "TB_Save", QStringLiteral("保存"), &CodeTableEditor::TB_SaveClick);
+    if (m_cfg.modify)
+        add(TB_Modi, "TB_Modi", QStringLiteral("修改"), &CodeTableEditor::TB_ModiClick);
     m_toolBar->addSeparator();
     add(TB_First, "TB_First", QStringLiteral("首条"), &CodeTableEditor::TB_FirstClick);
     add(TB_Prev, "TB_Prev", QStringLiteral("上条"), &CodeTableEditor::TB_PrevClick);
@@ -92,13 +95,15 @@ void CodeTableEditor::build()
 
     DBGrid1 = new ui::DBGrid(m_src, this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    QVector<ui::GridColumn> cols = {{m_cfg.codeField, QStringLiteral("编号"), 60},
-                                    {m_cfg.nameField, QStringLiteral("名称"), 120}};
+    QVector<ui::GridColumn> cols = {{m_cfg.codeField, m_cfg.codeTitle, 60}, {m_cfg.nameField, m_cfg.nameTitle, 120}};
     if (!m_cfg.extra.field.isEmpty()) {
         ui::GridColumn c{m_cfg.extra.field, m_cfg.extra.title, 80, !m_cfg.extra.hidden};
         c.currency = m_cfg.extra.currency;
         cols << c;
     }
+    for (const CodeExtraInput& m : m_cfg.more)
+        if (!m.title.isEmpty())
+            cols << ui::GridColumn{m.field, m.title, 60, !m.hidden && !m.gridHidden};
     DBGrid1->setColumns(cols);
     DBGrid1->setRowSelect(true);
     DBGrid1->setReadOnly(true);
@@ -126,6 +131,12 @@ void CodeTableEditor::build()
     DBE_Name = input(m_cfg.nameField, m_cfg.nameInput);
     if (!m_cfg.extra.field.isEmpty())
         DBE_Extra = input(m_cfg.extra.field, m_cfg.extra.input);
+    for (const CodeExtraInput& m : m_cfg.more) {
+        ui::DBEdit* e = input(m.field, m.input);
+        if (m.wholeNumber)
+            e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}")), e));
+        DBE_More << e;
+    }
 }
 
 QWidget* CodeTableEditor::plainPanel()
@@ -146,8 +157,15 @@ QWidget* CodeTableEditor::plainPanel()
         for (QWidget* w : {static_cast<QWidget*>(label), static_cast<QWidget*>(DBE_Extra), static_cast<QWidget*>(unit)})
             w->setVisible(!m_cfg.extra.hidden);
     }
-    g->addWidget(CheckBox, 3, 1, 1, 2);
-    g->setRowStretch(4, 1);
+    int row = 3;
+    for (int i = 0; i < DBE_More.size(); ++i, ++row) {
+        g->addWidget(new QLabel(m_cfg.more[i].label, panel), row, 0, Qt::AlignRight);
+        g->addWidget(DBE_More[i], row, 1);
+        if (!m_cfg.more[i].unit.isEmpty())
+            g->addWidget(new QLabel(m_cfg.more[i].unit, panel), row, 2);
+    }
+    g->addWidget(CheckBox, row, 1, 1, 2);
+    g->setRowStretch(row + 1, 1);
     g->setColumnStretch(1, 1);
     return panel;
 }
@@ -181,9 +199,16 @@ void CodeTableEditor::enable(const QList<QWidget*>& widgets, bool on)
 
 QList<QWidget*> CodeTableEditor::inputs() const
 {
-    QList<QWidget*> out{DBE_ID, DBE_Name};
+    return QList<QWidget*>{DBE_ID} + CodeTableEditor::detailInputs();
+}
+
+QList<QWidget*> CodeTableEditor::detailInputs() const
+{
+    QList<QWidget*> out{DBE_Name};
     if (DBE_Extra && !m_cfg.extra.hidden)
         out << DBE_Extra;
+    for (ui::DBEdit* e : DBE_More)
+        out << e;
     return out;
 }
 
@@ -240,18 +265,58 @@ bool CodeTableEditor::validateRow()
     bool ok = filled(m_ds, m_cfg.codeField) && filled(m_ds, m_cfg.nameField);
     if (m_cfg.extra.required)
         ok = ok && filled(m_ds, m_cfg.extra.field);
-    if (ok)
-        return true;
-    ui::Msg::warning(m_cfg.emptyMessage);
-    if (m_cfg.editInPlace) {
-        for (QWidget* w : inputs())
-            static_cast<ui::DBEdit*>(w)->setText(QString());
-        focusForCorrection(DBE_ID);
-    } else {
-        // The generated code stays; only the name is typed again.
-        DBE_Name->setText(QString());
-        focusForCorrection(DBE_Name);
+    for (const CodeExtraInput& m : m_cfg.more)
+        if (m.required)
+            ok = ok && filled(m_ds, m.field);
+    if (!ok) {
+        ui::Msg::warning(m_cfg.emptyMessage);
+        if (m_cfg.editInPlace) {
+            for (QWidget* w : inputs())
+                static_cast<ui::DBEdit*>(w)->setText(QString());
+            focusForCorrection(DBE_ID);
+        } else {
+            // The code stays; the name and what follows it are typed again.
+            DBE_Name->setText(QString());
+            for (ui::DBEdit* e : DBE_More)
+                e->setText(QString());
+            focusForCorrection(DBE_Name);
+        }
+        return false;
     }
+    return numbersInRange() && (!m_cfg.typedCode || codeIsNew());
+}
+
+bool CodeTableEditor::numbersInRange()
+{
+    for (int i = 0; i < DBE_More.size(); ++i) {
+        const CodeExtraInput& m = m_cfg.more[i];
+        const data::Field* f = m_ds->fieldByName(m.field);
+        if (m.maximum <= 0 || f->isNull())
+            continue;
+        const qlonglong n = f->asInteger();
+        if (n >= m.minimum && n <= m.maximum)
+            continue;
+        ui::Msg::warning(m.rangeMessage);
+        focusForCorrection(DBE_More[i]);
+        return false;
+    }
+    return true;
+}
+
+bool CodeTableEditor::codeIsNew()
+{
+    const data::Field* code = m_ds->fieldByName(m_cfg.codeField);
+    if (m_ds->state() == data::DataSetState::Edit && code->value() == code->oldValue())
+        return true;
+    // The stored rows, not the window's: another workstation may have added
+    // the code since the table was read. The row itself does not count.
+    const QString sql = QStringLiteral("SELECT count(*) FROM %1 WHERE %2 = ? AND rid <> ?")
+                            .arg(qobject_cast<data::Table*>(m_ds)->tableName(), m_cfg.codeField);
+    if (DM->connection()->scalar(sql, {code->value(), m_ds->rowId()}).toLongLong() == 0)
+        return true;
+    ui::Msg::warning(m_cfg.duplicateMessage);
+    // The typed code is corrected where it stands.
+    focusForCorrection(DBE_ID);
     return false;
 }
 
@@ -274,22 +339,28 @@ void CodeTableEditor::appendWithNextCode()
 void CodeTableEditor::CheckBoxClick()
 {
     if (CheckBox->isChecked()) {
-        enable({TB_Add, TB_Delete}, true);
+        enable({TB_Add, TB_Delete, TB_Modi}, true);
         if (m_cfg.editInPlace)
             enable(inputs(), true);
+        else if (m_cfg.detailsInPlace)
+            enable(detailInputs(), true);
     } else {
         // A row being added stays open; a move or the grid decides its fate.
         enable(inputs(), false);
-        enable({TB_Add, TB_Delete, TB_Save, TB_Cancel}, false);
+        enable({TB_Add, TB_Delete, TB_Save, TB_Cancel, TB_Modi}, false);
     }
 }
 
 void CodeTableEditor::DBGrid1Enter()
 {
     m_ds->discardEdits();
-    DBE_Name->setEnabled(false);
+    // Where rows are edited in place the grid opens the current row, for
+    // anyone who may change it.
+    enable(detailInputs(), m_cfg.detailsInPlace && !session::browseOnly());
+    if (m_cfg.typedCode)
+        DBE_ID->setEnabled(false);
     if (CheckBox->isChecked()) {
-        TB_Delete->setEnabled(true);
+        enable({TB_Delete, TB_Modi}, true);
         if (m_cfg.gridEnablesAdd)
             TB_Add->setEnabled(true);
     }
@@ -298,23 +369,49 @@ void CodeTableEditor::DBGrid1Enter()
 void CodeTableEditor::TB_AddClick()
 {
     ui::quietly([&] {
-        appendWithNextCode();
+        if (m_cfg.typedCode) {
+            m_ds->checkBrowseMode();
+            m_ds->append();
+        } else {
+            appendWithNextCode();
+        }
         if (!m_cfg.editInPlace) {
-            DBE_Name->setEnabled(true);
-            DBE_Name->setFocus();
+            enable(detailInputs(), true);
+            if (m_cfg.typedCode) {
+                DBE_ID->setEnabled(true);
+                DBE_ID->setFocus();
+            } else {
+                DBE_Name->setFocus();
+            }
         }
         enable({TB_Save, TB_Delete, TB_Cancel}, true);
-        TB_Add->setEnabled(false);
+        enable({TB_Add, TB_Modi}, false);
     });
+}
+
+void CodeTableEditor::TB_ModiClick()
+{
+    m_ds->edit();
+    enable(detailInputs(), true);
+    DBE_ID->setEnabled(false);
+    enable({TB_Save, TB_Cancel}, true);
+    enable({TB_Add, TB_Modi, TB_Delete}, false);
+    DBE_Name->setFocus();
 }
 
 void CodeTableEditor::TB_SaveClick()
 {
+    if (m_cfg.saveOffersAddFirst)
+        TB_Add->setEnabled(true);
     ui::quietly([&] {
         m_ds->post();
         TB_Add->setEnabled(true);
+        // The inputs close only once the row is stored, so that a refused
+        // Save can be corrected.
         if (!m_cfg.editInPlace)
-            DBE_Name->setEnabled(false);
+            enable(detailInputs(), false);
+        if (m_cfg.typedCode)
+            DBE_ID->setEnabled(false);
     });
 }
 
@@ -322,8 +419,10 @@ void CodeTableEditor::TB_CancelClick()
 {
     m_ds->cancel();
     TB_Add->setEnabled(true);
-    if (!m_cfg.editInPlace)
-        DBE_Name->setEnabled(false);
+    if (!m_cfg.editInPlace && !m_cfg.detailsInPlace)
+        enable(detailInputs(), false);
+    if (m_cfg.typedCode)
+        DBE_ID->setEnabled(false);
     if (m_cfg.cancelEnablesDelete)
         TB_Delete->setEnabled(true);
 }
@@ -331,6 +430,8 @@ void CodeTableEditor::TB_CancelClick()
 void CodeTableEditor::TB_DeleteClick()
 {
     DBNag->btnClick(ui::DBNavigator::Delete);
+    if (m_cfg.deleteClosesDetails)
+        enable(detailInputs(), false);
 }
 
 void CodeTableEditor::TB_FirstClick()

@@ -6,7 +6,9 @@
 // - the switch enables Add and Delete (and, where rows are edited in place,
 //   the inputs themselves);
 // - Add appends a row whose code is the largest stored code + 1; the user
-//   types only the name;
+//   types the name and the further inputs below it (the detail inputs), or,
+//   where the code is typed, the code too, which must not repeat a stored one;
+// - where there is a Modify button it opens the current row's detail inputs;
 // - every path that posts the row (Save, a move, Add while a row is pending)
 //   checks that the inputs are filled and refuses with the window's warning
 //   otherwise; the row then stays open for correction;
@@ -40,16 +42,23 @@ class ToolButton;
 // Which grid events drop the pending row and offer Add and Delete again.
 enum class GridTrigger { EnterOrColumn, EnterOrCell, None };
 
-// A third column shown beside the code and the name.
+// A column shown beside the code and the name.
 struct CodeExtraInput {
     QString field = {};   // empty: no third column
     QString label = {};
     QString unit = {};    // shown after the input
     QString input = {};   // object name of the input
-    QString title = {};   // grid column title
+    QString title = {};   // grid column title (a further input: none when empty)
     bool hidden = false;  // kept in the table, never shown or edited
     bool required = false;
     bool currency = false;
+    bool gridHidden = false;  // a grid column kept out of sight, the input shown
+    bool wholeNumber = false; // only digits can be typed
+    // When maximum > 0, a number out of minimum..maximum is refused with
+    // rangeMessage.
+    int minimum = 0;
+    int maximum = 0;
+    QString rangeMessage = {};
 };
 
 struct CodeTableConfig {
@@ -64,6 +73,8 @@ struct CodeTableConfig {
     QString nameLabel = QStringLiteral("类别名称：");
     QString codeInput = QStringLiteral("DBE_ID");    // object names of the inputs
     QString nameInput = QStringLiteral("DBE_Name");
+    QString codeTitle = QStringLiteral("编号");  // grid column titles
+    QString nameTitle = QStringLiteral("名称");
     QSize size = {};
     bool centred = true;              // else the system's default position
     bool maximizable = true;
@@ -75,6 +86,26 @@ struct CodeTableConfig {
     bool editInPlace = false;
     QString emptyMessage = QStringLiteral("编号和名称均不能为空！");
     CodeExtraInput extra = {};
+
+    // --- the lists of things and places kept like code tables -------------
+    // Inputs below the name, one column each; with the name they are the
+    // detail inputs that Add and Modify open and Save, Cancel and the grid
+    // close.
+    QVector<CodeExtraInput> more = {};
+    // A Modify button after Save that opens the current row for editing.
+    bool modify = false;
+    // Save offers Add again before its checks, so Add stays offered after a
+    // refused Save too.
+    bool saveOffersAddFirst = false;
+    // Rows are edited where they stand: the switch and the grid open the
+    // detail inputs and Cancel leaves them open. The code stays generated.
+    bool detailsInPlace = false;
+    // Delete closes the detail inputs after the navigator's delete.
+    bool deleteClosesDetails = false;
+    // The code is typed on Add (none is generated) and may not repeat a
+    // stored code: duplicateMessage refuses it.
+    bool typedCode = false;
+    QString duplicateMessage = {};
 
     // --- the variant with a note (CodeNoteEditor) -------------------------
     QString noteField = {};
@@ -112,12 +143,13 @@ public:
     ui::DBEdit* DBE_ID = nullptr;     // the code
     ui::DBEdit* DBE_Name = nullptr;   // the name
     ui::DBEdit* DBE_Extra = nullptr;  // the third column, when there is one
+    QList<ui::DBEdit*> DBE_More;      // the further inputs, in the config's order
 
     // --- handlers ------------------------------------------------------------
     virtual void CheckBoxClick();
     virtual void DBGrid1Enter();
     virtual void TB_AddClick();
-    virtual void TB_ModiClick() {}
+    virtual void TB_ModiClick();
     virtual void TB_SaveClick();
     virtual void TB_CancelClick();
     virtual void TB_DeleteClick();
@@ -137,6 +169,8 @@ protected:
 
     // Checks the row before every post; false (after the warning) refuses it.
     virtual bool validateRow();
+    // The inputs that Add and Modify open: the name and those below it.
+    virtual QList<QWidget*> detailInputs() const;
 
     // Posts or drops a pending row, then appends one with the next code.
     void appendWithNextCode();
@@ -154,6 +188,9 @@ private:
     QWidget* plainPanel();
     // The inputs that the switch opens and closes (the hidden one never).
     QList<QWidget*> inputs() const;
+    // The checks of the further inputs and of a typed code.
+    bool numbersInRange();
+    bool codeIsNew();
 
     CodeTableConfig m_cfg;
     data::DataSet* m_ds = nullptr;

@@ -61,19 +61,4 @@ int count(data::Connection& c, const QString& table, const QString& where)
     return c.scalar(QString("SELECT count(*) FROM %1").arg(table) + (where.isEmpty() ? "" : " WHERE " + where)).toInt();
 }
 
-void failWhen(data::Connection& c, const QString& table, const QString& event, const QString& condition)
-{
-    static int n = 0;
-    const QString name = QString("test_fail_%1").arg(++n);
-    if (testsupport::onPostgres()) {
-        c.exec(QString("CREATE FUNCTION %1() RETURNS trigger AS $$ BEGIN RAISE EXCEPTION 'injected failure'; END $$ "
-                       "LANGUAGE plpgsql").arg(name));
-        c.exec(QString("CREATE TRIGGER %1 BEFORE %2 ON %3 FOR EACH ROW WHEN (%4) EXECUTE FUNCTION %1()")
-                   .arg(name, event, table, condition));
-    } else {
-        c.exec(QString("CREATE TRIGGER %1 BEFORE %2 ON %3 WHEN %4 BEGIN SELECT RAISE(ABORT, 'injected failure'); END")
-                   .arg(name, event, table, condition));
-    }
-}
-
 }  // namespace feetest

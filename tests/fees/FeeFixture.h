@@ -4,6 +4,7 @@
 #include "fees/RoomKey.h"
 #include "platform/data/Connection.h"
 #include "platform/data/Decimal.h"
+#include "support/TestDb.h"
 
 #include <QVariantMap>
 
@@ -26,8 +27,6 @@ data::Decimal amount(data::Connection& c, const QString& column, qint64 rid);
 QString text(data::Connection& c, const QString& column, qint64 rid);
 int count(data::Connection& c, const QString& table, const QString& where = QString());
 
-// Makes the database refuse a statement: a trigger raises an error for the
-// rows matching the condition (written with NEW.column).
-void failWhen(data::Connection& c, const QString& table, const QString& event, const QString& condition);
+using testsupport::failWhen;
 
 }  // namespace feetest

@@ -93,4 +93,19 @@ QString writeConnFile(const QString& dir)
     return path;
 }
 
+void failWhen(data::Connection& c, const QString& table, const QString& event, const QString& condition)
+{
+    static int n = 0;
+    const QString name = QString("test_fail_%1").arg(++n);
+    if (onPostgres()) {
+        c.exec(QString("CREATE FUNCTION %1() RETURNS trigger AS $$ BEGIN RAISE EXCEPTION 'injected failure'; END $$ "
+                       "LANGUAGE plpgsql").arg(name));
+        c.exec(QString("CREATE TRIGGER %1 BEFORE %2 ON %3 FOR EACH ROW WHEN (%4) EXECUTE FUNCTION %1()")
+                   .arg(name, event, table, condition));
+    } else {
+        c.exec(QString("CREATE TRIGGER %1 BEFORE %2 ON %3 WHEN %4 BEGIN SELECT RAISE(ABORT, 'injected failure'); END")
+                   .arg(name, event, table, condition));
+    }
+}
+
 }  // namespace testsupport

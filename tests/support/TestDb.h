@@ -26,4 +26,8 @@ const data::ConnectionSpec& lastSpec();
 // Writes a conn.udl in dir naming that database; returns its path.
 QString writeConnFile(const QString& dir);
 
+// Makes the database refuse a statement: a trigger raises "injected failure"
+// for the rows matching the condition (written with NEW.column).
+void failWhen(data::Connection& c, const QString& table, const QString& event, const QString& condition);
+
 }  // namespace testsupport

@@ -33,18 +33,22 @@ qint64 count(const QVariant& v)
 
 }  // namespace
 
-QString StockRefusal::message() const
+namespace {
+QString refusalText(StockRefusal::Reason r)
 {
-    switch (m_reason) {
-    case Reason::UnknownGoods:
+    switch (r) {
+    case StockRefusal::Reason::UnknownGoods:
         return QStringLiteral("库中无该产品，操作失败！");
-    case Reason::ShortStock:
+    case StockRefusal::Reason::ShortStock:
         return QStringLiteral("库存数量不足");
-    case Reason::NothingToReturn:
+    case StockRefusal::Reason::NothingToReturn:
         return QStringLiteral("无法删除该笔记录！");
     }
     return QString();
 }
+}  // namespace
+
+StockRefusal::StockRefusal(Reason r) : data::Error(refusalText(r)), m_reason(r) {}
 
 std::optional<qint64> parseQuantity(const QString& text)
 {

@@ -16,8 +16,9 @@
 // is the goods' row. Counts are whole numbers; a null count is 0. A stock row
 // is never deleted.
 
+#include "platform/data/Error.h"
+
 #include <QString>
-#include <exception>
 #include <optional>
 #include <vector>
 
@@ -27,19 +28,17 @@ class Connection;
 
 namespace stores {
 
-// A stock step the store cannot make; nothing has been written.
-class StockRefusal : public std::exception {
+// A stock step the store cannot make; nothing has been written. Its message
+// is the text the window shows.
+class StockRefusal : public data::Error {
 public:
     enum class Reason {
         UnknownGoods,     // an issue of goods that have no stock row
         ShortStock,       // the stock would fall below zero
         NothingToReturn,  // an issue to be undone whose goods have no stock row
     };
-    explicit StockRefusal(Reason r) : m_reason(r) {}
+    explicit StockRefusal(Reason r);
     Reason reason() const { return m_reason; }
-    // The text the window shows.
-    QString message() const;
-    const char* what() const noexcept override { return "stock step refused"; }
 
 private:
     Reason m_reason;

@@ -77,6 +77,29 @@ void Form::release()
     f->deleteLater();
 }
 
+void Form::watchActivation()
+{
+    QMdiSubWindow* sw = mdiSubWindow();
+    if (!sw || !sw->mdiArea())
+        return;
+    // Created as the active child: the creation handler did the set-up.
+    m_active = true;
+    connect(sw->mdiArea(), &QMdiArea::subWindowActivated, this, [this, sw](QMdiSubWindow* now) {
+        // No active child at all: the frame lost the activation for a while
+        // (a message box, another program); the child is still the one.
+        if (!now || m_released)
+            return;
+        if (now != sw) {
+            m_active = false;
+            return;
+        }
+        if (m_active)
+            return;
+        m_active = true;
+        guarded([this] { formActivate(); });
+    });
+}
+
 void Form::setVariableClearer(std::function<void()> clear)
 {
     m_clearVariable = std::move(clear);

@@ -7,6 +7,12 @@
 // lives in the frame's MDI area, shows itself on creation and frees itself
 // when closed; other forms are top-level windows, hidden when closed.
 //
+// An MDI child is told when it becomes the frame's active child again:
+// formActivate() runs each time another child was active before and this one
+// is brought forward, clicked or chosen in the 窗口 menu. The creation handler
+// stands for the first activation; a message box or another program taking
+// the activation and giving it back is no activation of the child.
+//
 // Closing asks formCloseQuery(), then formClose() with the default action,
 // which the handler may change: None keeps the window, Hide hides it, Free
 // frees it (formDestroy() runs, then the window is deleted), Minimize
@@ -68,9 +74,12 @@ public:
     void setVariableClearer(std::function<void()> clear);
     // Internal: runs the creation handler.
     void runCreate() { formCreate(); }
+    // Internal: from the creation on, tells an MDI child its activations.
+    void watchActivation();
 
 protected:
     virtual void formCreate() {}
+    virtual void formActivate() {}
     virtual bool formCloseQuery() { return true; }
     virtual void formClose(CloseAction& action) { (void)action; }
     virtual void formDestroy() {}
@@ -85,6 +94,7 @@ private:
     bool m_mdiChild = false;
     bool m_showOnCreate = false;
     bool m_released = false;
+    bool m_active = false;  // the frame's active child, as last told
     std::function<void()> m_clearVariable;
 };
 

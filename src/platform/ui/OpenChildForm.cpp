@@ -121,6 +121,7 @@ void finishCreate(Form* f)
         return;
     if (QMdiSubWindow* sw = f->mdiSubWindow()) {
         sw->setWindowTitle(f->windowTitle());
+        f->watchActivation();
         f->showForm();
         if (QMdiArea* a = sw->mdiArea())
             a->setActiveSubWindow(sw);

@@ -35,10 +35,12 @@ public:
         setWindowTitle(QStringLiteral(" 小区信息"));
     }
     bool refuseClose = false;
+    int activations = 0;
     QString request;           // handed in by an opener
     QString requestInCreate;   // what the creation handler found
 
 protected:
+    void formActivate() override { ++activations; }
     void formCreate() override
     {
         ++created;
@@ -171,6 +173,34 @@ private slots:
         // And opening the derived class again finds the derived window only.
         ui::openChildForm(frmRegionPlus, frame.get());
         QCOMPARE(created, 2);
+    }
+
+    void activationIsToldOnlyWhenAnotherChildWasActive()
+    {
+        QMdiArea* area = frame->mdiArea();
+        TfrmRegion* a = ui::openChildForm(frmRegion, frame.get());
+        QCOMPARE(a->activations, 0);  // the creation handler did the set-up
+        TfrmRegionPlus* b = ui::openChildForm(frmRegionPlus, frame.get());
+        QCOMPARE(b->activations, 0);
+        // Brought forward through its opener, and clicked (set active).
+        ui::openChildForm(frmRegion, frame.get());
+        QCOMPARE(a->activations, 1);
+        area->setActiveSubWindow(b->mdiSubWindow());
+        area->setActiveSubWindow(a->mdiSubWindow());
+        QCOMPARE(a->activations, 2);
+        QCOMPARE(b->activations, 1);
+        // Already the active child: opening it again is no activation.
+        ui::openChildForm(frmRegion, frame.get());
+        QCOMPARE(a->activations, 2);
+        // The frame losing the activation (a message box) and getting it back.
+        emit area->subWindowActivated(nullptr);
+        emit area->subWindowActivated(a->mdiSubWindow());
+        QCOMPARE(a->activations, 2);
+        // Closing the active child activates the one left.
+        a->close();
+        flushDeletes();
+        QCOMPARE(area->activeSubWindow(), b->mdiSubWindow());
+        QCOMPARE(b->activations, 2);
     }
 
     void closingFreesTheWindowAndClearsTheVariable()
