@@ -5,23 +5,20 @@
 //
 //   bench_complaints [complaints]
 
-#include "Windows.h"
-#include "app/Login.h"
 #include "app/Main.h"
 #include "app/Openers.h"
 #include "operations/RegisterWindows.h"
 #include "operations/SearchWindows.h"
 #include "platform/data/BatchInsert.h"
+#include "platform/data/Dialect.h"
 #include "platform/report/OutputSeam.h"
 #include "platform/ui/Application.h"
-#include "platform/ui/Msg.h"
 #include "session/DMRegion.h"
 #include "support/BenchDb.h"
+#include "support/BenchProgram.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <cstdio>
 
 namespace {
@@ -37,34 +34,12 @@ void fillComplaints(data::Connection& c, int count)
     const QDate start(2020, 1, 1);
     for (int i = 1; i <= count; ++i)
         ins.add({QStringLiteral("T%1").arg(i, 6, 10, QLatin1Char('0')), people[i % people.size()],
-                 QDateTime(start.addDays(i % 1461), QTime(0, 0)),
-                 QDateTime(QDate(1899, 12, 30), QTime(8 + i % 10, i % 60, 0)), states[i % states.size()],
+                 c.dialect().dateTimeValue(QDateTime(start.addDays(i % 1461), QTime(0, 0))),
+                 c.dialect().dateTimeValue(QDateTime(QDate(1899, 12, 30), QTime(8 + i % 10, i % 60, 0))),
+                 states[i % states.size()],
                  people[(i + 3) % people.size()], people[(i + 5) % people.size()], gut});
     ins.flush();
     tx.commit();
-}
-
-void addCondition(SearchForm* f, const QString& relation, const QString& field, const QString& op,
-                  const QString& value)
-{
-    f->CB_GX->setCurrentIndex(f->CB_GX->findText(relation));
-    f->CB_ZD->setCurrentIndex(f->CB_ZD->findText(field));
-    f->CB_TJian->setCurrentIndex(f->CB_TJian->findText(op));
-    f->E_Value->setText(value);
-    f->BitBtn1Click();
-}
-
-double search(SearchForm* f, const QVector<QStringList>& conditions, int* rows)
-{
-    f->TB_ClearClick();
-    for (const QStringList& c : conditions)
-        addCondition(f, c[0], c[1], c[2], c[3]);
-    QElapsedTimer t;
-    t.start();
-    f->TB_FindClick();
-    const double ms = bench::ms(t);
-    *rows = f->result()->recordCount();
-    return ms;
 }
 
 }  // namespace
@@ -84,18 +59,13 @@ int main(int argc, char** argv)
                 c->backend() == data::Backend::SQLite ? "SQLite" : "PostgreSQL",
                 c->scalar(QStringLiteral("SELECT count(*) FROM Appeal")).toInt(), bench::ms(t));
 
-    ui::Msg::setScripted(true);
-    registerAllWindows();
-    new TmdiForm;
-    DM = new TDM;
-    DM->openOn(std::move(c));
-    new TfrmLogin;
-    frmLogin->Popedom = QStringLiteral("1");
+    bench::startProgram(std::move(c), QStringLiteral("1"));
 
     t.restart();
     DM->AT_Appeal->close();
     DM->AT_Appeal->open();
-    std::printf("the dataset alone, closed and opened: %.1f ms\n", bench::ms(t));
+    DM->AT_Appeal->last();
+    std::printf("the dataset alone, closed, opened and read: %.1f ms\n", bench::ms(t));
     t.restart();
     runOpener(*findOpener(QStringLiteral("Appeal")), mdiForm);
     const double openMs = bench::ms(t);
@@ -104,17 +74,17 @@ int main(int argc, char** argv)
     frmAppeal->TB_FindClick();
     SearchForm* f = frmAppFind;
     int rows = 0;
-    const double byKey = search(f, {{"", "投诉编号", "=", "T050000"}}, &rows);
+    const double byKey = bench::timedSearch(f, {{"", "投诉编号", "=", "T050000"}}, &rows);
     std::printf("search by number: %.1f ms, %d row (goal < 50)\n", byKey, rows);
-    const double byPerson = search(f, {{"", "投诉人", "=", "张伟"}, {"并且", "投诉日期", ">", "2023-12-01"},
+    const double byPerson = bench::timedSearch(f, {{"", "投诉人", "=", "张伟"}, {"并且", "投诉日期", ">", "2023-12-01"},
                                        {"并且", "投诉日期", "<", "2024-01-01"}},
                                    &rows);
     std::printf("search by complainant in a month: %.1f ms, %d rows (goal < 50)\n", byPerson, rows);
-    const double all = search(f, {{"", "投诉编号", "<>", "X"}}, &rows);
+    const double all = bench::timedSearch(f, {{"", "投诉编号", "<>", "X"}}, &rows);
     std::printf("search returning every complaint: %.1f ms, %d rows\n", all, rows);
 
     const QString last = QStringLiteral("T%1").arg(count - 1000, 6, 10, QLatin1Char('0'));
-    search(f, {{"", "投诉编号", ">", last}}, &rows);
+    bench::timedSearch(f, {{"", "投诉编号", ">", last}}, &rows);
     const QString pdf = QDir::temp().filePath("bench_complaints.pdf");
     report::OutputSeam seam;
     seam.setup = [&](const report::SetupChoice&) { return report::SetupChoice::fromAnswer("pdf:" + pdf); };

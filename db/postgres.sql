@@ -620,6 +620,7 @@ CREATE TABLE Award (
     AGut varchar(50),
     AFlag varchar(4)
 );
+CREATE INDEX award_serial ON Award (AwardId);
 
 -- Security staff assigned to the shifts of a post.
 CREATE TABLE BoanPaiG (
@@ -653,6 +654,8 @@ CREATE TABLE patrol (
     patrolGut varchar(100),
     patrolResult varchar(50)
 );
+CREATE INDEX patrol_number ON patrol (patrolId);
+CREATE INDEX patrol_date ON patrol (patrolDate);
 
 -- Sanitation work records.
 CREATE TABLE BojeWork (
@@ -664,6 +667,7 @@ CREATE TABLE BojeWork (
     BjGut varchar(100),
     BjResult varchar(50)
 );
+CREATE INDEX bojework_number ON BojeWork (BjWorkId);
 
 -- Fire check records.
 CREATE TABLE FirCheck (
@@ -675,6 +679,7 @@ CREATE TABLE FirCheck (
     CheckGut varchar(100),
     CheckResult varchar(100)
 );
+CREATE INDEX fircheck_number ON FirCheck (CheckId);
 
 -- Security incidents.
 CREATE TABLE BoanAffair (
@@ -703,6 +708,7 @@ CREATE TABLE AcceptFile (
     FWDate varchar(20),
     SWDate varchar(20)
 );
+CREATE INDEX acceptfile_number ON AcceptFile (FileId);
 
 -- Outgoing official documents.
 CREATE TABLE SendFile (
@@ -726,6 +732,7 @@ CREATE TABLE SendFile (
     Details varchar(8000),
     FWDate varchar(20)
 );
+CREATE INDEX sendfile_number ON SendFile (FileID);
 
 -- Contracts.
 CREATE TABLE Pact (
@@ -745,6 +752,7 @@ CREATE TABLE Pact (
     SXDate varchar(20),
     ZZDate varchar(20)
 );
+CREATE INDEX pact_number ON Pact (PactId);
 
 -- Complaints.
 CREATE TABLE Appeal (

@@ -23,7 +23,11 @@
 #include "operations/lists/ListWindows.h"
 #include "operations/staff/StaffBrowser.h"
 #include "operations/affairs/AffairsRegisters.h"
+#include "operations/documents/DocumentRegisters.h"
 #include "operations/equipment/EquipmentRegisters.h"
+#include "operations/fieldwork/FieldRegisters.h"
+#include "operations/parking/Car.h"
+#include "operations/staff/Award.h"
 #include "operations/equipment/WorkOrder.h"
 #include "operations/stores/IoSelect.h"
 #include "operations/stores/Repertory.h"
@@ -113,4 +117,13 @@ void registerAllWindows()
     registerWindow(QStringLiteral("TfrmOutput"), [](QWidget* f) { ui::openChildForm(frmOutput, f); });
     registerWindow(QStringLiteral("TfrmIoSelect"), [](QWidget* f) { ui::openChildForm(frmIoSelect, f); });
     registerWindow(QStringLiteral("TfrmRepertory"), [](QWidget* f) { ui::openChildForm(frmRepertory, f); });
+    registerWindow(QStringLiteral("TfrmAward"), [](QWidget* f) { ui::openChildForm(frmAward, f); });
+    registerWindow(QStringLiteral("TfrmPatrol"), [](QWidget* f) { ui::openChildForm(frmPatrol, f); });
+    registerWindow(QStringLiteral("TfrmBoanAffair"), [](QWidget* f) { ui::openChildForm(frmBoanAffair, f); });
+    registerWindow(QStringLiteral("TfrmBojeWork"), [](QWidget* f) { ui::openChildForm(frmBojeWork, f); });
+    registerWindow(QStringLiteral("TfrmFirCheck"), [](QWidget* f) { ui::openChildForm(frmFirCheck, f); });
+    registerWindow(QStringLiteral("TfrmAccept"), [](QWidget* f) { ui::openChildForm(frmAccept, f); });
+    registerWindow(QStringLiteral("TfrmSend"), [](QWidget* f) { ui::openChildForm(frmSend, f); });
+    registerWindow(QStringLiteral("TfrmPact"), [](QWidget* f) { ui::openChildForm(frmPact, f); });
+    registerWindow(QStringLiteral("TfrmCar"), [](QWidget* f) { ui::openChildForm(frmCar, f); });
 }

@@ -1,5 +1,6 @@
 #include "support/BenchDb.h"
 
+#include "platform/data/BatchInsert.h"
 #include "session/DatabaseSetup.h"
 
 #include <QDir>
@@ -182,6 +183,77 @@ void setLateFeeRate(data::Connection& c, const QString& rate)
 void analyze(data::Connection& c)
 {
     c.exec(QStringLiteral("ANALYZE"));
+}
+
+namespace {
+
+const QStringList kPeople = {"张伟", "王芳", "李娜", "刘洋", "陈静", "杨磊", "赵敏"};
+
+// Dates and times as the program stores them.
+QDate dateOf(int i)
+{
+    return QDate(2020, 1, 1).addDays(i % 1461);
+}
+
+QString dayOf(int i)
+{
+    return dateOf(i).toString(QStringLiteral("yyyy-MM-dd 00:00:00"));
+}
+
+QString timeOf(int i)
+{
+    return QStringLiteral("1899-12-30 %1:%2:00").arg(8 + i % 10, 2, 10, QLatin1Char('0')).arg(i % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString numbered(const char* prefix, int i)
+{
+    return QLatin1String(prefix) + QStringLiteral("%1").arg(i, 6, 10, QLatin1Char('0'));
+}
+
+}  // namespace
+
+void fillPatrols(data::Connection& c, int count)
+{
+    data::Transaction tx(c);
+    data::BatchInsert ins(c, "patrol",
+                          {"patrolId", "patrolDate", "patrolTime", "patrolMan", "patrolluxian", "patrolGut",
+                           "patrolResult"});
+    for (int i = 1; i <= count; ++i)
+        ins.add({numbered("X", i), dayOf(i / 68), timeOf(i), kPeople[i % kPeople.size()],
+                 QStringLiteral("%1号楼至%2号楼").arg(i % 30).arg(i % 30 + 1), QStringLiteral("门禁、消防通道、照明"),
+                 QStringLiteral("正常")});
+    ins.flush();
+    tx.commit();
+}
+
+void fillBusyRegisters(data::Connection& c, int count)
+{
+    fillPatrols(c, count);
+    data::Transaction tx(c);
+    {
+        data::BatchInsert ins(c, "Appeal", {"AppealId", "AppealMan", "AppDate", "AppTime", "AppState", "AppGut"});
+        for (int i = 1; i <= count; ++i)
+            ins.add({numbered("T", i), kPeople[i % kPeople.size()], dayOf(i), timeOf(i), QStringLiteral("未解决"),
+                     QStringLiteral("楼上夜间装修噪音扰民")});
+        ins.flush();
+    }
+    for (const char* table : {"inputs", "outputs"}) {
+        data::BatchInsert ins(c, table,
+                              {"ioputID", "ioDate", "ioTime", "GoodsName", "reperName", "ioNum", "dept", "keeper"});
+        for (int i = 1; i <= count; ++i)
+            ins.add({numbered("V", i), dayOf(i), timeOf(i), QStringLiteral("物料%1").arg(i % 5000),
+                     QStringLiteral("五金"), 1 + i % 20, QStringLiteral("工程部"), kPeople[i % kPeople.size()]});
+        ins.flush();
+    }
+    {
+        data::BatchInsert ins(c, "AcceptFile", {"FileId", "FWDept", "FileTitle", "FWDate", "SWDate", "Details"});
+        for (int i = 1; i <= count; ++i)
+            ins.add({numbered("W", i), QStringLiteral("街道办"), QStringLiteral("关于做好小区安全工作的通知"),
+                     dateOf(i).toString("yyyy-MM-dd"), dateOf(i + 2).toString("yyyy-MM-dd"),
+                     QStringLiteral("各物业服务企业：请认真做好辖区内的安全检查工作。")});
+        ins.flush();
+    }
+    tx.commit();
 }
 
 }  // namespace bench

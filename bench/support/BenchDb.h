@@ -34,6 +34,12 @@ void assignFees(data::Connection& c, int items);
 void fillFeeMonth(data::Connection& c, const QString& period, bool someCollected);
 // The late-fee rate of the charging settings.
 void setLateFeeRate(data::Connection& c, const QString& rate);
+// `count` security patrols, numbered X000001..., dated one a day (about 68
+// a day) from 2020-01-01 on.
+void fillPatrols(data::Connection& c, int count);
+// `count` rows in each of the registers an office fills fastest: complaints,
+// patrols, goods received, goods issued and documents received.
+void fillBusyRegisters(data::Connection& c, int count);
 // Brings the server's planner statistics up to date after a bulk load.
 void analyze(data::Connection& c);
 

@@ -2,7 +2,11 @@
 
 #include "operations/SearchWindows.h"
 #include "operations/affairs/AffairsRegisters.h"
+#include "operations/documents/DocumentRegisters.h"
 #include "operations/equipment/EquipmentRegisters.h"
+#include "operations/fieldwork/FieldRegisters.h"
+#include "operations/parking/Car.h"
+#include "operations/staff/Award.h"
 #include "platform/data/Error.h"
 #include "platform/ui/OpenChildForm.h"
 #include "templates/ConfiguredWindow.h"
@@ -11,29 +15,11 @@ namespace {
 
 using K = RegisterControl;
 
-// A row's start: the register defaults and its names. No key column: a
-// register without a duplicate test.
-RegisterConfig row(const char* windowClass, const char* caption, const char* moduleKey, const char* dataSet,
-                   const char* dataSource, const char* table, const char* keyField = nullptr)
-{
-    RegisterConfig r;
-    r.windowClass = QString::fromUtf8(windowClass);
-    r.record = registerDefaults();
-    r.record.caption = QString::fromUtf8(caption);
-    r.record.key = QString::fromUtf8(moduleKey);
-    r.record.dataSet = QString::fromUtf8(dataSet);
-    r.record.dataSource = QString::fromUtf8(dataSource);
-    r.record.table = QString::fromUtf8(table);
-    if (keyField)
-        r.record.keyFields = {QString::fromUtf8(keyField)};
-    return r;
-}
-
 // The complaints register "投诉管理": date and time are those of the
 // complaint's creation and are never typed; the grid leaves the edits open.
 RegisterConfig appeal()
 {
-    RegisterConfig r = row("TfrmAppeal", "投诉管理", "Appeal", "AT_Appeal", "DS_Appeal", "Appeal", "AppealId");
+    RegisterConfig r = registerRow("TfrmAppeal", "投诉管理", "Appeal", "AT_Appeal", "DS_Appeal", "Appeal", "AppealId");
     RecordEditorConfig& c = r.record;
     c.emptyMessage = QStringLiteral("投诉编号、人员和状态均不能为空！");
     c.existsOnSave = c.existsOnExit = QStringLiteral("该编号记录已存在！重新输入。");
@@ -59,7 +45,7 @@ RegisterConfig appeal()
         {K::Memo, "DBM_Result", "AppResult", "处理结果：", 0, K::Cleared},
         {K::Memo, "DBM_YiJ", "AppYiJ", "投诉人意见：", 0, K::Cleared},
     };
-    r.search = [](QWidget* owner) { ui::openChildForm(frmAppFind, owner); };
+    opensSearch(r, frmAppFind);
     return r;
 }
 
@@ -68,7 +54,7 @@ RegisterConfig appeal()
 RegisterConfig employee()
 {
     RegisterConfig r =
-        row("TfrmEmployee", "员工信息", "Employee", "AT_Employee", "DS_Employee", "Employee", "EmpID");
+        registerRow("TfrmEmployee", "员工信息", "Employee", "AT_Employee", "DS_Employee", "Employee", "EmpID");
     RecordEditorConfig& c = r.record;
     c.emptyMessage = QStringLiteral("员工编号、姓名和工种不能为空！");
     c.focusKeyOnRequired = false;
@@ -101,16 +87,33 @@ RegisterConfig employee()
         {K::TextDate, "DBE_Birth", "ETBirth", "生日：", 0},
         {K::Memo, "DBR_Details", "Detials", "", 1},
     };
-    r.search = [](QWidget* owner) { ui::openChildForm(frmEmpFind, owner); };
+    opensSearch(r, frmEmpFind);
     return r;
 }
 
 }  // namespace
 
+RegisterConfig registerRow(const char* windowClass, const char* caption, const char* moduleKey,
+                           const char* dataSet, const char* dataSource, const char* table, const char* keyField)
+{
+    RegisterConfig r;
+    r.windowClass = QString::fromUtf8(windowClass);
+    r.record = registerDefaults();
+    r.record.caption = QString::fromUtf8(caption);
+    r.record.key = QString::fromUtf8(moduleKey);
+    r.record.dataSet = QString::fromUtf8(dataSet);
+    r.record.dataSource = QString::fromUtf8(dataSource);
+    r.record.table = QString::fromUtf8(table);
+    if (keyField)
+        r.record.keyFields = {QString::fromUtf8(keyField)};
+    return r;
+}
+
 const QVector<RegisterConfig>& registerConfigs()
 {
     static const QVector<RegisterConfig> table =
-        QVector<RegisterConfig>{appeal(), employee()} + affairsRegisters() + equipmentRegisters();
+        QVector<RegisterConfig>{appeal(), employee(), awardRegister()} + affairsRegisters() + equipmentRegisters() +
+        fieldRegisters() + documentRegisters() + QVector<RegisterConfig>{carRegister()};
     return table;
 }
 

@@ -2,7 +2,9 @@
 
 #include "operations/affairs/AffairsSearches.h"
 #include "operations/affairs/ComplaintList.h"
+#include "operations/documents/DocumentSearches.h"
 #include "operations/equipment/EquipmentSearches.h"
+#include "operations/fieldwork/FieldSearches.h"
 #include "platform/data/Error.h"
 #include "templates/ConfiguredWindow.h"
 
@@ -87,7 +89,8 @@ const QStringList& fourOperators()
 
 const QVector<QPair<QString, SearchConfig>>& searchConfigs()
 {
-    static const QVector<QPair<QString, SearchConfig>> table = makeTable() + affairsSearches() + equipmentSearches();
+    static const QVector<QPair<QString, SearchConfig>> table = makeTable() + affairsSearches() + equipmentSearches() +
+                                                                     fieldSearches() + documentSearches();
     return table;
 }
 

@@ -368,7 +368,7 @@ void TfrmMan::CheckBoxClick()
     for (QWidget* b : std::initializer_list<QWidget*>{TB_Add, TB_Modi, TB_Delete, SB_Add, SB_Modi, SB_Delete,
                                                       SB_ImgIn})
         b->setEnabled(true);
-    SB_ImgOut->setEnabled(!m_picPath.isEmpty());
+    SB_ImgOut->setEnabled(!importedPicture().isEmpty());
     if (PageControl1->currentWidget() == TS_member)
         TS_memberShow();
 }

@@ -22,6 +22,7 @@
 #include <QVector>
 #include <functional>
 
+class PicturePane;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -86,7 +87,8 @@ public:
     ui::DBComboBox *DBC_MSex = nullptr, *DBC_MXueli = nullptr, *DBC_nexus = nullptr;
     ui::DBGrid* DBGrid2 = nullptr;
 
-    // Page "图片".
+    // Page "图片" (the pane's controls).
+    PicturePane* TS_PicPane = nullptr;
     ui::DBImage* Img = nullptr;
     QLabel* lblImg = nullptr;
     ui::SpeedButton *SB_ImgIn = nullptr, *SB_ImgOut = nullptr;
@@ -136,7 +138,7 @@ public:
     const QString& regionId() const { return m_regionId; }
     const QString& buildId() const { return m_buildId; }
     // The picture path chosen with 导入 and not yet saved ("" when none).
-    const QString& importedPicture() const { return m_picPath; }
+    const QString& importedPicture() const;
 
 protected:
     void formCreate() override;
@@ -192,7 +194,6 @@ private:
     QVector<QWidget*> m_memberEdits;
     QString m_regionId;
     QString m_buildId;
-    QString m_picPath;
     qint64 m_ownerTag = 0;     // which owner row the window shows (see followOwner)
     QStringList m_roomsOf;     // stored id and name the move-out lists were read for
     bool m_placing = false;    // the post under way places a new owner

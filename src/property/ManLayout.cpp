@@ -11,6 +11,7 @@
 #include "platform/ui/DBMaskDateEdit.h"
 #include "reference/CodeLists.h"
 #include "session/DMRegion.h"
+#include "templates/PicturePane.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -258,30 +259,13 @@ QWidget* TfrmMan::buildMemberPage()
 
 QWidget* TfrmMan::buildPicturePage()
 {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("TS_Pic"));
-    auto* l = new QVBoxLayout(page);
-    Img = new ui::DBImage(page);
-    Img->setObjectName(QStringLiteral("Img"));
-    Img->setStretch(true);
-    Img->setMinimumSize(200, 200);
-    lblImg = new QLabel(QStringLiteral("无图片资料"), page);
-    lblImg->setObjectName(QStringLiteral("lblImg"));
-    lblImg->setAlignment(Qt::AlignCenter);
-    QFont big = lblImg->font();
-    big.setPointSize(16);
-    lblImg->setFont(big);
-    l->addWidget(Img, 1);
-    l->addWidget(lblImg, 1);
-    Img->setVisible(false);
-    auto* buttons = new QHBoxLayout;
-    SB_ImgIn = speedButton(page, "SB_ImgIn", QStringLiteral("   导入"));
-    SB_ImgOut = speedButton(page, "SB_ImgOut", QStringLiteral("  保存"));
-    buttons->addStretch(1);
-    buttons->addWidget(SB_ImgIn);
-    buttons->addWidget(SB_ImgOut);
-    l->addLayout(buttons);
-    return page;
+    TS_PicPane = new PicturePane;
+    TS_PicPane->setObjectName(QStringLiteral("TS_Pic"));
+    Img = TS_PicPane->Img;
+    lblImg = TS_PicPane->lblImg;
+    SB_ImgIn = TS_PicPane->SB_ImgIn;
+    SB_ImgOut = TS_PicPane->SB_ImgOut;
+    return TS_PicPane;
 }
 
 void TfrmMan::fillCodeLists()

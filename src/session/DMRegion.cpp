@@ -262,6 +262,9 @@ void TDM::createComponents()
         auto* t = new data::Table(nullptr, this);
         t->setObjectName(QString::fromLatin1(r.name));
         t->setTableName(QString::fromLatin1(r.table));
+        // Start-up opens every table; most are not looked at in a session,
+        // and the registers grow large: rows are read when first needed.
+        t->setReadOnDemand(true);
         this->*r.member = t;
         m_dataSets.insert(QString::fromLatin1(r.name).toLower(), t);
     }

@@ -223,7 +223,11 @@ void CodeTableEditor::focusForCorrection(QWidget* input)
 void CodeTableEditor::formCreate()
 {
     const bool browseOnly = session::level() == 2;
-    m_src->setEnabled(true);
+    // The table is read afresh, once: its rows are read when the source is
+    // enabled below, and nothing before needs them.
+    m_src->setEnabled(false);
+    m_ds->close();
+    m_ds->open();
     CheckBox->setVisible(!browseOnly);
     CheckBox->setEnabled(!browseOnly);
     if (browseOnly) {
@@ -231,16 +235,13 @@ void CodeTableEditor::formCreate()
         // A browse-only user changes nothing, by any path.
         ui::setBoundControlsReadOnly(this, true);
     }
-    if (m_ds->recordCount() == 0)
-        enable({TB_First, TB_Prev, TB_Next, TB_Last}, false);
     m_ds->beforePost = [this](data::DataSet&) {
         if (!validateRow())
             throw data::Abort();
     };
-    m_src->setEnabled(false);
-    m_ds->close();
-    m_ds->open();
     m_src->setEnabled(true);
+    if (m_ds->recordCount() == 0)
+        enable({TB_First, TB_Prev, TB_Next, TB_Last}, false);
 
     setFormSize(m_cfg.size.width(), m_cfg.size.height());
     if (QMdiSubWindow* sw = mdiSubWindow(); sw && !m_cfg.maximizable)

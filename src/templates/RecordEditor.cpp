@@ -162,7 +162,7 @@ void RecordEditor::buildToolBar()
     add(TB_Modi, "TB_Modi", QStringLiteral("修改"), &RecordEditor::TB_ModiClick);
     add(TB_Cancel, "TB_Cancel", QStringLiteral("取消"), &RecordEditor::TB_CancelClick);
     add(TB_Save, "TB_Save", QStringLiteral("保存"), &RecordEditor::TB_SaveClick);
-    m_toolBar->addSeparator();
+    m_toolBar->addSeparator()->setVisible(m_cfg.hasNavigation);
     add(TB_First, "TB_First", QStringLiteral("首条"), &RecordEditor::TB_FirstClick);
     add(TB_Prev, "TB_Prev", QStringLiteral("上条"), &RecordEditor::TB_PrevClick);
     add(TB_Next, "TB_Next", QStringLiteral("下条"), &RecordEditor::TB_NextClick);
@@ -188,6 +188,8 @@ void RecordEditor::buildToolBar()
     if (!m_cfg.hasNavigation)
         for (ui::ToolButton* b : {TB_First, TB_Prev, TB_Next, TB_Last, TB_Refresh})
             actions.value(b)->setVisible(false);
+    if (!m_cfg.hasRefresh)
+        actions.value(TB_Refresh)->setVisible(false);
 }
 
 QWidget* RecordEditor::page(int index) const
@@ -223,6 +225,16 @@ void RecordEditor::addWide(int pageIndex, QWidget* w)
 {
     w->setParent(page(pageIndex));
     m_pageLayouts.at(pageIndex)->addWidget(w, takeRow(pageIndex), 0, 1, 2);
+}
+
+void RecordEditor::fillPage(int pageIndex, QWidget* w)
+{
+    QGridLayout* g = m_pageLayouts.at(pageIndex);
+    const int row = takeRow(pageIndex);
+    w->setParent(page(pageIndex));
+    g->addWidget(w, row, 0, 1, 3);
+    g->setRowStretch(row, 1);
+    g->setRowStretch(row + 1, 0);
 }
 
 ui::DBEdit* RecordEditor::addEdit(int pageIndex, const QString& label, const QString& field, const QString& name)
@@ -301,11 +313,15 @@ void RecordEditor::setEditsEnabled(bool on)
 void RecordEditor::formCreate()
 {
     const int level = session::level();
-    m_src->setEnabled(true);
+    // The table is read afresh, once: its rows are read when the source is
+    // enabled below, and nothing before needs them.
+    m_src->setEnabled(false);
+    m_ds->close();
+    m_ds->open();
     if (level == 2) {
         CheckBox->setVisible(false);
         CheckBox->setEnabled(false);
-        for (ui::ToolButton* b : {TB_Save, TB_Add, TB_Delete, TB_Cancel})
+        for (ui::ToolButton* b : {TB_Save, TB_Add, TB_Delete, TB_Cancel, TB_Modi})
             b->setEnabled(false);
         // A browse-only user changes nothing, by any path.
         ui::setBoundControlsReadOnly(this, true);
@@ -313,11 +329,6 @@ void RecordEditor::formCreate()
         CheckBox->setVisible(true);
         CheckBox->setEnabled(true);
     }
-    if (level == 2)
-        TB_Modi->setEnabled(false);
-    if (m_ds->recordCount() == 0)
-        for (ui::ToolButton* b : {TB_First, TB_Prev, TB_Next, TB_Last})
-            b->setEnabled(false);
     for (const TypeList& t : m_typeLists) {
         data::Query q(DM->connection());
         q.sql() << QStringLiteral("SELECT %1 FROM %2 ORDER BY rid").arg(t.column, t.table);
@@ -328,10 +339,10 @@ void RecordEditor::formCreate()
         t.combo->setItems(names);
     }
     installChecks();
-    m_src->setEnabled(false);
-    m_ds->close();
-    m_ds->open();
     m_src->setEnabled(true);
+    if (m_ds->recordCount() == 0)
+        for (ui::ToolButton* b : {TB_First, TB_Prev, TB_Next, TB_Last})
+            b->setEnabled(false);
     // Sized here: only now is the window in its MDI sub-window.
     if (m_cfg.size.isValid())
         setFormSize(m_cfg.size.width(), m_cfg.size.height());
@@ -434,11 +445,17 @@ bool RecordEditor::IdExists()
     return keyExists(typedKey());
 }
 
+bool RecordEditor::keyIsTyped() const
+{
+    // A key the program assigns only shows (it is no data edit).
+    return DBE_ID && m_edits.contains(DBE_ID);
+}
+
 void RecordEditor::focusKey()
 {
-    // A key locked while modifying stays locked; the focus goes only to a
-    // control that can take it.
-    if (!DBE_ID || lockedNow(DBE_ID->dataField()))
+    // A key locked while modifying stays locked, and one the program assigns
+    // is never opened; the focus goes only to a control that can take it.
+    if (!keyIsTyped() || lockedNow(DBE_ID->dataField()))
         return;
     DBE_ID->setEnabled(true);
     DBE_ID->setFocus();
@@ -458,8 +475,14 @@ bool RecordEditor::requiredFilled()
     for (const QString& f : m_cfg.clearOnRequired)
         if (QWidget* w = controlOf(f); w && w->isEnabled() && m_edits.contains(w))
             clearControl(w);
-    if (m_cfg.focusKeyOnRequired)
+    if (!m_cfg.focusKeyOnRequired)
+        return false;
+    if (QWidget* w = m_cfg.requiredFocusField.isEmpty() ? nullptr : controlOf(m_cfg.requiredFocusField)) {
+        if (w->isEnabled())
+            w->setFocus();
+    } else {
         focusKey();
+    }
     return false;
 }
 
@@ -548,7 +571,14 @@ void RecordEditor::DBGrid1Enter()
 
 void RecordEditor::DBGrid1CellClick()
 {
-    DBGrid1Enter();
+    if (!m_cfg.gridClickOffersOnly) {
+        DBGrid1Enter();
+        return;
+    }
+    if (CheckBox->isChecked()) {
+        TB_Modi->setEnabled(true);
+        TB_Delete->setEnabled(true);
+    }
 }
 
 void RecordEditor::DBGrid1ColEnter()
@@ -588,7 +618,7 @@ void RecordEditor::TB_AddClick()
         m_src->setEnabled(true);
         // Only now, on the new row, are the controls locked in modify open.
         setEditsEnabled(true);
-        if (DBE_ID && !DBE_ID->text().isEmpty())
+        if (keyIsTyped() && !DBE_ID->text().isEmpty())
             DBE_ID->setText(QString());
         TB_Save->setEnabled(true);
         TB_Delete->setEnabled(true);

@@ -78,6 +78,7 @@ struct RecordEditorConfig {
     QSize size;              // outer size of the window
     bool hasModify = true;
     bool hasNavigation = true;  // First, Prior, Next, Last and Refresh
+    bool hasRefresh = true;     // Refresh, where the navigation shows
 
     // --- register options ------------------------------------------------------
     QString switchCaption = QStringLiteral("进入编辑状态");
@@ -95,6 +96,9 @@ struct RecordEditorConfig {
     int gridTriggers = GridEnter;
     bool gridDisablesEdits = true;
     bool gridEnablesAdd = false;
+    // A click on a cell only offers Modify and Delete (with the switch
+    // ticked); the record is left as it is.
+    bool gridClickOffersOnly = false;
 
     // The switch offers Modify with Add and Delete; Add withdraws Modify.
     bool modifyWithSwitch = false;
@@ -112,6 +116,9 @@ struct RecordEditorConfig {
     // left alone), and whether the key edit then takes the focus.
     QStringList clearOnRequired;
     bool focusKeyOnRequired = true;
+    // The column whose control then takes the focus instead of the key edit
+    // (a register without a key focuses its name).
+    QString requiredFocusField;
 
     QVector<AddDefault> addDefaults;
 
@@ -203,6 +210,8 @@ protected:
     // Any widget across the whole width of a page (a group of controls); it
     // is not enabled and disabled with the edits.
     void addWide(int page, QWidget* w);
+    // A widget that takes the rest of a page (a picture).
+    void fillPage(int page, QWidget* w);
     // A line of text next to the last control (e.g. "编号唯一不能重复").
     void addNote(int page, const QString& text);
     // A control that only shows its column: never enabled, never cleared.
@@ -255,6 +264,7 @@ private:
     void removeChecks();
     bool runSaveChecks();
     void focusKey();
+    bool keyIsTyped() const;
     bool requiredFilled();
     void writeAddDefaults();
     bool lockedNow(const QString& field) const;

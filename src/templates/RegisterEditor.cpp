@@ -1,5 +1,6 @@
 #include "templates/RegisterEditor.h"
 
+#include "platform/data/ColumnWidth.h"
 #include "platform/ui/DBComboBox.h"
 #include "platform/ui/DBEdit.h"
 #include "platform/ui/DBMaskDateEdit.h"
@@ -53,7 +54,13 @@ RegisterEditor::RegisterEditor(const RegisterConfig& config, QWidget* parent)
             w = e;
             break;
         }
-        case RegisterControl::Memo: w = new ui::DBMemo(dataSource(), k.field); break;
+        case RegisterControl::Memo: {
+            auto* m = new ui::DBMemo(dataSource(), k.field);
+            if (const int n = k.maxLength; n > 0)
+                m->setLimit([n](const QString& text) { return data::cutToCharacters(text, n); });
+            w = m;
+            break;
+        }
         case RegisterControl::TextDate:
         case RegisterControl::MaskedDate: {
             // Only a text date has the check on leaving; an impossible date

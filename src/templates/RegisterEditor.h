@@ -57,6 +57,14 @@ struct RegisterControl {
     QStringList items;
     QString mask;   // the date kinds
     QString after;  // a text after the control, such as a unit ("年")
+    int maxLength = 0;  // a memo's limit in characters below its column's width
+
+    RegisterControl limitedTo(int chars) const
+    {
+        RegisterControl c = *this;
+        c.maxLength = chars;
+        return c;
+    }
 };
 
 struct RegisterConfig {

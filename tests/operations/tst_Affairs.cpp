@@ -2,6 +2,7 @@
 // type lists from the code tables, what a failed save empties, text dates
 // in the searches, and the equipment window that has no grid.
 
+#include "RegisterDriver.h"
 #include "app/Main.h"
 #include "app/Openers.h"
 #include "operations/RegisterWindows.h"
@@ -30,22 +31,9 @@
 using testsupport::AppFixture;
 using ui::Msg;
 using ui::MsgKind;
+using namespace registertest;
 
 namespace {
-
-RegisterEditor* openRegister(const char* windowClass, bool tick = true)
-{
-    for (const OpenerDef& o : openerTable())
-        if (qstrcmp(o.windowClass, windowClass) == 0)
-            runOpener(o, mdiForm);
-    RegisterEditor* w = nullptr;
-    for (ui::Form* f : ui::liveForms())
-        if (qstrcmp(f->metaObject()->className(), windowClass) == 0)
-            w = static_cast<RegisterEditor*>(f);
-    if (w && tick)
-        w->CheckBox->click();
-    return w;
-}
 
 template <typename T>
 T* child(RegisterEditor* w, const QString& name)
@@ -56,48 +44,11 @@ T* child(RegisterEditor* w, const QString& name)
     return c;
 }
 
-void setText(RegisterEditor* w, const QString& name, const QString& text)
-{
-    QWidget* c = w->control(name);
-    if (auto* m = qobject_cast<ui::DBMemo*>(c))
-        m->setText(text);
-    else if (auto* e = qobject_cast<ui::DBEdit*>(c))
-        e->setText(text);
-}
-
-QString textOf(RegisterEditor* w, const QString& name)
-{
-    QWidget* c = w->control(name);
-    if (auto* m = qobject_cast<ui::DBMemo*>(c))
-        return m->text();
-    return qobject_cast<ui::DBEdit*>(c)->text();
-}
-
 void choose(ui::DBComboBox* list, const QString& item)
 {
     const int i = list->findText(item);
     list->setCurrentIndex(i);
     emit list->activated(i);
-}
-
-void addCondition(SearchForm* f, const QString& relation, const QString& field, const QString& op,
-                  const QString& value)
-{
-    f->CB_GX->setCurrentIndex(f->CB_GX->findText(relation));
-    f->CB_ZD->setCurrentIndex(f->CB_ZD->findText(field));
-    f->CB_TJian->setCurrentIndex(f->CB_TJian->findText(op));
-    f->E_Value->setText(value);
-    f->E_ValueExit();
-    f->BitBtn1Click();
-}
-
-QStringList found(SearchForm* f, const char* column)
-{
-    QStringList out;
-    data::Query* q = f->result();
-    for (int i = 0; q->isActive() && i < q->recordCount(); ++i)
-        out << data::variantToText(q->valueAt(i, q->fieldByName(column)->index()));
-    return out;
 }
 
 }  // namespace

@@ -146,6 +146,11 @@ private slots:
         // Each field, with each operator, runs on the database.
         AppFixture app("1");
         for (const SearchField& f : c.statement.fields) {
+            if (f.caption.isEmpty()) {
+                // A list may end with an empty entry, which names no column.
+                QVERIFY(&f == &c.statement.fields.last() && f.column.isEmpty());
+                continue;
+            }
             QVERIFY2(hasColumn(table, f.column), qPrintable(f.column));
             for (const QString& op : c.statement.operators) {
                 data::Query q(DM->connection());

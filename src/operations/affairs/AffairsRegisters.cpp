@@ -38,12 +38,6 @@ RegisterConfig affair(const char* windowClass, const char* caption, const char* 
     return r;
 }
 
-template <typename SearchWindow>
-void opensSearch(RegisterConfig& r, SearchWindow*& search)
-{
-    r.search = [&search](QWidget* owner) { ui::openChildForm(search, owner); };
-}
-
 RegisterConfig plans()
 {
     RegisterConfig r = affair("TfrmPlans", "计划", "Plans", "Plans", "plans", "planId", "planName", 90, "EndDate");

@@ -56,10 +56,10 @@ void DataSet::open()
         return;
     if (!m_conn)
         throw Error(QStringLiteral("%1 没有数据库连接。").arg(objectName()));
-    readRows();
+    readRows(true);
     m_cur = 0;
     m_bof = true;
-    m_eof = m_visible.empty();
+    m_eof = m_visible.empty() && !m_rowsPending;
     setState(DataSetState::Browse);
     if (afterOpen)
         afterOpen(*this);
@@ -73,6 +73,7 @@ void DataSet::close()
         return;
     if (isEditing())
         discardEdits();
+    m_rowsPending = false;
     m_all.clear();
     m_visible.clear();
     m_cur = 0;
@@ -82,11 +83,24 @@ void DataSet::close()
     notifyDetails();
 }
 
-void DataSet::readRows()
+void DataSet::readRows(bool whenNeeded)
 {
     QString sql;
     QVariantList params;
     buildSelect(sql, params);
+    m_all.clear();
+    m_visible.clear();
+    m_rowsPending = whenNeeded && m_readOnDemand && fieldsBeforeRows();
+    if (m_rowsPending) {
+        m_pendingSql = sql;
+        m_pendingParams = params;
+        return;
+    }
+    fetchAll(sql, params);
+}
+
+void DataSet::fetchAll(const QString& sql, const QVariantList& params)
+{
     QSqlQuery q = m_conn->newQuery();
     if (!q.prepare(sql))
         throwQueryError(q, objectName());
@@ -101,6 +115,18 @@ void DataSet::readRows()
     for (size_t i = 0; i < m_all.size(); ++i)
         if (rowVisible(m_all[i]))
             m_visible.push_back(int(i));
+}
+
+void DataSet::readPendingRows()
+{
+    // Should the read fail, its error is told once and the dataset stays
+    // empty until it is read again (Refresh), as after an open that failed.
+    m_rowsPending = false;
+    m_cur = 0;
+    m_bof = true;
+    m_eof = true;
+    fetchAll(m_pendingSql, m_pendingParams);
+    m_eof = m_visible.empty();
 }
 
 void DataSet::fetchRows(QSqlQuery& q, std::vector<Row>& out) const
@@ -135,6 +161,7 @@ void DataSet::fetchRows(QSqlQuery& q, std::vector<Row>& out) const
 
 void DataSet::reloadVisibleRows(const QString& sql, const QVariantList& params)
 {
+    ensureRows();
     checkBrowseMode();
     QSqlQuery q = m_conn->newQuery();
     if (!q.prepare(sql))
@@ -217,6 +244,7 @@ void DataSet::refilter()
 {
     if (!isActive())
         return;
+    ensureRows();
     if (isEditing())
         discardEdits();
     m_visible.clear();
@@ -236,6 +264,7 @@ const DataSet::Row* DataSet::currentRow() const
 {
     if (m_state == DataSetState::Inactive)
         return nullptr;
+    ensureRows();
     if (isEditing())
         return &m_buffer;
     if (m_visible.empty())
@@ -253,6 +282,7 @@ QVariant DataSet::currentValue(int index) const
 
 QVariant DataSet::storedValue(int index) const
 {
+    ensureRows();
     if (m_state == DataSetState::Inactive || m_visible.empty() || m_state == DataSetState::Insert)
         return QVariant();
     const Row& r = m_all[size_t(m_visible[size_t(m_cur)])];
@@ -261,6 +291,7 @@ QVariant DataSet::storedValue(int index) const
 
 QVariant DataSet::valueAt(int row, int fieldIndex) const
 {
+    ensureRows();
     if (row < 0 || row >= int(m_visible.size()) || fieldIndex < 0 || fieldIndex >= fieldCount())
         return QVariant();
     if (isEditing() && row == m_cur)
@@ -277,6 +308,7 @@ QVariant DataSet::storedValueAt(int row, int fieldIndex) const
 
 qint64 DataSet::rowId() const
 {
+    ensureRows();
     if (m_state == DataSetState::Inactive || m_visible.empty())
         return 0;
     if (m_state == DataSetState::Insert)
@@ -294,6 +326,7 @@ void DataSet::afterMove()
 
 void DataSet::first()
 {
+    ensureRows();
     checkBrowseMode();
     m_cur = 0;
     m_bof = true;
@@ -303,6 +336,7 @@ void DataSet::first()
 
 void DataSet::last()
 {
+    ensureRows();
     checkBrowseMode();
     m_cur = m_visible.empty() ? 0 : int(m_visible.size()) - 1;
     m_eof = true;
@@ -312,6 +346,7 @@ void DataSet::last()
 
 int DataSet::moveBy(int distance)
 {
+    ensureRows();
     checkBrowseMode();
     if (m_visible.empty() || distance == 0)
         return 0;
@@ -348,6 +383,7 @@ void DataSet::prior()
 
 void DataSet::setRecNo(int n)
 {
+    ensureRows();
     checkBrowseMode();
     if (m_visible.empty())
         return;
@@ -361,6 +397,7 @@ void DataSet::setRecNo(int n)
 
 bool DataSet::gotoRowId(qint64 rid)
 {
+    ensureRows();
     checkBrowseMode();
     for (size_t i = 0; i < m_visible.size(); ++i)
         if (m_all[size_t(m_visible[i])].rid == rid) {
@@ -374,6 +411,7 @@ bool DataSet::gotoRowId(qint64 rid)
 
 bool DataSet::locate(const QStringList& fields, const QVariantList& values, bool caseInsensitive, bool partialKey)
 {
+    ensureRows();
     checkBrowseMode();
     std::vector<Field*> fs;
     for (const QString& n : fields)
@@ -452,6 +490,7 @@ void DataSet::edit()
         throw Error(QStringLiteral("%1 未打开。").arg(objectName()));
     if (isEditing())
         return;
+    ensureRows();
     if (m_visible.empty()) {
         insert();
         return;
@@ -469,6 +508,7 @@ void DataSet::startInsert(int position)
 {
     if (!isActive())
         throw Error(QStringLiteral("%1 未打开。").arg(objectName()));
+    ensureRows();
     checkBrowseMode();
     if (m_updateTable.isEmpty())
         throw Error(QStringLiteral("%1 的数据不能修改。").arg(objectName()));
@@ -501,11 +541,13 @@ void DataSet::startInsert(int position)
 
 void DataSet::insert()
 {
+    ensureRows();
     startInsert(m_cur);
 }
 
 void DataSet::append()
 {
+    ensureRows();
     startInsert(int(m_visible.size()));
 }
 
@@ -679,6 +721,7 @@ void DataSet::remove()
         cancel();
         return;
     }
+    ensureRows();
     if (m_visible.empty())
         throw Error(QStringLiteral("没有可删除的记录。"));
     if (m_updateTable.isEmpty())

@@ -8,6 +8,11 @@
 // checks browse mode: a modified row is posted (through beforePost, so the
 // window's validation runs on every path), an unmodified one is cancelled.
 //
+// A dataset set to read on demand (a table: its fields are known before its
+// rows) reads its rows when something first needs them, not at open: to the
+// caller the rows are there from the open on, with the same count, cursor
+// and flags; they are those the table holds at that first need.
+//
 // Beginning and end flags follow the cursor's history, not its position:
 // Open and First set bof; Last sets eof; Next on the last row sets eof
 // without moving, Prior on the first row sets bof; an empty set has both.
@@ -56,6 +61,9 @@ public:
     // --- opening ---------------------------------------------------------
     void open();
     void close();
+    // Put off reading the rows at open until they are first needed (see above).
+    void setReadOnDemand(bool on) { m_readOnDemand = on; }
+    bool readOnDemand() const { return m_readOnDemand; }
     bool isActive() const { return m_state != DataSetState::Inactive; }
     void setActive(bool a) { a ? open() : close(); }
     // Re-reads the rows from the database (after the browse-mode check) and
@@ -74,12 +82,32 @@ public:
     QVariant fieldValue(const QString& name) const { return fieldByName(name)->value(); }
 
     // --- cursor ----------------------------------------------------------
-    int recordCount() const { return int(m_visible.size()); }
-    bool isEmpty() const { return m_visible.empty(); }
+    int recordCount() const
+    {
+        ensureRows();
+        return int(m_visible.size());
+    }
+    bool isEmpty() const
+    {
+        ensureRows();
+        return m_visible.empty();
+    }
     // 1-based position of the current row; 0 when empty.
-    int recNo() const { return m_visible.empty() ? 0 : m_cur + 1; }
-    bool bof() const { return m_bof; }
-    bool eof() const { return m_eof; }
+    int recNo() const
+    {
+        ensureRows();
+        return m_visible.empty() ? 0 : m_cur + 1;
+    }
+    bool bof() const
+    {
+        ensureRows();
+        return m_bof;
+    }
+    bool eof() const
+    {
+        ensureRows();
+        return m_eof;
+    }
     void first();
     void last();
     void next();
@@ -194,6 +222,9 @@ protected:
     // Subclasses set up m_fields / m_updateTable before reading, from the
     // query's record when needed.
     virtual void prepareFields(const QSqlRecord& rec) = 0;
+    // True when buildSelect() sets up every field, so that the rows may be
+    // read later than the open.
+    virtual bool fieldsBeforeRows() const { return false; }
     // Which loaded rows are visible (all by default).
     virtual bool rowVisible(const Row&) const { return true; }
     // Called for a new row before onNewRecord (details fill their link).
@@ -216,7 +247,18 @@ protected:
     std::vector<std::unique_ptr<Field>> m_fields;
 
 private:
-    void readRows();
+    // Builds the statement and reads the rows; with `whenNeeded`, a dataset
+    // that reads on demand keeps the statement for ensureRows().
+    void readRows(bool whenNeeded = false);
+    void fetchAll(const QString& sql, const QVariantList& params);
+    // Reads the rows put off at open, if any; the cursor is then as the open
+    // leaves it.
+    void ensureRows() const
+    {
+        if (m_rowsPending)
+            const_cast<DataSet*>(this)->readPendingRows();
+    }
+    void readPendingRows();
     // Reads the rows of an executed statement, mapping its columns to the fields by name.
     void fetchRows(QSqlQuery& q, std::vector<Row>& out) const;
     void startInsert(int position);
@@ -249,6 +291,10 @@ private:
     bool m_pendingState = false;
     bool m_deleteInTransaction = false;
     bool m_postInTransaction = false;
+    bool m_readOnDemand = false;
+    bool m_rowsPending = false;  // the rows are still to be read with:
+    QString m_pendingSql;
+    QVariantList m_pendingParams;
     std::vector<DataSource*> m_sources;
     std::vector<QPointer<DataSet>> m_details;
 };

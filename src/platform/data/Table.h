@@ -46,6 +46,7 @@ public:
 protected:
     void buildSelect(QString& sql, QVariantList& params) override;
     void prepareFields(const QSqlRecord& rec) override;
+    bool fieldsBeforeRows() const override { return true; }
     bool rowVisible(const Row& r) const override;
     void initNewRow() override;
 

@@ -88,10 +88,21 @@ private slots:
         }
     }
 
+    // Read at open or when first needed, a table behaves the same.
+    void onDemand_data()
+    {
+        QTest::addColumn<bool>("onDemand");
+        QTest::newRow("read at open") << false;
+        QTest::newRow("read on demand") << true;
+    }
+
+    void beginAndEndFlagsFollowTheCursorsHistory_data() { onDemand_data(); }
     void beginAndEndFlagsFollowTheCursorsHistory()
     {
+        QFETCH(bool, onDemand);
         addRegions(*c, 3);
         Table t(c.get());
+        t.setReadOnDemand(onDemand);
         t.setTableName("Region");
         t.open();
         CHECK_FLAGS(t, true, false, 1);
@@ -131,9 +142,12 @@ private slots:
         CHECK_FLAGS(t, true, true, 0);
     }
 
+    void emptySet_data() { onDemand_data(); }
     void emptySet()
     {
+        QFETCH(bool, onDemand);
         Table t(c.get());
+        t.setReadOnDemand(onDemand);
         t.setTableName("Region");
         t.open();
         CHECK_FLAGS(t, true, true, 0);
@@ -356,8 +370,11 @@ private slots:
     void masterDetailOverThreeLevels_data()
     {
         QTest::addColumn<bool>("linkedOnly");
-        QTest::newRow("filtered in memory") << false;
-        QTest::newRow("read by master row") << true;
+        QTest::addColumn<bool>("onDemand");
+        QTest::newRow("filtered in memory") << false << false;
+        QTest::newRow("read by master row") << true << false;
+        QTest::newRow("filtered, read on demand") << false << true;
+        QTest::newRow("by master row, on demand") << true << true;
     }
 
     void masterDetailOverThreeLevels()
@@ -386,8 +403,11 @@ private slots:
         bud.setMaster(&dsReg, "RegionId", "RegionID");
         units.setMaster(&dsBud, "BuildId;RegionID;BuildName", "BuildId;RegionId;BuildName");
         room.setMaster(&dsUnits, "BuildId;BuildName;RegionId;UnitName", "BuildId;BuildName;RegionID;UnitName");
+        QFETCH(bool, onDemand);
         for (Table* t : {&bud, &units, &room})
             t->setReadLinkedOnly(linkedOnly);
+        for (Table* t : {&reg, &bud, &units, &room})
+            t->setReadOnDemand(onDemand);
         for (Table* t : {&reg, &bud, &units, &room})
             t->open();
         // Only the first level follows: the other sources are disabled.
@@ -430,6 +450,38 @@ private slots:
         // Disabling the master's source lets the detail show every row again.
         dsReg.setEnabled(false);
         QCOMPARE(bud.recordCount(), 4);
+    }
+
+    // Read on demand, the rows are those the table holds when first needed;
+    // a table closed before that reads nothing, and a read that fails says
+    // so once and leaves the table empty until it is read again.
+    void rowsReadWhenFirstNeeded()
+    {
+        addRegions(*c, 2);
+        Table t(c.get());
+        t.setReadOnDemand(true);
+        t.setTableName("Region");
+        DataSource ds(&t);
+        ds.setEnabled(false);
+        t.open();
+        QCOMPARE(t.state(), DataSetState::Browse);
+        QVERIFY(t.findField("RegionName"));
+        addRegions(*c, 3);
+        QVERIFY(t.locate("RegionId", "3"));
+        QCOMPARE(t.recordCount(), 5);
+        t.last();
+        CHECK_FLAGS(t, false, true, 5);
+        t.close();
+
+        Table gone(c.get());
+        gone.setReadOnDemand(true);
+        gone.setTableName("Build");
+        gone.open();
+        c->exec("DROP TABLE Build");
+        QVERIFY_THROWS_EXCEPTION(Error, gone.first());
+        QVERIFY(gone.isEmpty());
+        CHECK_FLAGS(gone, true, true, 0);
+        QVERIFY_THROWS_EXCEPTION(Error, gone.requery());
     }
 
     void cascadeThroughBeforeDelete()

@@ -1,0 +1,102 @@
+// The duty dispatch with busy posts: 200 posts of 10 shifts, 1,000 staff
+// sent to each post (100 per shift) and 2,000 security staff. Opening the
+// window, choosing a post, choosing a shift, adding one employee and
+// re-arranging a post, through the window.
+// Goal: choosing a post or a shift < 50 ms.
+//
+//   bench_dispatch [assignments per post]
+
+#include "Windows.h"
+#include "app/Login.h"
+#include "app/Main.h"
+#include "app/Openers.h"
+#include "operations/dispatch/DutyDispatch.h"
+#include "platform/data/BatchInsert.h"
+#include "platform/data/Table.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/DBGrid.h"
+#include "platform/ui/Msg.h"
+#include "session/DMRegion.h"
+#include "support/BenchDb.h"
+
+#include <QTableWidget>
+#include <cstdio>
+
+namespace {
+
+constexpr int kPosts = 200;
+constexpr int kShifts = 10;
+constexpr int kStaff = 2000;
+
+void fill(data::Connection& c, int perPost)
+{
+    data::Transaction tx(c);
+    data::BatchInsert posts(c, "BoanPost", {"BPostId", "BPName", "BPBanshu"});
+    for (int p = 1; p <= kPosts; ++p)
+        posts.add({p, QStringLiteral("岗位%1").arg(p), kShifts});
+    posts.flush();
+    data::BatchInsert staff(c, "Employee", {"EmpID", "EmpType", "ETName"});
+    for (int e = 1; e <= kStaff; ++e)
+        staff.add({QStringLiteral("B%1").arg(e, 5, 10, QLatin1Char('0')), QStringLiteral("保安"),
+                   QStringLiteral("保安员%1").arg(e)});
+    staff.flush();
+    data::BatchInsert sent(c, "BoanPaiG", {"BPostId", "BanCi", "EmpId", "EmpName"});
+    for (int p = 1; p <= kPosts; ++p)
+        for (int i = 0; i < perPost; ++i) {
+            const int e = 1 + (p * 7 + i) % kStaff;
+            sent.add({p, 1 + i % kShifts, QStringLiteral("B%1").arg(e, 5, 10, QLatin1Char('0')),
+                      QStringLiteral("保安员%1").arg(e)});
+        }
+    sent.flush();
+    tx.commit();
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ui::Application app(argc, argv);
+    const int perPost = argc > 1 ? qMax(kShifts, atoi(argv[1])) : 1000;
+    auto c = bench::newDatabase(QStringLiteral("bench_dispatch"));
+    QElapsedTimer t;
+    t.start();
+    fill(*c, perPost);
+    bench::analyze(*c);
+    std::printf("backend: %s, posts: %d, assignments: %d (written in %.0f ms)\n",
+                c->backend() == data::Backend::SQLite ? "SQLite" : "PostgreSQL", kPosts,
+                c->scalar(QStringLiteral("SELECT count(*) FROM BoanPaiG")).toInt(), bench::ms(t));
+
+    ui::Msg::setScripted(true);
+    registerAllWindows();
+    new TmdiForm;
+    DM = new TDM;
+    DM->openOn(std::move(c));
+    new TfrmLogin;
+    frmLogin->Popedom = QStringLiteral("1");
+
+    t.restart();
+    runOpener(*findOpener(QStringLiteral("BoanPaiG")), mdiForm);
+    std::printf("open the dispatch window: %.1f ms\n", bench::ms(t));
+    DutyDispatch* w = frmBoanPaiG;
+
+    t.restart();
+    w->DBGrid1->setCurrentIndex(w->DBGrid1->model()->index(kPosts / 2, 0));
+    const double postMs = bench::ms(t);
+    std::printf("choose a post: %.1f ms, %d listed (goal < 50)\n", postMs, w->DBGrid2->model()->rowCount());
+    t.restart();
+    w->SG_Shifts->setCurrentCell(0, kShifts - 1);
+    const double shiftMs = bench::ms(t);
+    std::printf("choose a shift: %.1f ms, %d listed (goal < 50)\n", shiftMs, w->DBGrid2->model()->rowCount());
+
+    w->DBGrid3Enter();
+    t.restart();
+    w->SP_AddClick();
+    std::printf("add one employee: %.1f ms, %d listed\n", bench::ms(t), w->DBGrid2->model()->rowCount());
+    w->DBGrid1Enter();
+    t.restart();
+    w->TB_ReSetClick();
+    std::printf("re-arrange the post: %.1f ms, %d listed\n", bench::ms(t), w->DBGrid2->model()->rowCount());
+    return postMs < 50 && shiftMs < 50 ? 0 : 1;
+}
