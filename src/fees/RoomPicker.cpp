@@ -193,6 +193,9 @@ void RoomPicker::SelectValue()
     fees->open();
     DM->DS_SFeeM->setEnabled(true);
     m_room = room;
+    m_roomComplete = true;
+    for (const char* part : {"UnitName", "RoomNum", "UserId", "Users"})
+        m_roomComplete = m_roomComplete && !rooms->fieldByName(QString::fromLatin1(part))->isNull();
 }
 
 bool RoomPicker::findRoom()
