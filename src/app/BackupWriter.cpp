@@ -1,6 +1,5 @@
 #include "app/BackupWriter.h"
 
-#include "session/DatabaseSetup.h"
 #include "platform/data/Connection.h"
 #include "platform/data/Dialect.h"
 #include "platform/data/DirectStatement.h"
@@ -8,6 +7,7 @@
 #include "platform/data/IndexesAside.h"
 #include "platform/data/SchemaCatalog.h"
 #include "platform/data/StatementTicker.h"
+#include "session/DatabaseSetup.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -17,37 +17,6 @@ ui::DBLookupComboBox* newLookup(QWidget* parent, const QString& name, data::Data
     return c;
 }
 
-void reopenDistricts()
-{
-    DM->DS_Regs->setEnabled(true);
-    DM->AT_Regs->close();
-    DM->AT_Regs->open();
-}
-
-void loadBuildings(const QVariant& regionId)
-{
-    data::Query* q = DM->AQ_Bud;
-    DM->DS_Bud->setEnabled(false);
-    q->close();
-    q->sql().clear();
-    q->sql() << QStringLiteral("select * from Build where RegionID=:RegionID ");
-    q->param(QStringLiteral("RegionID")).setString(regionId.toString(), 20);
-    q->open();
-    DM->DS_Bud->setEnabled(true);
-}
-
-void loadFeeItems(const QString& kind)
-{
-    data::Query* q = DM->AQ_FeeLx;
-    DM->DS_FeeLx->setEnabled(false);
-    q->close();
-    q->sql().clear();
-    q->sql() << QStringLiteral("select * from feetype1 where JLFlag=:flag");
-    q->param(QStringLiteral("flag")).setString(kind, 2);
-    q->open();
-    DM->DS_FeeLx->setEnabled(true);
-}
-
 std::optional<FeeItem> feeItem(const QVariant& key)
 {
     data::Query* q = DM->AQ_FeeLx;

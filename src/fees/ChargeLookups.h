@@ -1,6 +1,7 @@
 #pragma once
 // The lookups of the charge windows: district, building and fee item, over
-// the data module's shared lists DM.AT_Regs, DM.AQ_Bud and DM.AQ_FeeLx.
+// the data module's shared lists DM.AT_Regs, DM.AQ_Bud and DM.AQ_FeeLx (loaded
+// by reference/SharedLists).
 //
 // The item list is shared by the meter-reading window and the two
 // non-metered windows: each loads it with the kind of item it charges when it
@@ -27,14 +28,6 @@ inline const QString kNonMeteredKind = QStringLiteral("F");
 // An unbound lookup over a list data source, named as the windows name it.
 ui::DBLookupComboBox* newLookup(QWidget* parent, const QString& name, data::DataSource* list,
                                 const QString& keyField, const QString& listField);
-
-// Reads the district list again (its data source on).
-void reopenDistricts();
-// Loads the buildings of a district into the building list.
-void loadBuildings(const QVariant& regionId);
-// Loads the items of one kind into the shared item list, its data source off
-// while the list is read.
-void loadFeeItems(const QString& kind);
 
 // The item the windows charge, as the item list holds it.
 struct FeeItem {

@@ -10,6 +10,7 @@
 #include "platform/ui/Handler.h"
 #include "platform/ui/Msg.h"
 #include "platform/ui/OpenChildForm.h"
+#include "reference/SharedLists.h"
 #include "session/DMRegion.h"
 
 #include <QFormLayout>
@@ -101,7 +102,7 @@ void TfrmFJL::formCreate()
                            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     m_period = fees::serverPeriod(*DM->connection());
     lbl_date->setText(chargeDateText(m_period));
-    fees::loadFeeItems(fees::kNonMeteredKind);
+    lists::loadFeeItems(fees::kNonMeteredKind);
     setFormSize(345, 238);
 }
 

@@ -8,6 +8,7 @@
 #include "platform/ui/DBLookupComboBox.h"
 #include "platform/ui/ErrorBox.h"
 #include "platform/ui/Handler.h"
+#include "reference/SharedLists.h"
 #include "session/DMRegion.h"
 
 #include <QHBoxLayout>
@@ -83,8 +84,8 @@ void TfrmFJL_dx::formCreate()
     m_period = fees::serverPeriod(*DM->connection());
     m_key.period = m_period.text();
     lbl_date->setText(chargeDateText(m_period));
-    fees::reopenDistricts();
-    fees::loadFeeItems(fees::kNonMeteredKind);
+    lists::reopenDistricts();
+    lists::loadFeeItems(fees::kNonMeteredKind);
     setFormSize(760, 480);
 }
 
@@ -108,7 +109,7 @@ void TfrmFJL_dx::DBLC_RegCloseUp()
     if (key.isNull())
         return;
     m_key.regionId = key.toString();
-    fees::loadBuildings(key);
+    lists::loadBuildings(key.toString());
     DBLC_Build->setEnabled(true);
 }
 

@@ -6,6 +6,7 @@
 #include "platform/data/Query.h"
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/Msg.h"
+#include "session/DMRegion.h"
 #include "session/Session.h"
 
 #include <QAbstractItemDelegate>
@@ -14,16 +15,29 @@ namespace fees {
 
 void openFeeRows(data::Query& q, const FeeRowsKey& key)
 {
-    q.close();
-    q.sql().clear();
-    q.sql() << QStringLiteral("select * from Fee where RegionID=:RegionID and BuildID=:BuildID and FeeId=:FeeId "
-                              "and FeeName=:FeeName  and inDate=:inDate order by roomNum");
-    q.param(QStringLiteral("RegionID")).setString(key.regionId, 20);
-    q.param(QStringLiteral("BuildID")).setString(key.buildId, 20);
-    q.param(QStringLiteral("FeeId")).setString(key.feeId, 4);
-    q.param(QStringLiteral("FeeName")).setString(key.feeName, 20);
-    q.param(QStringLiteral("inDate")).setString(key.period, 20);
-    q.open();
+    q.reopen(QStringLiteral("select * from Fee where RegionID=:RegionID and BuildID=:BuildID and FeeId=:FeeId "
+                            "and FeeName=:FeeName  and inDate=:inDate order by roomNum"),
+             {{QStringLiteral("RegionID"), key.regionId},
+              {QStringLiteral("BuildID"), key.buildId},
+              {QStringLiteral("FeeId"), key.feeId},
+              {QStringLiteral("FeeName"), key.feeName},
+              {QStringLiteral("inDate"), key.period}});
+}
+
+void openRoomMonth(const RoomKey& room, const QString& period)
+{
+    DM->DS_SFeeM->setEnabled(false);
+    DM->AQ_SFeeM->reopen(QStringLiteral("select * from Fee where RegionId=:RegionId and buildId=:buildId and "
+                                        "UnitName=:UnitName and RoomNum=:RoomNum and OwnerID=:OwnerID and "
+                                        "OwnerName=:OwnerName and inDate=:inDate order by rid"),
+                         {{QStringLiteral("RegionId"), room.regionId},
+                          {QStringLiteral("buildId"), room.buildId},
+                          {QStringLiteral("UnitName"), room.unitName},
+                          {QStringLiteral("RoomNum"), room.roomNum},
+                          {QStringLiteral("OwnerID"), room.ownerId},
+                          {QStringLiteral("OwnerName"), room.ownerName},
+                          {QStringLiteral("inDate"), period}});
+    DM->DS_SFeeM->setEnabled(true);
 }
 
 QString emptyRowMessage()

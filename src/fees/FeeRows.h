@@ -7,6 +7,7 @@
 // ("已收取") is read-only, and a row without an item (an empty list) is
 // refused with "不能对空记录进行操作！！".
 
+#include "fees/RoomKey.h"
 #include "platform/ui/Handler.h"
 
 #include <QObject>
@@ -34,6 +35,10 @@ struct FeeRowsKey {
 
 // Reads the rows into the query, by room number.
 void openFeeRows(data::Query& q, const FeeRowsKey& key);
+
+// Reads one room's rows of a month into the shared list DM.AQ_SFeeM, in the
+// order they were generated.
+void openRoomMonth(const RoomKey& room, const QString& period);
 
 QString emptyRowMessage();
 QString collectedRowMessage();

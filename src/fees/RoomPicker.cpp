@@ -2,11 +2,13 @@
 
 #include "fees/ChargeLookups.h"
 #include "fees/FeeGrids.h"
+#include "fees/FeeRows.h"
 #include "fees/Period.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/DBLookupComboBox.h"
 #include "platform/ui/Handler.h"
+#include "reference/SharedLists.h"
 #include "session/DMRegion.h"
 
 #include <QDateEdit>
@@ -91,10 +93,7 @@ bool RoomPicker::roomsListed() const
 
 void RoomPicker::open()
 {
-    DM->DS_Regs->setEnabled(false);
-    DM->AT_Regs->close();
-    DM->AT_Regs->open();
-    DM->DS_Regs->setEnabled(true);
+    lists::reopenDistricts();
     clearFeeRows();
 }
 
@@ -104,13 +103,7 @@ void RoomPicker::DBLC_RegCloseUp()
     if (key.isEmpty())
         return;
     m_regionKey = key;
-    data::Query* builds = DM->AQ_Bud;
-    builds->close();
-    builds->sql().clear();
-    builds->sql() << QStringLiteral("select * from Build where RegionID=:RegionID order by rid");
-    builds->param(QStringLiteral("RegionID")).setString(m_regionKey, 20);
-    builds->open();
-    DM->DS_Bud->setEnabled(true);
+    lists::loadBuildings(m_regionKey);
     DBLC_Build->setEnabled(true);
     // The building chosen before belongs to the district chosen before: it
     // goes, with its rooms and their rows.
@@ -140,17 +133,7 @@ void RoomPicker::loadRooms()
     DM->DS_SFee1->setEnabled(false);
     if (m_regionKey.isEmpty() || m_buildKey.isEmpty())
         return;
-    data::Query* rooms = DM->AQ_SFee1;
-    rooms->close();
-    rooms->sql().clear();
-    rooms->sql() << QStringLiteral("select * from Rooms where RegionID=:RegionID and BuildID=:BuildID and "
-                                   "BuildName=:BuildName and Ustate=:Ustate order by rid");
-    rooms->param(QStringLiteral("RegionID")).setString(m_regionKey, 20);
-    rooms->param(QStringLiteral("BuildID")).setString(m_buildKey, 20);
-    rooms->param(QStringLiteral("BuildName")).setString(DBLC_Build->text(), 50);
-    rooms->param(QStringLiteral("Ustate")).setString(QStringLiteral("B"), 4);
-    rooms->open();
-    DM->DS_SFee1->setEnabled(true);
+    lists::loadOccupiedRooms(DM->AQ_SFee1, DM->DS_SFee1, m_regionKey, m_buildKey, DBLC_Build->text());
     emit roomsOpened();
 }
 
@@ -176,22 +159,7 @@ void RoomPicker::SelectValue()
                        fieldText(*rooms, "RoomNum"),
                        fieldText(*rooms, "UserId"),
                        fieldText(*rooms, "Users")};
-    DM->DS_SFeeM->setEnabled(false);
-    data::Query* fees = DM->AQ_SFeeM;
-    fees->close();
-    fees->sql().clear();
-    fees->sql() << QStringLiteral("select * from Fee where RegionId=:RegionId and buildId=:buildId and "
-                                  "UnitName=:UnitName and RoomNum=:RoomNum and OwnerID=:OwnerID and "
-                                  "OwnerName=:OwnerName and inDate=:inDate order by rid");
-    fees->param(QStringLiteral("RegionId")).setString(room.regionId, 20);
-    fees->param(QStringLiteral("buildId")).setString(room.buildId, 20);
-    fees->param(QStringLiteral("UnitName")).setString(room.unitName, 20);
-    fees->param(QStringLiteral("RoomNum")).setString(room.roomNum, 20);
-    fees->param(QStringLiteral("OwnerID")).setString(room.ownerId, 20);
-    fees->param(QStringLiteral("OwnerName")).setString(room.ownerName, 30);
-    fees->param(QStringLiteral("inDate")).setString(m_period, 20);
-    fees->open();
-    DM->DS_SFeeM->setEnabled(true);
+    fees::openRoomMonth(room, m_period);
     m_room = room;
 }
 

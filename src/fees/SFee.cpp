@@ -9,6 +9,7 @@
 #include "platform/ui/ErrorBox.h"
 #include "platform/ui/Handler.h"
 #include "platform/ui/Msg.h"
+#include "reference/SharedLists.h"
 #include "session/DMRegion.h"
 
 #include <QDateEdit>
@@ -132,8 +133,8 @@ void TfrmSFee::formCreate()
     const QScreen* s = QGuiApplication::primaryScreen();
     if (s && s->size().width() > 800 && s->size().height() > 600)
         DBG_SFee->setMaximumSize(1000, 560);
-    fees::reopenDistricts();
-    fees::loadFeeItems(fees::kMeteredKind);
+    lists::reopenDistricts();
+    lists::loadFeeItems(fees::kMeteredKind);
     setFormSize(1000, 640);
 }
 
@@ -204,7 +205,7 @@ void TfrmSFee::DBLC_RegCloseUp()
     if (key.isNull())
         return;
     m_key.regionId = key.toString();
-    fees::loadBuildings(key);
+    lists::loadBuildings(key.toString());
     DBLC_Build->setEnabled(true);
 }
 

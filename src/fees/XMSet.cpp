@@ -10,6 +10,7 @@
 #include "platform/ui/Handler.h"
 #include "platform/ui/Msg.h"
 #include "platform/ui/OpenChildForm.h"
+#include "reference/SharedLists.h"
 #include "session/DMRegion.h"
 #include "session/Session.h"
 
@@ -244,10 +245,7 @@ void TfrmXMSet::buildLayout(QToolBar* bar)
 
 void TfrmXMSet::formCreate()
 {
-    DM->DS_Regs->setEnabled(false);
-    DM->AT_Regs->close();
-    DM->AT_Regs->open();
-    DM->DS_Regs->setEnabled(true);
+    lists::reopenDistricts();
     DM->DS_FeeType1->setEnabled(false);
     DM->AT_FeeType1->close();
     DM->AT_FeeType1->open();
@@ -319,20 +317,16 @@ void TfrmXMSet::showRoomItems()
     if (!m_room)
         return;
     const fees::RoomKey& k = m_room->key;
-    data::Query* q = DM->AQ_FeeSet;
     DM->DS_FeeSet->setEnabled(false);
-    q->close();
-    q->sql().clear();
-    q->sql() << QStringLiteral("select * from FeeSet where RegionId=:RegionId and buildId=:buildId and "
-                               "UnitName=:UnitName and RoomNum=:RoomNum and OwnerID=:OwnerID and "
-                               "OwnerName=:OwnerName ");
-    q->param(QStringLiteral("RegionId")).setValue(k.regionId);
-    q->param(QStringLiteral("buildId")).setValue(k.buildId);
-    q->param(QStringLiteral("UnitName")).setValue(k.unitName);
-    q->param(QStringLiteral("RoomNum")).setValue(k.roomNum);
-    q->param(QStringLiteral("OwnerID")).setValue(k.ownerId);
-    q->param(QStringLiteral("OwnerName")).setValue(k.ownerName);
-    q->open();
+    DM->AQ_FeeSet->reopen(QStringLiteral("select * from FeeSet where RegionId=:RegionId and buildId=:buildId and "
+                                         "UnitName=:UnitName and RoomNum=:RoomNum and OwnerID=:OwnerID and "
+                                         "OwnerName=:OwnerName "),
+                          {{QStringLiteral("RegionId"), k.regionId},
+                           {QStringLiteral("buildId"), k.buildId},
+                           {QStringLiteral("UnitName"), k.unitName},
+                           {QStringLiteral("RoomNum"), k.roomNum},
+                           {QStringLiteral("OwnerID"), k.ownerId},
+                           {QStringLiteral("OwnerName"), k.ownerName}});
     DM->DS_FeeSet->setEnabled(true);
     DBG_FeeSet->setEnabled(true);
 }
@@ -351,13 +345,7 @@ void TfrmXMSet::DBLC_RegCloseUp()
     DM->DS_Rooms->setEnabled(false);
     DBG_Room->setEnabled(false);
     forgetRoom();
-    data::Query* q = DM->AQ_Bud;
-    q->close();
-    q->sql().clear();
-    q->sql() << QStringLiteral("select * from Build where RegionID=:RegionID ");
-    q->param(QStringLiteral("RegionID")).setValue(m_regionId);
-    q->open();
-    DM->DS_Bud->setEnabled(true);
+    lists::loadBuildings(m_regionId);
 }
 
 void TfrmXMSet::DBLC_BuildCloseUp()
@@ -368,17 +356,7 @@ void TfrmXMSet::DBLC_BuildCloseUp()
     if (m_regionId.isEmpty() || key.isNull())
         return;
     m_buildId = key.toString();
-    data::Query* q = DM->AQ_Rooms;
-    q->close();
-    q->sql().clear();
-    q->sql() << QStringLiteral("select * from Rooms where RegionID=:RegionID and BuildID=:BuildID and "
-                               "BuildName=:BuildName and Ustate=:Ustate ");
-    q->param(QStringLiteral("RegionID")).setValue(m_regionId);
-    q->param(QStringLiteral("BuildID")).setValue(m_buildId);
-    q->param(QStringLiteral("BuildName")).setValue(DBLC_Build->text());
-    q->param(QStringLiteral("Ustate")).setValue(QStringLiteral("B"));
-    q->open();
-    DM->DS_Rooms->setEnabled(true);
+    lists::loadOccupiedRooms(DM->AQ_Rooms, DM->DS_Rooms, m_regionId, m_buildId, DBLC_Build->text());
     if (!session::browseOnly())
         CheckBox->setEnabled(true);
     DBG_Room->setEnabled(true);

@@ -13,6 +13,7 @@
 #include "platform/ui/Handler.h"
 #include "platform/ui/Msg.h"
 #include "property/ManInternal.h"
+#include "reference/SharedLists.h"
 #include "session/DMRegion.h"
 #include "session/Session.h"
 
@@ -164,10 +165,7 @@ void TfrmMan::formCreate()
     setNavigationEnabled(false);
     TB_Print->setEnabled(false);
     fillCodeLists();
-    DM->DS_Regs->setEnabled(false);
-    DM->AT_Regs->close();
-    DM->AT_Regs->open();
-    DM->DS_Regs->setEnabled(true);
+    lists::reopenDistricts();
     DM->DS_Bud->setEnabled(false);
     installChecks();
     if (QMdiSubWindow* sw = mdiSubWindow())
@@ -294,14 +292,8 @@ void TfrmMan::DBLC_RegCloseUp()
     DBLC_Build->setKeyValue(QVariant());
     resetMoveIn();
     openOwnerRooms();
-    data::Query* b = DM->AQ_Bud;
-    b->close();
-    b->sql().clear();
-    b->sql() << QStringLiteral("select * from Build where RegionID=:RegionID order by rid");
-    b->param(QStringLiteral("RegionID")).setString(m_regionId);
-    b->open();
-    DM->DS_Bud->setEnabled(true);
-    if (b->isEmpty())
+    lists::loadBuildings(m_regionId);
+    if (DM->AQ_Bud->isEmpty())
         setNavigationEnabled(false);
     TB_Print->setEnabled(false);
 }
@@ -317,28 +309,12 @@ void TfrmMan::DBLC_BuildCloseUp()
     }
     m_buildId = man::keyText(DBLC_Build->keyValue());
     resetMoveIn();
-    data::Query* o = DM->AQ_Man;
-    o->close();
-    o->sql().clear();
-    o->sql() << QStringLiteral("select * from Owner where RegionName=:RegionName and BuildName=:BuildName order by rid");
-    o->param(QStringLiteral("RegionName")).setString(DBLC_Reg->text());
-    o->param(QStringLiteral("BuildName")).setString(DBLC_Build->text());
-    o->open();
-    DM->DS_Man->setEnabled(true);
-    if (o->isEmpty())
+    lists::loadOwners(DBLC_Reg->text(), DBLC_Build->text());
+    if (DM->AQ_Man->isEmpty())
         setNavigationEnabled(false);
 
-    data::Query* u = DM->AQ_Units;
-    u->close();
-    u->sql().clear();
-    u->sql() << QStringLiteral(
-        "select * from Units where RegionID=:RegionID and BuildID=:BuildID and BuildName=:BuildName order by rid");
-    u->param(QStringLiteral("RegionID")).setString(m_regionId);
-    u->param(QStringLiteral("BuildID")).setString(m_buildId);
-    u->param(QStringLiteral("BuildName")).setString(DBLC_Build->text());
-    u->open();
-    DM->DS_Unites->setEnabled(true);
-    if (u->isEmpty()) {
+    lists::loadUnits(m_regionId, m_buildId, DBLC_Build->text());
+    if (DM->AQ_Units->isEmpty()) {
         ui::Msg::warning(kNoUnits);
         return;
     }

@@ -110,15 +110,10 @@ bool TfrmMan::memberIdInUse(const QString& memberId, const QString& ownerId)
 {
     data::Table* m = DM->AT_Member;
     const qint64 self = m->state() == data::DataSetState::Insert ? 0 : m->rowId();
-    AQ_TempMan->close();
-    AQ_TempMan->sql().clear();
-    AQ_TempMan->sql() << QStringLiteral("select * from Member where MemberId=:MemberId and OwnerID=:OwnerID")
-                      + (self ? QStringLiteral(" and rid<>:self") : QString());
-    AQ_TempMan->param(QStringLiteral("MemberId")).setString(memberId);
-    AQ_TempMan->param(QStringLiteral("OwnerID")).setString(ownerId);
-    if (self)
-        AQ_TempMan->param(QStringLiteral("self")).setInteger(self);
-    AQ_TempMan->open();
+    AQ_TempMan->reopen(QStringLiteral("select * from Member where MemberId=:MemberId and OwnerID=:OwnerID and rid<>:self"),
+                       {{QStringLiteral("MemberId"), memberId},
+                        {QStringLiteral("OwnerID"), ownerId},
+                        {QStringLiteral("self"), self}});
     const bool found = !AQ_TempMan->isEmpty();
     AQ_TempMan->close();
     return found;

@@ -87,11 +87,7 @@ void TfrmMan::DBE_OwnerIdExit()
 
 bool TfrmMan::ownerIdInUse(const QString& id)
 {
-    AQ_TempMan->close();
-    AQ_TempMan->sql().clear();
-    AQ_TempMan->sql() << QStringLiteral("select * from Owner where OwnerId=:OwnerId");
-    AQ_TempMan->param(QStringLiteral("OwnerId")).setString(id);
-    AQ_TempMan->open();
+    AQ_TempMan->reopen(QStringLiteral("select * from Owner where OwnerId=:OwnerId"), {{QStringLiteral("OwnerId"), id}});
     const bool found = !AQ_TempMan->isEmpty();
     AQ_TempMan->close();
     return found;

@@ -10,6 +10,7 @@
 #include "platform/ui/Msg.h"
 #include "property/ManInternal.h"
 #include "property/Occupancy.h"
+#include "reference/SharedLists.h"
 #include "session/DMRegion.h"
 
 #include <QCheckBox>
@@ -49,19 +50,8 @@ void TfrmMan::DBLC_UnitNumCloseUp()
     const QString unit = man::keyText(DBLC_UnitNum->keyValue());
     if (m_regionId.isEmpty() || m_buildId.isEmpty() || unit.isEmpty())
         return;
-    data::Query* r = DM->AQ_Rooms;
-    r->close();
-    r->sql().clear();
-    r->sql() << QStringLiteral("select * from Rooms where RegionID=:RegionID and BuildID=:BuildID and "
-                               "BuildName=:BuildName and UnitName=:UnitName and UState=:UState order by rid");
-    r->param(QStringLiteral("RegionID")).setString(m_regionId);
-    r->param(QStringLiteral("BuildID")).setString(m_buildId);
-    r->param(QStringLiteral("BuildName")).setString(DBLC_Build->text());
-    r->param(QStringLiteral("UnitName")).setString(unit);
-    r->param(QStringLiteral("UState")).setString(occupancy::kVacant);
-    r->open();
-    DM->DS_Rooms->setEnabled(true);
-    if (r->isEmpty())
+    lists::loadVacantRooms(m_regionId, m_buildId, DBLC_Build->text(), unit);
+    if (DM->AQ_Rooms->isEmpty())
         ui::Msg::warning(kNoVacantRoom);
 }
 
@@ -162,16 +152,13 @@ void TfrmMan::openOwnerRooms()
         AQ_TUnit->close();
         return;
     }
-    AQ_TUnit->close();
-    AQ_TUnit->sql().clear();
-    AQ_TUnit->sql() << QStringLiteral("select * from Rooms where RegionID=:RegionID and BuildId=:BuildID and "
-                                      "BuildName=:BuildName  and UserId=:UserId and Users=:Users order by rid");
-    AQ_TUnit->param(QStringLiteral("RegionID")).setString(m_regionId);
-    AQ_TUnit->param(QStringLiteral("BuildID")).setString(m_buildId);
-    AQ_TUnit->param(QStringLiteral("BuildName")).setString(DBLC_Build->text());
-    AQ_TUnit->param(QStringLiteral("UserId")).setString(id);
-    AQ_TUnit->param(QStringLiteral("Users")).setString(name);
-    AQ_TUnit->open();
+    AQ_TUnit->reopen(QStringLiteral("select * from Rooms where RegionID=:RegionID and BuildId=:BuildID and "
+                                    "BuildName=:BuildName  and UserId=:UserId and Users=:Users order by rid"),
+                     {{QStringLiteral("RegionID"), m_regionId},
+                      {QStringLiteral("BuildID"), m_buildId},
+                      {QStringLiteral("BuildName"), DBLC_Build->text()},
+                      {QStringLiteral("UserId"), id},
+                      {QStringLiteral("Users"), name}});
     DS_TUnits->setEnabled(true);
     DBLC_UnitNum1->setEnabled(!AQ_TUnit->isEmpty());
 }
@@ -185,18 +172,15 @@ void TfrmMan::DBLC_UnitNum1CloseUp()
     const QString unit = man::keyText(DBLC_UnitNum1->keyValue());
     if (m_regionId.isEmpty() || m_buildId.isEmpty() || id.isEmpty() || name.isEmpty() || unit.isEmpty())
         return;
-    AQ_TRoom->close();
-    AQ_TRoom->sql().clear();
-    AQ_TRoom->sql() << QStringLiteral("select * from Rooms where RegionID=:RegionID and BuildId=:BuildID and "
-                                      "BuildName=:BuildName and Unitname=:UnitName and UserId=:UserId and "
-                                      "Users=:Users order by rid");
-    AQ_TRoom->param(QStringLiteral("RegionID")).setString(m_regionId);
-    AQ_TRoom->param(QStringLiteral("BuildID")).setString(m_buildId);
-    AQ_TRoom->param(QStringLiteral("BuildName")).setString(DBLC_Build->text());
-    AQ_TRoom->param(QStringLiteral("UnitName")).setString(unit);
-    AQ_TRoom->param(QStringLiteral("UserId")).setString(id);
-    AQ_TRoom->param(QStringLiteral("Users")).setString(name);
-    AQ_TRoom->open();
+    AQ_TRoom->reopen(QStringLiteral("select * from Rooms where RegionID=:RegionID and BuildId=:BuildID and "
+                                    "BuildName=:BuildName and Unitname=:UnitName and UserId=:UserId and "
+                                    "Users=:Users order by rid"),
+                     {{QStringLiteral("RegionID"), m_regionId},
+                      {QStringLiteral("BuildID"), m_buildId},
+                      {QStringLiteral("BuildName"), DBLC_Build->text()},
+                      {QStringLiteral("UnitName"), unit},
+                      {QStringLiteral("UserId"), id},
+                      {QStringLiteral("Users"), name}});
     DS_TRoom->setEnabled(true);
     if (AQ_TRoom->isEmpty())
         ui::Msg::warning(kNoOwnerRoom);

@@ -58,12 +58,10 @@ void StoresBrowser::reopen()
 
 void StoresBrowser::run(const QStringList& lines, const QList<QPair<QString, QString>>& params)
 {
-    m_query->close();
-    m_query->sql().clear();
-    m_query->sql() << lines;
+    QList<std::pair<QString, QVariant>> values;
     for (const auto& [name, value] : params)
-        m_query->param(name).setString(value);
-    m_query->open();
+        values.append({name, value});
+    m_query->reopen(lines.join(u'\n'), values);
 }
 
 void StoresBrowser::TB_FirstClick()

@@ -214,6 +214,15 @@ void Query::buildSelect(QString& sql, QVariantList& values)
     sql = params().positional(withDefinedOrder(text), connection()->dialect(), values);
 }
 
+void Query::reopen(const QString& sql, const QList<std::pair<QString, QVariant>>& values)
+{
+    close();
+    setSql(sql);
+    for (const auto& [name, value] : values)
+        param(name).setValue(value);
+    open();
+}
+
 int Query::execSql()
 {
     if (isActive())

@@ -1,6 +1,10 @@
 #pragma once
 // Queries and commands whose text is rebuilt at each use:
 //
+//   q.reopen("select * from Region where RegionId=:id", {{"ID", text}});
+//
+// or step by step, for a parameter that needs a type or a width:
+//
 //   q.close(); q.sql().clear(); q.sql() << "select * from Region where RegionId=:id";
 //   q.param("ID").setString(text, 20); q.open();
 //
@@ -13,7 +17,9 @@
 
 #include "platform/data/DataSet.h"
 
+#include <QList>
 #include <QStringList>
+#include <utility>
 #include <vector>
 
 namespace data {
@@ -84,6 +90,10 @@ public:
 
     Param& param(const QString& name);
     Params& params();
+
+    // Closes the query, replaces its statement, binds the values by parameter
+    // name (as Param::setValue does) and opens it.
+    void reopen(const QString& sql, const QList<std::pair<QString, QVariant>>& values = {});
 
     // Runs a statement that returns no rows; returns the rows affected.
     int execSql();

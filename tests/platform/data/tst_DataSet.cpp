@@ -86,6 +86,22 @@ private slots:
         }
     }
 
+    void reopenRunsOnlyTheNewStatement()
+    {
+        addRegions(*c, 3);
+        Query q(c.get());
+        q.reopen("select * from Region where RegionId=:id", {{"ID", "2 "}});
+        QCOMPARE(q.recordCount(), 1);
+        QCOMPARE(q.fieldByName("RegionName")->asString(), QString("区2"));
+        // The values of the statement before do not stay behind.
+        q.reopen("select * from Region where RegionName<>:name", {{"name", "区2"}});
+        QCOMPARE(q.recordCount(), 2);
+        q.reopen("select * from Region");
+        QCOMPARE(q.recordCount(), 3);
+        // A value for a parameter the statement lacks is a fault of the caller.
+        QVERIFY_THROWS_EXCEPTION(data::Error, q.reopen("select * from Region where RegionId=:id", {{"other", "1"}}));
+    }
+
     // Read at open or when first needed, a table behaves the same.
     void onDemand_data()
     {
