@@ -52,7 +52,7 @@ private slots:
     void init() { c = testsupport::freshDatabase(); }
     void cleanup() { c.reset(); }
 
-    void aQueryListsItsRowsInADefinedOrder_data()
+    void aListHoldsItsRowsInADefinedOrder_data()
     {
         QTest::addColumn<QString>("sql");
         QTest::addColumn<QStringList>("ids");
@@ -63,8 +63,11 @@ private slots:
             << "select * from Region where RegionName <> :x order by RegionId desc" << QStringList{"4", "3", "2", "1"};
         QTest::newRow("a quoted word is no order") << "select * from Region where RegionName <> 'order by x' and RegionName <> :x"
                                                    << QStringList{"1", "2", "3", "4"};
+        // No statement: the table itself, read at open or when first needed.
+        QTest::newRow("a table read at open") << "" << QStringList{"1", "2", "3", "4"};
+        QTest::newRow("a table read on demand") << "on demand" << QStringList{"1", "2", "3", "4"};
     }
-    void aQueryListsItsRowsInADefinedOrder()
+    void aListHoldsItsRowsInADefinedOrder()
     {
         QFETCH(QString, sql);
         QFETCH(QStringList, ids);
@@ -72,16 +75,25 @@ private slots:
         // A server keeps an updated row elsewhere; the list must not follow it.
         c->exec("UPDATE Region SET RegionName = '东区' WHERE RegionId IN ('1', '3')");
         c->exec("UPDATE Region SET Address = '路' WHERE RegionId = '1'");
-        Query q(c.get());
-        q.setSql(sql);
-        if (q.params().find("x"))
-            q.param("x").setValue("无");
+        std::unique_ptr<DataSet> ds;
+        if (sql.startsWith("select")) {
+            auto q = std::make_unique<Query>(c.get());
+            q->setSql(sql);
+            if (q->params().find("x"))
+                q->param("x").setValue("无");
+            ds = std::move(q);
+        } else {
+            auto t = std::make_unique<Table>(c.get());
+            t->setReadOnDemand(!sql.isEmpty());
+            t->setTableName("Region");
+            ds = std::move(t);
+        }
         for (int round = 0; round < 2; ++round) {
-            q.close();
-            q.open();
+            ds->close();
+            ds->open();
             QStringList got;
-            for (q.first(); !q.eof(); q.next())
-                got << q.fieldByName("RegionId")->asString();
+            for (ds->first(); !ds->eof(); ds->next())
+                got << ds->fieldByName("RegionId")->asString();
             QCOMPARE(got, ids);
         }
     }
