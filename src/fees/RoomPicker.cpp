@@ -161,6 +161,9 @@ void RoomPicker::SelectValue()
                        fieldText(*rooms, "Users")};
     fees::openRoomMonth(room, m_period);
     m_room = room;
+    m_roomComplete = true;
+    for (const char* part : {"UnitName", "RoomNum", "UserId", "Users"})
+        m_roomComplete = m_roomComplete && !rooms->fieldByName(QString::fromLatin1(part))->isNull();
 }
 
 bool RoomPicker::findRoom()

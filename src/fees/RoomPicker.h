@@ -74,6 +74,9 @@ public:
     // The room whose rows of the month are shown, as the fee rows carry its
     // key; none until a room is chosen.
     const std::optional<RoomKey>& chosenRoom() const { return m_room; }
+    // Whether the chosen room's list row gave every part of its key: a row
+    // without its unit, number or occupant names no room a paper can go to.
+    bool chosenRoomComplete() const { return m_room && m_roomComplete; }
     // The month of the rows shown ("yyyyMM").
     const QString& period() const { return m_period; }
     bool roomsListed() const;
@@ -109,6 +112,7 @@ private:
     QString m_buildKey;
     QString m_period;
     std::optional<RoomKey> m_room;
+    bool m_roomComplete = false;
 };
 
 }  // namespace fees

@@ -206,7 +206,7 @@ void TfrmYSKgl::ShowItemPage()
 void TfrmYSKgl::N1Click()
 {
     const std::optional<fees::RoomKey>& room = picker->chosenRoom();
-    if (!room) {
+    if (!picker->chosenRoomComplete()) {
         ui::Msg::information(QStringLiteral("不能打印空记录！"));
         return;
     }

@@ -165,10 +165,7 @@ void TfrmMan::formCreate()
     setNavigationEnabled(false);
     TB_Print->setEnabled(false);
     fillCodeLists();
-    DM->DS_Regs->setEnabled(false);
-    DM->AT_Regs->close();
-    DM->AT_Regs->open();
-    DM->DS_Regs->setEnabled(true);
+    lists::reopenDistricts();
     DM->DS_Bud->setEnabled(false);
     installChecks();
     if (QMdiSubWindow* sw = mdiSubWindow())

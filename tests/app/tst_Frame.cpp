@@ -2,17 +2,20 @@
 #include "app/Main.h"
 #include "app/Main1.h"
 #include "app/Openers.h"
+#include "platform/ui/DBGrid.h"
 #include "platform/ui/ModalRun.h"
 #include "platform/ui/Msg.h"
 #include "platform/ui/OpenChildForm.h"
 #include "support/AppFixture.h"
 #include "support/TestMain.h"
 
+#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -291,6 +294,44 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!first);
         QCOMPARE(nav.findChildren<TfrmAbout*>().size(), 1);
+    }
+
+    // Every window the frame opens titles its grid columns as its layout says,
+    // or leaves a column untitled; no header shows the field behind it.
+    void noGridHeaderShowsAFieldName()
+    {
+        AppFixture app;
+        // A window that runs a dialog of its own on opening is answered Cancel.
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (ui::isRunningModal(w))
+                    ui::endModal(w, ui::mrCancel);
+        });
+        closer.start(20);
+        QStringList faults;
+        int grids = 0;
+        for (const OpenerDef& o : openerTable()) {
+            if (!windowRegistered(QString::fromLatin1(o.windowClass)))
+                continue;
+            runOpener(o, mdiForm);
+            for (QWidget* top : QApplication::topLevelWidgets())
+                for (ui::DBGrid* g : top->findChildren<ui::DBGrid*>()) {
+                    ++grids;
+                    const QVector<ui::GridColumn> cols = g->columns();
+                    for (int c = 0; c < cols.size(); ++c) {
+                        const QString title = g->model()->headerData(c, Qt::Horizontal).toString();
+                        if (!g->isColumnHidden(c) && !cols[c].field.isEmpty()
+                            && title.compare(cols[c].field, Qt::CaseInsensitive) == 0)
+                            faults << QStringLiteral("%1 %2: %3").arg(o.windowClass, g->objectName(), title);
+                    }
+                }
+            mdiForm->mdiArea()->closeAllSubWindows();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        QVERIFY(grids > 10);
+        faults.removeDuplicates();
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n")));
     }
 };
 

@@ -153,18 +153,26 @@ private slots:
         QCOMPARE(printed.documents().size(), size_t(3));
     }
 
-    void aTotalTooLargeForCapitalsIsNotPrinted()
+    void noticesThatCannotBeMadeAreNotPrinted()
     {
         AppFixture app("1", [](data::Connection& c) {
             receivables(c);
             addFee(c, room("104", "王五"), "01", "202405", {{"BYHJ", "99999999.99"}});
             addFee(c, room("104", "王五"), "02", "202405", {{"BYHJ", "0.01"}});
+            // Occupied, but listed without the occupant's id.
+            insertRow(c, "Rooms",
+                      {{"RegionID", "1"}, {"BuildId", "2"}, {"BuildName", "2号楼"}, {"UnitName", "1"},
+                       {"RoomNum", "105"}, {"UserId", QVariant()}, {"Users", "孙八"}, {"UState", "B"}});
         });
         TfrmYSKgl* w = openReceivables();
         PrintCatcher printed;
         QVERIFY(chooseRoom(w, "翠苑小区", "2号楼", 2024, 5, "104"));
         w->N1->trigger();
         QCOMPARE(Msg::texts(MsgKind::Warning), QStringList({fees::amountTooLargeMessage()}));
+
+        QVERIFY(chooseRoom(w, "翠苑小区", "2号楼", 2024, 5, "105"));
+        w->N1->trigger();
+        QCOMPARE(Msg::texts(MsgKind::Information), QStringList({"不能打印空记录！"}));
         QVERIFY(printed.documents().empty());
     }
 };

@@ -11,7 +11,8 @@ class Application : public QApplication {
     Q_OBJECT
 public:
     // Also installs the substitutions for the Chinese font names, the
-    // toolkit's Chinese translation and the program's icon (Appearance.h).
+    // toolkit's Chinese translation and the program's icon (Appearance.h),
+    // and has the local time zone read once instead of at every conversion.
     Application(int& argc, char** argv);
 
     bool notify(QObject* receiver, QEvent* event) override;
