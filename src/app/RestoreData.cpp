@@ -7,10 +7,12 @@
 #include "platform/data/DirectStatement.h"
 #include "platform/data/Error.h"
 #include "platform/data/IndexesAside.h"
+#include "platform/data/PageCopy.h"
 #include "platform/data/SchemaCatalog.h"
 #include "platform/data/StatementTicker.h"
 
 #include <QSet>
+#include <QSqlQuery>
 
 namespace app {
 
@@ -86,6 +88,29 @@ QSet<QString> tablesLaidOutAlike(data::Connection& c, const QString& file)
             out << table;
     }
     return out;
+}
+
+// Everything the database says it holds besides its rows: every table,
+// index, view and trigger as written, and the settings of the file.
+QStringList schemaOf(data::Connection& c)
+{
+    QStringList out;
+    for (const char* setting : {"page_size", "encoding", "user_version", "application_id"})
+        out << c.scalar(QStringLiteral("PRAGMA %1").arg(QLatin1String(setting))).toString();
+    QSqlQuery q = c.exec(QStringLiteral("SELECT type, name, tbl_name, sql FROM sqlite_master ORDER BY type, name"));
+    while (q.next())
+        for (int i = 0; i < 4; ++i)
+            out << q.value(i).toString();
+    return out;
+}
+
+// A file with exactly the schema of the database in use can be put in its
+// place page by page: the same tables, indexes, view and triggers, and rows
+// whose identities continue as they would after a copy row by row.
+bool copiesWhole(data::Connection& c, const QString& file)
+{
+    auto source = data::Connection::openSqliteReadOnly(file);
+    return schemaOf(c) == schemaOf(*source) && data::canCopyPages(c);
 }
 
 // The file is attached to the connection and copied table to table inside
@@ -200,7 +225,12 @@ void restoreThroughProgram(data::Connection& c, const QString& file, const DataP
 void restoreDatabase(data::Connection& c, const QString& file, const DataProgress& progress)
 {
     const QString attachSql = c.dialect().attachFileSql(kAlias);
-    if (!attachSql.isEmpty())
+    if (!attachSql.isEmpty() && copiesWhole(c, file))
+        data::copyPagesFrom(c, file, [&] {
+            if (progress)
+                progress(QString());
+        });
+    else if (!attachSql.isEmpty())
         restoreByAttaching(c, file, attachSql, progress);
     else
         restoreThroughProgram(c, file, progress);

@@ -6,8 +6,10 @@
 // after the largest one restored (the next receipt number follows the
 // restored receipts).
 //
-// The schema of the database in use stays as it is (indexes, view, triggers);
-// only rows are copied, so a backup taken before a schema addition restores.
+// The schema of the database in use stays as it is (indexes, view, triggers):
+// a file with exactly that schema is put in place page by page, any other
+// has only its rows copied, so a backup taken before a schema addition
+// restores.
 
 #include "app/DataProgress.h"
 
