@@ -16,6 +16,7 @@ namespace {
 
 struct Target {
     qint64 rid;
+    QString room;  // the room key, joined
     Decimal area;
     Decimal apportioned, arrears, lateFee;
 };
@@ -33,7 +34,8 @@ MonthRows readMonthRows(data::Connection& c, const BulkChargeRequest& req, BulkC
 {
     const int areaColumn = req.basis == ChargeBasis::UsableArea ? 2 : 1;
     QSqlQuery q = c.exec(QStringLiteral("SELECT v.rid, v.JZm, v.SYm, v.FeeName, v.BYFee, v.BYHJ, f.FTFee, f.WYqk, "
-                                        "f.ZNJ, f.flag FROM v_feeset v JOIN Fee f ON f.rid = v.rid "
+                                        "f.ZNJ, f.flag, f.RegionId, f.BuildID, f.UnitName, f.RoomNum "
+                                        "FROM v_feeset v JOIN Fee f ON f.rid = v.rid "
                                         "WHERE v.inDate = ? AND v.FeeID = ?"),
                          {req.period, req.feeId});
     MonthRows m;
@@ -50,7 +52,10 @@ MonthRows readMonthRows(data::Connection& c, const BulkChargeRequest& req, BulkC
             ++r.skippedCollected;
             continue;
         }
-        m.targets.push_back({rid, money(q.value(areaColumn)), money(q.value(6)), money(q.value(7)),
+        const QString roomKey = QStringList{q.value(10).toString(), q.value(11).toString(), q.value(12).toString(),
+                                            q.value(13).toString()}
+                                    .join(QChar(0x1f));
+        m.targets.push_back({rid, roomKey, money(q.value(areaColumn)), money(q.value(6)), money(q.value(7)),
                              money(q.value(8))});
     }
     return m;
@@ -67,7 +72,8 @@ QString BulkChargeResult::message() const
 {
     switch (outcome) {
     case Outcome::Charged:
-        return QStringLiteral("数据记入成功！");
+        return withoutArea > 0 ? QStringLiteral("数据记入成功！\n%1 间房屋没有面积，未计费。").arg(withoutArea)
+                               : QStringLiteral("数据记入成功！");
     case Outcome::InvalidPrice:
     case Outcome::InvalidMonths:
         return QStringLiteral("请输入正确的数字字符。");
@@ -85,6 +91,14 @@ QString BulkChargeResult::message() const
     return QString();
 }
 
+std::optional<Decimal> bulkChargePrice(const QString& typed)
+{
+    const auto price = Decimal::parse(typed);
+    if (!price || price->isNull())
+        return std::nullopt;
+    return price->quantize(2, data::Rounding::HalfAwayFromZero);
+}
+
 Decimal bulkChargeAmount(const Decimal& price, int months, const Decimal& area)
 {
     return (price * Decimal(months) * area).quantize(2, data::Rounding::HalfAwayFromZero);
@@ -94,8 +108,8 @@ BulkChargeResult bulkCharge(data::Connection& c, const BulkChargeRequest& req)
 {
     using Outcome = BulkChargeResult::Outcome;
     BulkChargeResult r;
-    const auto price = Decimal::parse(req.priceText);
-    if (!price || price->isNull()) {
+    const auto price = bulkChargePrice(req.priceText);
+    if (!price) {
         r.outcome = Outcome::InvalidPrice;
         return r;
     }
@@ -132,18 +146,22 @@ BulkChargeResult bulkCharge(data::Connection& c, const BulkChargeRequest& req)
         r.skippedCollected = 0;
         return r;
     }
+    QSet<QString> withoutArea;
     for (const Target& t : rows.targets) {
         Decimal area(1);
         if (req.basis != ChargeBasis::PerRoom) {
-            if (t.area.isNull())
-                ++r.withoutArea;
-            area = t.area.orZero();
+            if (t.area.isNull()) {
+                withoutArea.insert(t.room);
+                continue;
+            }
+            area = t.area;
         }
         const Decimal charge = bulkChargeAmount(*price, months, area);
         update.add(t.rid, {charge.toVariant(), monthTotal(charge, t.apportioned, t.arrears, t.lateFee).toVariant()});
     }
     update.flush();
     r.charged = update.changed();
+    r.withoutArea = int(withoutArea.size());
     tx.commit();
     r.outcome = Outcome::Charged;
     return r;

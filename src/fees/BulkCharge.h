@@ -1,8 +1,9 @@
 #pragma once
 // Charging one non-metered item to every room of a month at once: a unit
 // price times a number of months, times the room's floor area, its usable
-// area, or once per room. Rounded to 0.01 with ties away from zero, as the
-// old server rounded these charges.
+// area, or once per room. The price is taken to 0.01 first and the charge is
+// rounded to 0.01, both with ties away from zero, as the old server rounded
+// these charges. A room without the area charged by keeps its charge empty.
 //
 // The rows charged are the month's rows of the item that have a room (the
 // rows the view v_feeset shows), except collected ones; each gets its charge
@@ -12,6 +13,7 @@
 #include "platform/data/Decimal.h"
 
 #include <QString>
+#include <optional>
 
 namespace data { class Connection; }
 
@@ -46,7 +48,7 @@ struct BulkChargeResult {
     Outcome outcome = Outcome::NoItem;
     int charged = 0;           // rows written
     int skippedCollected = 0;  // collected rows left as they were
-    int withoutArea = 0;       // rows whose room has no area: charged 0
+    int withoutArea = 0;       // rooms without the area charged by: not charged
 
     bool succeeded() const { return outcome == Outcome::Charged; }
     QString message() const;
@@ -55,6 +57,9 @@ struct BulkChargeResult {
 // The message a database failure in the bulk charge is shown with.
 QString bulkChargeFailureMessage();
 
+// The price as the charge uses it: typed text to 0.01, half away from zero;
+// nothing when the text is not a number.
+std::optional<data::Decimal> bulkChargePrice(const QString& typed);
 // The charge of one room: price x months (x area), rounded half away from zero.
 data::Decimal bulkChargeAmount(const data::Decimal& price, int months, const data::Decimal& area);
 

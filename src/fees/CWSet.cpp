@@ -172,6 +172,15 @@ void TfrmCWSet::BB_OkClick()
     }
     data::DataSet& row = *DM->AT_CWSet;
     row.edit();  // on an empty table this starts the one row
+    row.updateRecord();
+    // The late fee is the arrears times the rate: a rate of 1 or more, or
+    // below 0, is a typing slip, not a rate.
+    const data::Decimal rate = row.fieldByName(QStringLiteral("ZNJ"))->asDecimal();
+    if (!rate.isNull() && (rate < data::Decimal(0) || rate >= data::Decimal(1))) {
+        ui::Msg::warning(QStringLiteral("滞纳金比率应在 0 到 1 之间！"));
+        DBE_BL->setFocus();
+        return;
+    }
     if (RB_2->isChecked()) {
         row.fieldByName(QStringLiteral("JSDate1"))->setAsInteger(0);
         row.fieldByName(QStringLiteral("JSDate2"))->setAsInteger(*day);

@@ -1,5 +1,6 @@
 #include "fees/ChargeLookups.h"
 
+#include "platform/data/TrimmedText.h"
 #include "platform/ui/DBLookupComboBox.h"
 #include "session/DMRegion.h"
 
@@ -27,7 +28,7 @@ std::optional<FeeItem> feeItem(const QVariant& key)
     item.name = q->fieldByName(QStringLiteral("FeeName"))->asString();
     item.withinPrice = q->fieldByName(QStringLiteral("JNPrice"))->asDecimal();
     item.overPrice = q->fieldByName(QStringLiteral("JWPrice"))->asDecimal();
-    item.kind = q->fieldByName(QStringLiteral("JLFlag"))->asString().trimmed();
+    item.kind = data::trimmed(q->fieldByName(QStringLiteral("JLFlag"))->asString());
     return item;
 }
 

@@ -1,5 +1,7 @@
 #include "fees/Collection.h"
 
+#include "fees/CarryOver.h"
+#include "fees/FeeLock.h"
 #include "fees/Money.h"
 #include "platform/data/ColumnWidth.h"
 #include "platform/data/Connection.h"
@@ -16,7 +18,7 @@ namespace {
 
 const QString kRowColumns = QStringLiteral(
     "SELECT rid, RegionId, BuildID, UnitName, RoomNum, ownerID, ownerName, inDate, FeeName, BYFee, WYqk, ZNJ, BYHJ, "
-    "flag FROM Fee ");
+    "flag, FeeID FROM Fee ");
 
 RoomKey roomOf(const QSqlQuery& q)
 {
@@ -28,6 +30,7 @@ CollectionItem itemOf(const QSqlQuery& q)
 {
     CollectionItem it;
     it.rid = q.value(0).toLongLong();
+    it.feeId = q.value(14).toString();
     it.feeName = q.value(8).toString();
     it.charge = money(q.value(9));
     it.arrears = money(q.value(10));
@@ -53,15 +56,20 @@ void checkReceiptKey(const RoomKey& k)
     }
 }
 
+QString laterMonthOf(data::Connection& c, const RoomKey& room, const QString& period, const CollectionItem& it)
+{
+    return carriedInto(c, {room, it.feeId, it.feeName}, period);
+}
+
 // Marks a planned row collected if it is still there, uncollected, with the
 // total that was listed. The test is part of the update, so a cashier at
 // another workstation who marks the row first makes this update find nothing.
 bool markCollected(data::Connection& c, const CollectionItem& it)
 {
     const QVariant total = it.total.toVariant();
-    QSqlQuery& q = c.execCached(
-        QStringLiteral("UPDATE Fee SET SSJE = ?, flag = ? WHERE rid = ? AND BYHJ = ? AND trim(flag) <> ?"),
-        {total, kCollected, it.rid, total, kCollected});
+    QSqlQuery& q = c.execCached(QStringLiteral("UPDATE Fee SET SSJE = ?, flag = ? WHERE rid = ? AND BYHJ = ? AND %1 <> ?")
+                                    .arg(c.dialect().trimmedSql(QStringLiteral("flag"))),
+                                {total, kCollected, it.rid, total, kCollected});
     return q.numRowsAffected() == 1;
 }
 
@@ -109,6 +117,8 @@ QString CollectionPlan::message() const
         return QStringLiteral("该项费用已收取！请仔细核对！");
     case Outcome::NoAmount:
         return QStringLiteral("该项费用无金额！请仔细核对！");
+    case Outcome::CarriedForward:
+        return carriedIntoMessage(laterMonth);
     }
     return QString();
 }
@@ -142,11 +152,16 @@ CollectionPlan planCollection(data::Connection& c, const RoomKey& room, const QS
                                                       "ORDER BY rid"),
                          {room.regionId, room.buildId, room.unitName, room.roomNum, room.ownerId, room.ownerName,
                           period});
+    // The rows are read before any other statement runs: the server's driver
+    // streams a result, and a second statement would cut it.
+    std::vector<CollectionItem> unpaid;
+    while (q.next())
+        if (!isCollected(q.value(13)) && !q.value(12).isNull())
+            unpaid.push_back(itemOf(q));
     bool anyListed = false;
-    while (q.next()) {
-        if (isCollected(q.value(13)) || q.value(12).isNull())
+    for (CollectionItem& it : unpaid) {
+        if (!laterMonthOf(c, room, period, it).isEmpty())
             continue;
-        CollectionItem it = itemOf(q);
         it.listed = !it.total.isZero();
         if (it.listed) {
             anyListed = true;
@@ -155,7 +170,7 @@ CollectionPlan planCollection(data::Connection& c, const RoomKey& room, const QS
         }
         p.items.push_back(it);
     }
-    if (!anyListed) {
+    if (!anyListed || p.total.isZero()) {
         p.items.clear();
         p.total = Decimal(0);
         p.summary.clear();
@@ -188,6 +203,11 @@ CollectionPlan planSingleCollection(data::Connection& c, qint64 feeRowId)
     }
     p.room = roomOf(q);
     p.period = q.value(7).toString();
+    p.laterMonth = laterMonthOf(c, p.room, p.period, it);
+    if (!p.laterMonth.isEmpty()) {
+        p.outcome = Outcome::CarriedForward;
+        return p;
+    }
     p.items.push_back(it);
     p.total = it.total;
     p.summary = it.feeName;
@@ -206,8 +226,9 @@ CollectionResult collect(data::Connection& c, const CollectionPlan& plan, bool w
 
     QSqlQuery receipt = c.newQuery();  // released after the guard has rolled back a failure
     data::Transaction tx(c);
+    lockFees(c);
     for (const CollectionItem& it : plan.items) {
-        if (!markCollected(c, it)) {
+        if (!laterMonthOf(c, plan.room, plan.period, it).isEmpty() || !markCollected(c, it)) {
             r.outcome = Outcome::Changed;
             r.marked = 0;
             return r;

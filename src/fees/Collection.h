@@ -6,6 +6,8 @@
 //
 // Rows not yet charged (null BYHJ) are neither listed nor marked. In "All"
 // mode rows with a total of 0 are marked with the others but not listed.
+// A row whose total a later month carries as arrears (CarryOver.h) is
+// settled by collecting that month: it is neither listed nor marked.
 
 #include "fees/RoomKey.h"
 #include "platform/data/Decimal.h"
@@ -23,6 +25,7 @@ enum class CollectMode { All, Single };
 
 struct CollectionItem {
     qint64 rid = 0;          // the Fee row
+    QString feeId;
     QString feeName;
     data::Decimal charge;    // BYFee
     data::Decimal arrears;   // WYqk
@@ -38,6 +41,7 @@ struct CollectionPlan {
         EmptyItem,         // Single: the row has no total (or is gone)
         AlreadyCollected,  // Single
         NoAmount,          // Single: the total is 0
+        CarriedForward,    // Single: a later month carries the row's total
     };
     Outcome outcome = Outcome::NothingDue;
     CollectMode mode = CollectMode::All;
@@ -46,6 +50,7 @@ struct CollectionPlan {
     std::vector<CollectionItem> items;   // in row order
     data::Decimal total{0};              // sum of the listed totals
     QString summary;                     // the items' names for the receipt
+    QString laterMonth;                  // CarriedForward: the month that carries it
 
     bool ready() const { return outcome == Outcome::Ready; }
     // The warning for a plan that is not ready.
@@ -53,8 +58,8 @@ struct CollectionPlan {
 };
 
 // Mode "All": the room's uncollected rows of the month with a total.
-// NothingDue when no row would be listed; rows that cancel out (a credit and
-// a charge) are listed, with a total of 0, and settled together.
+// NothingDue when no row would be listed, or when what would be listed sums
+// to 0 (a credit and a charge that cancel out).
 CollectionPlan planCollection(data::Connection& c, const RoomKey& room, const QString& period);
 // Mode "Single": one Fee row, by its identity.
 CollectionPlan planSingleCollection(data::Connection& c, qint64 feeRowId);
@@ -85,8 +90,9 @@ struct CollectionResult {
 // character boundary.
 QString receiptSummary(const QString& summary);
 
-// Marks the plan's rows, re-checking in the transaction that each is still
-// uncollected with the total that was listed; with writeReceipt also writes
+// Marks the plan's rows, re-checking in the transaction (after taking the fee
+// lock, FeeLock.h) that each is still uncollected with the total that was
+// listed and not carried into a later month; with writeReceipt also writes
 // the receipt row dated `today` and reads its number back. Throws data::Error
 // on a database failure or when the room key does not fit SFSJ (checked
 // before anything is written); nothing is changed then.

@@ -10,6 +10,16 @@ Decimal monthTotal(const Decimal& charge, const Decimal& apportioned, const Deci
     return (charge.orZero() + apportioned.orZero() + arrears.orZero() + lateFee.orZero()).quantize(2);
 }
 
+QString missingStartMessage()
+{
+    return QStringLiteral("请先输入表初数！");
+}
+
+QString missingPriceMessage(const QString& itemName)
+{
+    return QStringLiteral("该收费项目没有设置单价！（%1）").arg(itemName);
+}
+
 MeterCharge ComputeCharge(const MeterChargeInput& in)
 {
     MeterCharge r;
@@ -17,7 +27,11 @@ MeterCharge ComputeCharge(const MeterChargeInput& in)
     for (int i = 0; i < 3; ++i) {
         if (in.endReadings[i].isNull())
             continue;
-        const Decimal start = in.startReadings[i].orZero();
+        const Decimal start = in.startReadings[i];
+        if (start.isNull()) {
+            r.warning = missingStartMessage();
+            return r;
+        }
         if (in.endReadings[i] < start) {
             r.warning = QStringLiteral("表末数[%1]不能小于表初数[%1]！请仔细核对！").arg(i + 1);
             return r;
@@ -25,13 +39,16 @@ MeterCharge ComputeCharge(const MeterChargeInput& in)
         usage += in.endReadings[i] - start;
     }
     const Decimal quota = in.quota.orZero();
-    const Decimal within = in.withinPrice.orZero();
-    const Decimal over = in.overPrice.orZero();
+    const bool overQuota = quota > Decimal(0) && usage > quota;
+    if ((usage > Decimal(0) && in.withinPrice.isNull()) || (overQuota && in.overPrice.isNull())) {
+        r.warning = missingPriceMessage(in.itemName);
+        return r;
+    }
     Decimal charge;
     if (quota <= Decimal(0) || usage < quota)
-        charge = usage * within;
+        charge = usage * in.withinPrice.orZero();
     else
-        charge = quota * within + (usage - quota) * over;
+        charge = quota * in.withinPrice + (usage - quota) * in.overPrice.orZero();
     r.ok = true;
     r.usage = usage.quantize(2);
     r.charge = charge.quantize(2, Rounding::HalfEven);

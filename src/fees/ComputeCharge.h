@@ -13,6 +13,7 @@
 namespace fees {
 
 struct MeterChargeInput {
+    QString itemName;                            // for the warning about a missing price
     std::array<data::Decimal, 3> startReadings;  // BCNum1..3
     std::array<data::Decimal, 3> endReadings;    // BMNum1..3; a null meter was not read
     data::Decimal quota;                         // the row's DL; null or 0 means no quota
@@ -34,9 +35,14 @@ struct MeterCharge {
 // Usage is the sum of end - start over the meters that have an end reading
 // (none read: usage 0). Without a quota all usage is charged at the
 // within-quota price; below the quota likewise; at or over it the quota at
-// the within-quota price and the rest at the over-quota price. A null price
-// counts as 0. An end reading below its start reading is refused.
+// the within-quota price and the rest at the over-quota price.
+//
+// Refused, with a warning: an end reading without a start reading (the whole
+// meter would be charged), an end reading below its start reading, and a
+// price the usage needs that the item does not have.
 MeterCharge ComputeCharge(const MeterChargeInput& in);
+QString missingStartMessage();
+QString missingPriceMessage(const QString& itemName);
 
 // BYHJ = BYFee + FTFee + WYqk + ZNJ, a null term counting as 0, so that no
 // row is left with a total that can never be collected.

@@ -53,6 +53,7 @@ TfrmFJL_dx::TfrmFJL_dx(QWidget* parent) : ui::Form(parent)
     DBG_SFee = new ui::DBGrid(DS_SFee, this);
     DBG_SFee->setObjectName(QStringLiteral("DBG_SFee"));
     DBG_SFee->installEventFilter(this);
+    DBG_SFee->setEnterStoresRow(true);
     auto col = [](const char* field, const char* title, int width, bool editable = false) {
         return ui::GridColumn{QString::fromLatin1(field), QString::fromUtf8(title), width, true, !editable};
     };
@@ -89,11 +90,14 @@ void TfrmFJL_dx::formCreate()
     setFormSize(760, 480);
 }
 
+bool TfrmFJL_dx::formCloseQuery()
+{
+    return fees::storeTypedRowOnClose(DBG_SFee, *AQ_SFee);
+}
+
 void TfrmFJL_dx::formClose(ui::CloseAction& action)
 {
     DS_SFee->setEnabled(false);
-    // What was typed and not stored goes with the window.
-    AQ_SFee->discardEdits();
     action = ui::CloseAction::Free;
 }
 

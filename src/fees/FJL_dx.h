@@ -47,6 +47,7 @@ public:
 
 protected:
     void formCreate() override;
+    bool formCloseQuery() override;
     void formClose(ui::CloseAction& action) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 

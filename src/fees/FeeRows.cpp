@@ -5,11 +5,11 @@
 #include "platform/data/DataSource.h"
 #include "platform/data/Query.h"
 #include "platform/ui/DBGrid.h"
+#include "platform/ui/ErrorBox.h"
 #include "platform/ui/Msg.h"
 #include "session/DMRegion.h"
 #include "session/Session.h"
 
-#include <QAbstractItemDelegate>
 
 namespace fees {
 
@@ -95,15 +95,19 @@ void checkRowBeforePost(data::DataSet& ds)
 
 void storeTypedRow(ui::DBGrid* grid, data::DataSet& ds)
 {
-    // A cell editor lives on the grid's viewport while it is open.
-    for (QWidget* editor : grid->viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!editor->isVisible())
-            continue;
-        QMetaObject::invokeMethod(grid, "commitData", Qt::DirectConnection, Q_ARG(QWidget*, editor));
-        QMetaObject::invokeMethod(grid, "closeEditor", Qt::DirectConnection, Q_ARG(QWidget*, editor),
-                                  Q_ARG(QAbstractItemDelegate::EndEditHint, QAbstractItemDelegate::NoHint));
-    }
+    if (!grid->commitEditor())
+        throw data::Abort();
     ds.post();
+}
+
+bool storeTypedRowOnClose(ui::DBGrid* grid, data::DataSet& ds)
+{
+    return ui::guarded([&] {
+        if (!grid->commitEditor())
+            throw data::Abort();
+        if (ds.isActive() && ds.isEditing())
+            ds.post();
+    });
 }
 
 bool gridKeyDown(ui::DBGrid* grid, data::DataSet& ds, int key)

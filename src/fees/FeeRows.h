@@ -56,6 +56,10 @@ void checkRowBeforePost(data::DataSet& ds);
 // written into the row, then the row is posted. The grid adds no rows, so
 // going on past the last row stores it, as leaving any other row does.
 void storeTypedRow(ui::DBGrid* grid, data::DataSet& ds);
+// The charge windows have no Save button: closing one stores the row being
+// typed through the same checks. False (the user told why) when the row
+// cannot be stored; the window then stays open on it.
+bool storeTypedRowOnClose(ui::DBGrid* grid, data::DataSet& ds);
 
 // A key pressed in the grid: on an empty row it is refused as above; Down on
 // the last row stores the row being typed. True when the key was used up.

@@ -1,5 +1,6 @@
 #include "fees/FeeType1.h"
 
+#include "platform/data/TrimmedText.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBComboBox.h"
 #include "platform/ui/DBEdit.h"
@@ -160,7 +161,7 @@ void TfrmFeeType1::TB_ModiClick()
     DBE_ID->setEnabled(false);
     // The box shows the item's stored kind; the prices of a non-metered item
     // stay closed until the box is cleared.
-    const bool nonMetered = dataSet()->fieldByName(QStringLiteral("JLFlag"))->asString().trimmed() == kNonMetered;
+    const bool nonMetered = data::trimmedEquals(dataSet()->fieldByName(QStringLiteral("JLFlag"))->asString(), kNonMetered);
     CB_JLFlag->setChecked(nonMetered);
     PriceEditFlag.clear();
     setPriceEditsOpen(!nonMetered);

@@ -1,9 +1,11 @@
 #include "fees/GenerateDirect.h"
 
+#include "fees/CarryOver.h"
 #include "fees/Money.h"
 #include "platform/data/DirectStatement.h"
 
 #include <QHash>
+#include <QSet>
 #include <array>
 #include <vector>
 
@@ -19,7 +21,7 @@ struct BaseRow {
     qint64 rid = 0;
     std::array<DirectValue, 3> start;  // the next month's start readings, as stored
     bool unpaid = false;
-    Decimal total;                     // the base month's total, when unpaid; null when none
+    Decimal total;                     // the base month's total, when unpaid
 };
 
 // The rows in the order read, and where each room item's row is; the index
@@ -50,6 +52,8 @@ bool keyOf(const DirectStatement& q, int first, QByteArray& key)
 // identity.
 BaseMonth readBaseMonth(data::Connection& c, const QString& base)
 {
+    if (base.isEmpty())
+        return {};
     DirectStatement q(c, QStringLiteral("SELECT RegionId, BuildID, UnitName, RoomNum, ownerID, ownerName, FeeID, "
                                         "FeeName, rid, COALESCE(BMNum1, BCNum1), COALESCE(BMNum2, BCNum2), "
                                         "COALESCE(BMNum3, BCNum3), flag, BYHJ FROM Fee WHERE inDate = ?"));
@@ -79,12 +83,36 @@ BaseMonth readBaseMonth(data::Connection& c, const QString& base)
     return month;
 }
 
+// The room items that still have a row in the month (the collected ones).
+QSet<QByteArray> keptItems(data::Connection& c, const QString& period)
+{
+    DirectStatement q(c, QStringLiteral("SELECT RegionId, BuildID, UnitName, RoomNum, ownerID, ownerName, FeeID, "
+                                        "FeeName FROM Fee WHERE inDate = ?"));
+    q.bindText(0, period);
+    QSet<QByteArray> kept;
+    QByteArray key;
+    while (q.step())
+        if (keyOf(q, 0, key))
+            kept.insert(key);
+    return kept;
+}
+
+// 0 is by far the most frequent amount: bound from the text made once.
+void bindAmount(DirectStatement& insert, int i, const Decimal& amount, const QByteArray& zero)
+{
+    if (amount.isZero())
+        insert.bindUtf8(i, zero.constData(), int(zero.size()));
+    else
+        insert.bindText(i, amount.toString());
+}
+
 }  // namespace
 
 GeneratedCounts writeMonthDirect(data::Connection& c, const QString& period, const QString& basePeriod,
                                  const Decimal& lateFeeRate)
 {
     const BaseMonth base = readBaseMonth(c, basePeriod);
+    const QSet<QByteArray> kept = keptItems(c, period);
     DirectStatement items(c, QStringLiteral("SELECT RegionId, BuildID, UnitName, RoomNum, OwnerId, OwnerName, FeeId, "
                                             "FeeName, BDS1, BDS2, BDS3, DL FROM FeeSet ORDER BY rid"));
     DirectStatement insert(c, QStringLiteral("INSERT INTO Fee (RegionId, BuildID, UnitName, RoomNum, ownerID, ownerName, "
@@ -95,13 +123,17 @@ GeneratedCounts writeMonthDirect(data::Connection& c, const QString& period, con
     const QByteArray zero = Decimal(0).quantize(2).toString().toUtf8();
     insert.bindText(11, period);
     insert.bindUtf8(12, zero.constData(), int(zero.size()));
+    const CarriedAmounts nothing = carryOver(false, Decimal(), lateFeeRate);
     GeneratedCounts n;
     QByteArray key;
     while (items.step()) {
+        const bool keyed = keyOf(items, 0, key);
+        if (keyed && kept.contains(key))
+            continue;
         for (int i = 0; i < 8; ++i)
             insert.bindColumn(i, items, i);
-        const auto found = keyOf(items, 0, key) ? base.at.constFind(key) : base.at.constEnd();
-        bool arrears = false;
+        const auto found = keyed ? base.at.constFind(key) : base.at.constEnd();
+        CarriedAmounts carried = nothing;
         if (found == base.at.constEnd()) {
             for (int i = 0; i < 3; ++i)
                 insert.bindColumn(8 + i, items, 8 + i);
@@ -110,17 +142,11 @@ GeneratedCounts writeMonthDirect(data::Connection& c, const QString& period, con
             ++n.carried;
             for (int i = 0; i < 3; ++i)
                 insert.bindValue(8 + i, b.start[i]);
-            if (b.unpaid && !b.total.isNull()) {
-                arrears = true;
-                insert.bindText(13, b.total.toString());
-                insert.bindText(14, (b.total * lateFeeRate).quantize(2, data::Rounding::HalfAwayFromZero).toString());
-            }
             n.withArrears += b.unpaid ? 1 : 0;
+            carried = carryOver(b.unpaid, b.total, lateFeeRate);
         }
-        if (!arrears) {
-            insert.bindUtf8(13, zero.constData(), int(zero.size()));
-            insert.bindUtf8(14, zero.constData(), int(zero.size()));
-        }
+        bindAmount(insert, 13, carried.arrears, zero);
+        bindAmount(insert, 14, carried.lateFee, zero);
         insert.bindColumn(15, items, 11);
         insert.run();
         ++n.inserted;

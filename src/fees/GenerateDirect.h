@@ -6,7 +6,9 @@
 // late fees are computed as exact decimals.
 //
 // Runs inside the caller's transaction; the caller has deleted the month's
-// old rows and checked that the keys fit.
+// old rows but the collected ones, and checked that the keys fit. A room item
+// that has a row left in the month gets no new one. An empty base period
+// means no base month.
 
 #include "platform/data/Decimal.h"
 

@@ -1,15 +1,20 @@
 #include "fees/GenerateReceivables.h"
 
+#include "fees/CarryOver.h"
 #include "fees/ChargingSettings.h"
+#include "fees/FeeLock.h"
 #include "fees/GenerateDirect.h"
 #include "fees/Money.h"
 #include "platform/data/BatchInsert.h"
 #include "platform/data/ColumnWidth.h"
 #include "platform/data/Connection.h"
+#include "platform/data/Dialect.h"
 #include "platform/data/DirectStatement.h"
 #include "platform/data/Error.h"
+#include "platform/data/TrimmedText.h"
 
 #include <QHash>
+#include <QSet>
 #include <QSqlError>
 #include <array>
 #include <optional>
@@ -31,7 +36,7 @@ struct BaseRow {
     qint64 rid = 0;
     std::array<QVariant, 3> start;  // the next month's start readings
     bool unpaid = false;
-    Decimal total;                  // the base month's total; 0 when null
+    Decimal total;                  // the base month's total
 };
 
 // The eight key values of a row, from column `first` on, joined into one
@@ -87,10 +92,22 @@ QHash<QString, BaseRow> readBaseMonth(data::Connection& c, const QString& base)
         b.rid = rid;
         for (int i = 0; i < 3; ++i)
             b.start[i] = bindable(q.value(9 + i));
-        b.unpaid = q.value(12).toString().trimmed() == kUncollected;
-        b.total = money(q.value(13)).orZero();
+        b.unpaid = isUncollected(q.value(12));
+        b.total = money(q.value(13));
     }
     return rows;
+}
+
+// The room items that keep a collected row in the month: they get no new row.
+QSet<QString> keptItems(data::Connection& c, const QString& period)
+{
+    QSet<QString> kept;
+    QSqlQuery q = c.exec(QStringLiteral("SELECT %1 FROM Fee WHERE inDate = ?").arg(columnList(kFeeKey)), {period});
+    QString key;
+    while (q.next())
+        if (keyOf(q, 0, key))
+            kept.insert(key);
+    return kept;
 }
 
 // Refuses, before anything is written, a room item whose key does not fit the
@@ -120,20 +137,26 @@ void checkKeyWidths(data::Connection& c)
                                    q.value(3).toString(), q.value(4).toString(), q.value(5).toString()));
 }
 
+QString isCollectedSql(const data::Connection& c)
+{
+    return c.dialect().trimmedSql(QStringLiteral("flag")) + QStringLiteral(" = ?");
+}
+
 // Counts the month's rows and its collected rows.
 void readMonthState(data::Connection& c, GenerationResult& r)
 {
-    QSqlQuery q = c.exec(QStringLiteral("SELECT count(*), coalesce(sum(CASE WHEN trim(flag) = ? THEN 1 ELSE 0 END), 0) "
-                                        "FROM Fee WHERE inDate = ?"),
+    QSqlQuery q = c.exec(QStringLiteral("SELECT count(*), coalesce(sum(CASE WHEN %1 THEN 1 ELSE 0 END), 0) "
+                                        "FROM Fee WHERE inDate = ?")
+                             .arg(isCollectedSql(c)),
                          {kCollected, r.period});
     q.next();
     r.existingRows = q.value(0).toInt();
     r.collectedRows = q.value(1).toInt();
 }
 
-// One new row for every room item, in FeeSet's order.
-void insertRows(data::Connection& c, data::BatchInsert& out, const QHash<QString, BaseRow>& base, const Decimal& rate,
-                GenerationResult& r)
+// One new row for every room item without a kept row, in FeeSet's order.
+void insertRows(data::Connection& c, data::BatchInsert& out, const QHash<QString, BaseRow>& base,
+                const QSet<QString>& kept, const Decimal& rate, GenerationResult& r)
 {
     // The embedded database reads FeeSet row by row while the inserts go on;
     // the server's driver must hold the whole result first, since a second
@@ -145,27 +168,28 @@ void insertRows(data::Connection& c, data::BatchInsert& out, const QHash<QString
         data::throwQueryError(items);
 
     const QVariant zero = Decimal(0).quantize(2).toVariant();
+    const CarriedAmounts nothing = carryOver(false, Decimal(), rate);
     QString key;
     QVariantList row;
     while (items.next()) {
+        const bool keyed = keyOf(items, 0, key);
+        if (keyed && kept.contains(key))
+            continue;
         row.clear();
         for (int i = 0; i < 8; ++i)
             row << items.value(i);
-        const auto found = keyOf(items, 0, key) ? base.constFind(key) : base.constEnd();
-        QVariant arrears = zero, lateFee = zero;
+        const auto found = keyed ? base.constFind(key) : base.constEnd();
+        CarriedAmounts carried = nothing;
         if (found == base.constEnd()) {
             for (int i = 0; i < 3; ++i)
                 row << bindable(items.value(8 + i));
         } else {
             ++r.carried;
             row << found->start[0] << found->start[1] << found->start[2];
-            if (found->unpaid) {
-                ++r.withArrears;
-                arrears = found->total.toVariant();
-                lateFee = (found->total * rate).quantize(2, data::Rounding::HalfAwayFromZero).toVariant();
-            }
+            r.withArrears += found->unpaid ? 1 : 0;
+            carried = carryOver(found->unpaid, found->total, rate);
         }
-        row << r.period << zero << arrears << lateFee << items.value(11);
+        row << r.period << zero << carried.arrears.toVariant() << carried.lateFee.toVariant() << items.value(11);
         out.add(row);
     }
     if (items.lastError().isValid())
@@ -176,15 +200,17 @@ void insertRows(data::Connection& c, data::BatchInsert& out, const QHash<QString
 
 }  // namespace
 
-QString regenerateQuestion()
+QString regenerateQuestion(int collectedRows)
 {
+    if (collectedRows > 0)
+        return QStringLiteral("该月的费用帐单已生成，其中 %1 项已收取将保留，要重新生成其余项目吗？").arg(collectedRows);
     return QStringLiteral("该月的费用帐单已生成，要重新生成吗？");
 }
 
 std::optional<int> parseMonthCount(const QString& text)
 {
-    const QString t = text.trimmed();
-    if (t.size() != 1 || t[0] < u'1' || t[0] > u'9')
+    const QString t = data::trimmed(text);
+    if (t.size() != 1 || t[0] < u'0' || t[0] > u'9')
         return std::nullopt;
     return t[0].unicode() - u'0';
 }
@@ -199,11 +225,9 @@ QString GenerationResult::message() const
     case Outcome::InvalidMonth:
         return QStringLiteral("表单日期不正确，请重新选择年份和月份。");
     case Outcome::InvalidMonthCount:
-        return QStringLiteral("收取月数必须是1至9之间的数字。");
-    case Outcome::CollectedRowsExist:
-        return QStringLiteral("该月已有 %1 项费用已收取，不能重新生成。").arg(collectedRows);
+        return QStringLiteral("收取月数必须是0至9之间的数字。");
     case Outcome::NeedsConfirmation:
-        return regenerateQuestion();
+        return regenerateQuestion(collectedRows);
     }
     return QString();
 }
@@ -217,27 +241,25 @@ GenerationResult GenerateReceivables(data::Connection& c, const GenerationReques
         return r;
     }
     r.period = request.month.text();
-    if (request.months < 1 || request.months > 9) {
+    if (request.months < 0 || request.months > 9) {
         r.outcome = Outcome::InvalidMonthCount;
         return r;
     }
     r.basePeriod = request.month.monthsBefore(request.months).text();
 
     // The prepared insert outlives the transaction guard, so that a failed
-    // run is rolled back before the statement is released. The embedded
-    // database is written straight through its own interface instead.
-    const bool direct = data::DirectStatement::available(c);
+    // run is rolled back before the statement is released; it is prepared
+    // under the lock, as preparing an insert waits for it on a server. The
+    // embedded database is written straight through its own interface instead.
+    const bool direct = request.path == GenerationPath::Fastest && data::DirectStatement::available(c);
     std::optional<data::BatchInsert> out;
+    data::Transaction tx(c);
+    lockFees(c);
     if (!direct)
         out.emplace(c, QStringLiteral("Fee"),
                     QStringList{"RegionId", "BuildID", "UnitName", "RoomNum", "ownerID", "ownerName", "FeeID",
                                 "FeeName", "BCNum1", "BCNum2", "BCNum3", "inDate", "FTFee", "WYqk", "ZNJ", "DL"});
-    data::Transaction tx(c);
     readMonthState(c, r);
-    if (r.collectedRows > 0) {
-        r.outcome = Outcome::CollectedRowsExist;
-        return r;
-    }
     if (r.existingRows > 0 && !request.replaceExisting) {
         r.outcome = Outcome::NeedsConfirmation;
         return r;
@@ -245,18 +267,21 @@ GenerationResult GenerateReceivables(data::Connection& c, const GenerationReques
     checkKeyWidths(c);
 
     const Decimal rate = readChargingSettings(c).lateFeeRate;
+    if (r.existingRows > 0)
+        r.deleted = c.exec(QStringLiteral("DELETE FROM Fee WHERE inDate = ? AND NOT (%1)").arg(isCollectedSql(c)),
+                           {r.period, kCollected})
+                        .numRowsAffected();
+    // With n = 0 the month is its own base: it carries nothing from itself.
+    const bool hasBase = r.basePeriod != r.period;
     if (direct) {
-        if (r.existingRows > 0)
-            r.deleted = c.exec(QStringLiteral("DELETE FROM Fee WHERE inDate = ?"), {r.period}).numRowsAffected();
-        const GeneratedCounts n = writeMonthDirect(c, r.period, r.basePeriod, rate);
+        const GeneratedCounts n = writeMonthDirect(c, r.period, hasBase ? r.basePeriod : QString(), rate);
         r.inserted = n.inserted;
         r.carried = n.carried;
         r.withArrears = n.withArrears;
     } else {
-        const QHash<QString, BaseRow> base = readBaseMonth(c, r.basePeriod);
-        if (r.existingRows > 0)
-            r.deleted = c.exec(QStringLiteral("DELETE FROM Fee WHERE inDate = ?"), {r.period}).numRowsAffected();
-        insertRows(c, *out, base, rate, r);
+        const QSet<QString> kept = r.collectedRows > 0 ? keptItems(c, r.period) : QSet<QString>();
+        const QHash<QString, BaseRow> base = hasBase ? readBaseMonth(c, r.basePeriod) : QHash<QString, BaseRow>();
+        insertRows(c, *out, base, kept, rate, r);
     }
     tx.commit();
     r.outcome = r.existingRows > 0 ? Outcome::Regenerated : Outcome::Generated;

@@ -2,6 +2,7 @@
 // Reading amounts and flags of fee rows as the database hands them back.
 
 #include "platform/data/Decimal.h"
+#include "platform/data/TrimmedText.h"
 
 #include <QString>
 #include <QVariant>
@@ -20,10 +21,14 @@ inline data::Decimal money(const QVariant& v)
     return data::Decimal::fromVariant(v).quantize(2);
 }
 
-// Fee.flag is compared after trimming blanks.
+// Fee.flag is compared trimmed (data::trimmed).
 inline bool isCollected(const QVariant& flag)
 {
-    return flag.toString().trimmed() == kCollected;
+    return data::trimmedEquals(flag.toString(), kCollected);
+}
+inline bool isUncollected(const QVariant& flag)
+{
+    return data::trimmedEquals(flag.toString(), kUncollected);
 }
 
 }  // namespace fees

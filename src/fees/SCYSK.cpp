@@ -126,7 +126,7 @@ void TfrmSCYSK::BB_OKClick()
     }
     fees::GenerationRequest request;
     request.month = {DTP_Year->date().year(), DTP_Mouth->date().month()};
-    request.months = fees::parseMonthCount(E_D->text()).value_or(0);
+    request.months = fees::parseMonthCount(E_D->text()).value_or(-1);
     fees::GenerationResult r = fees::GenerateReceivables(*DM->connection(), request);
     if (r.outcome == Outcome::NeedsConfirmation) {
         if (!ui::Msg::confirm(r.message())) {
@@ -147,7 +147,6 @@ void TfrmSCYSK::BB_OKClick()
         ui::Msg::warning(r.message());
         (r.outcome == Outcome::InvalidMonth ? static_cast<QWidget*>(DTP_Year) : E_D)->setFocus();
         return;
-    case Outcome::CollectedRowsExist:
     case Outcome::NeedsConfirmation:
         ui::Msg::warning(r.message());
         close();

@@ -90,6 +90,7 @@ TfrmSFee::TfrmSFee(QWidget* parent) : ui::Form(parent)
     DBG_SFee = new ui::DBGrid(DS_SFee, this);
     DBG_SFee->setObjectName(QStringLiteral("DBG_SFee"));
     DBG_SFee->installEventFilter(this);
+    DBG_SFee->setEnterStoresRow(true);
     setEditableColumns(true);
     fees::lockCollectedRows(DBG_SFee, DS_SFee);
 
@@ -138,11 +139,14 @@ void TfrmSFee::formCreate()
     setFormSize(1000, 640);
 }
 
+bool TfrmSFee::formCloseQuery()
+{
+    return fees::storeTypedRowOnClose(DBG_SFee, *AQ_SFee);
+}
+
 void TfrmSFee::formClose(ui::CloseAction& action)
 {
     DS_SFee->setEnabled(false);
-    // What was typed and not stored goes with the window.
-    AQ_SFee->discardEdits();
     action = ui::CloseAction::Free;
 }
 
@@ -156,6 +160,17 @@ void TfrmSFee::setEditableColumns(bool metered)
     auto col = [](const char* field, const char* title, int width, bool editable = false, bool visible = true) {
         return ui::GridColumn{QString::fromLatin1(field), QString::fromUtf8(title), width, visible, !editable};
     };
+    // A meter whose row has no start reading (a room item set up without
+    // one) takes it here, before its end reading can be charged.
+    auto start = [&](const char* field, const char* title) {
+        ui::GridColumn c = col(field, title, 70, metered);
+        c.editableAt = [this, name = c.field](int row) {
+            const data::Field* f = AQ_SFee->isActive() ? AQ_SFee->findField(name) : nullptr;
+            const QVariant stored = f ? AQ_SFee->storedValueAt(row, f->index()) : QVariant();
+            return !stored.isValid() || stored.isNull();
+        };
+        return c;
+    };
     DBG_SFee->setColumns({
         col("UnitName", "单元", 40),
         col("RoomNum", "房间", 50),
@@ -163,9 +178,9 @@ void TfrmSFee::setEditableColumns(bool metered)
         col("ownerName", "业主名", 70),
         col("FeeID", "", 0, false, false),
         col("FeeName", "收费项目", 70),
-        col("BCNum1", "表初数[1]", 70),
-        col("BCNum2", "表初数[2]", 70),
-        col("BCNum3", "表初数[3]", 70),
+        start("BCNum1", "表初数[1]"),
+        start("BCNum2", "表初数[2]"),
+        start("BCNum3", "表初数[3]"),
         col("BMNum1", "表末数[1]", 70, metered),
         col("BMNum2", "表末数[2]", 70, metered),
         col("BMNum3", "表末数[3]", 70, metered),
@@ -299,6 +314,7 @@ void TfrmSFee::ComputeCharge(data::DataSet& ds)
         return;
     }
     fees::MeterChargeInput in;
+    in.itemName = m_item.name;
     for (int i = 0; i < 3; ++i) {
         in.startReadings[size_t(i)] = amount(QStringLiteral("BCNum%1").arg(i + 1));
         in.endReadings[size_t(i)] = amount(QStringLiteral("BMNum%1").arg(i + 1));

@@ -67,6 +67,7 @@ public:
 
 protected:
     void formCreate() override;
+    bool formCloseQuery() override;
     void formClose(ui::CloseAction& action) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 

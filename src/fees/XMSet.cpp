@@ -2,6 +2,7 @@
 
 #include "fees/ChargeLookups.h"
 #include "fees/Cpsc.h"
+#include "platform/data/TrimmedText.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBEdit.h"
 #include "platform/ui/DBGrid.h"
@@ -392,7 +393,7 @@ void TfrmXMSet::DBG_FeeSetCellClick()
     if (m_roomItem) {
         const QVariant kind = DM->connection()->scalar(QStringLiteral("select JLFlag from feetype1 where FeeName=?"),
                                                        {m_roomItem->feeName});
-        nonMetered = kind.toString().trimmed() == QStringLiteral("F");
+        nonMetered = data::trimmedEquals(kind.toString(), QStringLiteral("F"));
     }
     P_fjl->setVisible(nonMetered);
 }

@@ -12,6 +12,7 @@
 #include "platform/ui/OpenChildForm.h"
 #include "property/Find.h"
 #include "property/ManInternal.h"
+#include "property/Occupancy.h"
 #include "session/DMRegion.h"
 
 namespace {
@@ -199,8 +200,10 @@ void TfrmMan::TB_DeleteClick()
     m_holdFollow = true;
     try {
         data::Transaction tx(*DM->connection());
-        if (!id.trimmed().isEmpty())
+        if (!id.trimmed().isEmpty()) {
             freeOwnerRooms(id);
+            occupancy::removeBuildingItems(*DM->connection(), m_regionId, m_buildId, id);
+        }
         q->remove();
         tx.commit();
     } catch (...) {

@@ -244,6 +244,7 @@ void TfrmMan::BB_OutClick()
         setText(r, "inDate", empty);
         setText(r, "UState", occupancy::kVacant);
         r->post();
+        occupancy::removeRoomItems(*DM->connection(), m_regionId, m_buildId, unit, room, id);
         tx.commit();
     } catch (const data::Abort&) {
         undo();

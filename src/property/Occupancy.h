@@ -8,6 +8,8 @@
 #include <QDate>
 #include <QString>
 
+namespace data { class Connection; }
+
 namespace occupancy {
 
 inline const QString kVacant = QStringLiteral("A");
@@ -20,5 +22,16 @@ QString monthText(const QDate& date);
 // The joined list without the first occurrence of part (unchanged when part
 // is empty or absent).
 QString removeFirst(const QString& joined, const QString& part);
+
+// An owner who leaves takes their fee items (FeeSet) of the rooms left with
+// them, so the month's generation bills neither the departed owner nor the
+// next occupant twice; the receivables made (Fee) and the receipts (SFSJ)
+// stay. Run inside the transaction that frees the rooms.
+// One room moved out of:
+void removeRoomItems(data::Connection& c, const QString& regionId, const QString& buildId, const QString& unitName,
+                     const QString& roomNum, const QString& ownerId);
+// Every room of the owner in a building (the owner deleted):
+void removeBuildingItems(data::Connection& c, const QString& regionId, const QString& buildId,
+                         const QString& ownerId);
 
 }  // namespace occupancy

@@ -52,7 +52,11 @@ private slots:
         QTest::newRow("per room") << int(ChargeBasis::PerRoom) << "30" << "2" << "60" << "60";
         // 80.10 x 0.25 = 20.025: ties go away from zero here.
         QTest::newRow("tie") << int(ChargeBasis::FloorArea) << "0.25" << "1" << "20" << "20.03";
-        QTest::newRow("price of three decimals") << int(ChargeBasis::FloorArea) << "1.125" << "1" << "90" << "90.11";
+        // The price is taken to cents first, ties away from zero: 1.125 is 1.13.
+        QTest::newRow("price of three decimals") << int(ChargeBasis::FloorArea) << "1.125" << "1" << "90.40"
+                                                 << "90.51";
+        QTest::newRow("negative price of three decimals") << int(ChargeBasis::PerRoom) << "-1.125" << "2" << "-2.26"
+                                                          << "-2.26";
     }
     void chargesEveryRoomOfTheItem()
     {
@@ -62,14 +66,16 @@ private slots:
         QFETCH(QString, chargeA);
         QFETCH(QString, chargeB);
         const auto r = charge(price, months, ChargeBasis(basis));
-        QCOMPARE(r.message(), QString("数据记入成功！"));
-        QCOMPARE(r.charged, 3);
+        const bool perRoom = ChargeBasis(basis) == ChargeBasis::PerRoom;
+        // A room without the area is not charged, and the user is told how many.
+        QCOMPARE(r.message(), perRoom ? QString("数据记入成功！") : QString("数据记入成功！\n1 间房屋没有面积，未计费。"));
+        QCOMPARE(r.charged, perRoom ? 3 : 2);
         QCOMPARE(amount(*c, "BYFee", a), d(chargeA));
         QCOMPARE(amount(*c, "BYHJ", a), d(chargeA) + d("12.92"));
         QCOMPARE(amount(*c, "BYFee", b), d(chargeB));
         QCOMPARE(amount(*c, "BYHJ", b), d(chargeB) + d("1"));  // the apportioned charge is in the total
-        const bool perRoom = ChargeBasis(basis) == ChargeBasis::PerRoom;
-        QCOMPARE(amount(*c, "BYHJ", noArea), perRoom ? d(chargeA) : d("0"));
+        QCOMPARE(amount(*c, "BYHJ", noArea), perRoom ? d(chargeA) : data::Decimal());
+        QCOMPARE(amount(*c, "BYFee", noArea), perRoom ? d(chargeA) : data::Decimal());
         QCOMPARE(r.withoutArea, perRoom ? 0 : 1);
         QVERIFY(amount(*c, "BYFee", otherItem).isNull());
         QVERIFY(amount(*c, "BYFee", otherMonth).isNull());

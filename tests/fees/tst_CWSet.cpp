@@ -107,6 +107,39 @@ private slots:
         QVERIFY(!closed());
     }
 
+    void theLateFeeRateIsBelowOne_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");  // empty: refused
+        QTest::newRow("zero") << "0" << "0";
+        QTest::newRow("just below one") << "0.999999" << "0.999999";
+        // Six places kept, the tie going away from zero as the column's would.
+        QTest::newRow("tie") << "0.0000125" << "0.000013";
+        QTest::newRow("one") << "1" << "";
+        QTest::newRow("above one") << "1.5" << "";
+        QTest::newRow("negative") << "-0.01" << "";
+        QTest::newRow("rounds up to one") << "0.9999995" << "";
+    }
+    void theLateFeeRateIsBelowOne()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        AppFixture app("1");
+        TfrmCWSet* w = openSettings();
+        w->CheckBox->click();
+        w->RB_1->click();
+        typeInto(w->DBE_BL, typed);
+        w->BB_OkClick();
+        if (stored.isEmpty()) {
+            QCOMPARE(Msg::texts(MsgKind::Warning), QStringList{"滞纳金比率应在 0 到 1 之间！"});
+            QCOMPARE(app.db().scalar("SELECT count(*) FROM SFSet").toInt(), 0);
+            QVERIFY(!closed());
+        } else {
+            QVERIFY(Msg::log().isEmpty());
+            QCOMPARE(storedRow(app).value(3), stored);
+        }
+    }
+
     void theStoredDayIsShownAndKept_data()
     {
         QTest::addColumn<QVariant>("nextMonth");

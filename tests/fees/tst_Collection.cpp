@@ -76,12 +76,32 @@ private slots:
             QCOMPARE(fees::collect(*c, none, true).outcome, Done::NotReady);
         }
         QCOMPARE(flag(zero), QString("未收取"));
-        // A credit and a charge that cancel out are listed and settled together.
-        addFee(*c, room("106"), "01", "202405", due("-10"));
+        // Nor is a credit and a charge that cancel out: there is nothing to take.
+        const qint64 credit = addFee(*c, room("106"), "01", "202405", due("-10"));
         addFee(*c, room("106"), "02", "202405", due("10"));
-        const CollectionPlan net = all("106");
-        QCOMPARE(net.total, d("0"));
-        QCOMPARE(fees::collect(*c, net, false).marked, 2);
+        QCOMPARE(all("106").message(), QString("该用户本月无应收项目！"));
+        QCOMPARE(flag(credit), QString("未收取"));
+    }
+
+    void aTotalCarriedIntoALaterMonthIsCollectedThere()
+    {
+        // May's water row carries arrears, April's; May's cleaning row was
+        // generated while April's was not yet charged, so it carries nothing.
+        const qint64 aprilCleaning = addFee(*c, room(), "05", "202404", due("4"));
+        QCOMPARE(fees::planSingleCollection(*c, earlier).message(), QString("该项费用已转入 202405 月，请收取该月费用！"));
+        const CollectionPlan april = fees::planCollection(*c, room(), "202404");
+        QCOMPARE(april.items.size(), size_t(1));
+        QCOMPARE(april.items[0].rid, aprilCleaning);
+        QCOMPARE(april.total, d("4"));
+        // Carried after the cashier listed it: the re-check refuses the lot.
+        const CollectionPlan stale = fees::planCollection(*c, room("102"), "202405");
+        addFee(*c, room("102"), "01", "202406", {{"WYqk", "8"}});
+        QCOMPARE(fees::collect(*c, stale, false).outcome, Done::Changed);
+        QCOMPARE(flag(neighbour), QString("未收取"));
+        QVERIFY(fees::collect(*c, april, false).succeeded());
+        QCOMPARE(flag(earlier), QString("未收取"));
+        // The later month is collected as usual, arrears and all.
+        QCOMPARE(all().total, d("47.50"));
     }
 
     void singleChecksInOrder()

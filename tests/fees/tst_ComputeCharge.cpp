@@ -42,7 +42,9 @@ private slots:
         QTest::newRow("no meter read") << QStringList{"100>"} << "10" << "2" << "3" << "0" << "0";
         QTest::newRow("no quota") << QStringList{"0>40"} << "0" << "1.5" << "3" << "40" << "60";
         QTest::newRow("null quota") << QStringList{"0>40"} << "" << "1.5" << "3" << "40" << "60";
-        QTest::newRow("null prices") << QStringList{"0>40"} << "10" << "" << "" << "40" << "0";
+        QTest::newRow("no price needed without usage") << QStringList{"40>40"} << "10" << "" << "" << "0" << "0";
+        QTest::newRow("no over-quota price needed at the quota") << QStringList{"0>10"} << "10" << "2" << "" << "10"
+                                                                 << "20";
         // Ties are rounded to even on the exact product.
         QTest::newRow("tie up, no quota") << QStringList{"100>102.5"} << "0" << "1.07" << "2" << "2.5" << "2.68";
         QTest::newRow("tie up, within") << QStringList{"100>102.5"} << "10" << "1.07" << "2" << "2.5" << "2.68";
@@ -78,11 +80,37 @@ private slots:
         QCOMPARE(fees::monthTotal(Decimal(), Decimal(), Decimal(), Decimal()), d("0"));
     }
 
-    void refusesEndReadingBelowStart()
+    void refusesWhatItCannotCharge_data()
     {
-        const fees::MeterCharge r = fees::ComputeCharge(input({"100>120", "50>49.99"}, "0", "2", "2"));
+        QTest::addColumn<QStringList>("meters");
+        QTest::addColumn<QString>("quota");
+        QTest::addColumn<QString>("within");
+        QTest::addColumn<QString>("over");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("end below start") << QStringList{"100>120", "50>49.99"} << "0" << "2" << "2"
+                                         << "表末数[2]不能小于表初数[2]！请仔细核对！";
+        // Taking the start as 0 would charge the whole meter.
+        QTest::newRow("no start reading") << QStringList{"100>120", ">12345"} << "0" << "2" << "2"
+                                          << "请先输入表初数！";
+        QTest::newRow("no within-quota price") << QStringList{"0>5"} << "10" << "" << "3"
+                                               << "该收费项目没有设置单价！（水费）";
+        QTest::newRow("no price, no quota") << QStringList{"0>5"} << "0" << "" << "3"
+                                            << "该收费项目没有设置单价！（水费）";
+        QTest::newRow("no over-quota price, over the quota") << QStringList{"0>15"} << "10" << "2" << ""
+                                                             << "该收费项目没有设置单价！（水费）";
+    }
+    void refusesWhatItCannotCharge()
+    {
+        QFETCH(QStringList, meters);
+        QFETCH(QString, quota);
+        QFETCH(QString, within);
+        QFETCH(QString, over);
+        QFETCH(QString, warning);
+        fees::MeterChargeInput in = input(meters, quota, within, over);
+        in.itemName = "水费";
+        const fees::MeterCharge r = fees::ComputeCharge(in);
         QVERIFY(!r.ok);
-        QCOMPARE(r.warning, QString("表末数[2]不能小于表初数[2]！请仔细核对！"));
+        QCOMPARE(r.warning, warning);
         QVERIFY(r.charge.isNull() && r.total.isNull());
     }
 };

@@ -181,6 +181,55 @@ private slots:
         QCOMPARE(amount(app.db(), "Counts", m.r101), d("1"));
     }
 
+    void aRowWithoutAStartReadingTakesOneFirst()
+    {
+        AppFixture app("1", seedDistrict);
+        const qint64 bare = addFee(app.db(), room("101"), "01", kMonth, {{"DL", 10}, {"FTFee", "0"}});
+        const qint64 started = addFee(app.db(), room("102"), "01", kMonth, {{"BCNum1", "7"}, {"DL", 0}});
+        TfrmSFee* w = openSFee();
+        showRows(w);
+        auto editable = [w](int row, const char* field) {
+            return bool(w->DBG_SFee->model()->flags(w->DBG_SFee->model()->index(row, column(w->DBG_SFee, field)))
+                        & Qt::ItemIsEditable);
+        };
+        QVERIFY(editable(0, "BCNum1") && editable(0, "BCNum3"));
+        QVERIFY(!editable(1, "BCNum1"));
+        QVERIFY(editable(1, "BCNum2"));
+        // An end reading alone would charge the whole meter: refused, nothing stored.
+        typeCell(w->DBG_SFee, 0, "BMNum1", "12345");
+        QTest::keyClick(w->DBG_SFee, Qt::Key_Down);
+        QCOMPARE(Msg::texts(MsgKind::Warning), QStringList{"请先输入表初数！"});
+        QCOMPARE(w->AQ_SFee->state(), data::DataSetState::Edit);
+        QVERIFY(amount(app.db(), "BMNum1", bare).isNull());
+        // With its start reading typed the row is charged from it, and the
+        // cell stays open to correct it until the row is stored.
+        typeCell(w->DBG_SFee, 0, "BCNum1", "12340");
+        QVERIFY(editable(0, "BCNum1"));
+        QTest::keyClick(w->DBG_SFee, Qt::Key_Down);
+        QCOMPARE(amount(app.db(), "BCNum1", bare), d("12340"));
+        QCOMPARE(amount(app.db(), "BYFee", bare), d("10"));
+        QVERIFY(!editable(0, "BCNum1"));
+        QVERIFY(amount(app.db(), "BYFee", started).isNull());
+    }
+
+    void anItemWithoutPricesIsNotChargedAtZero()
+    {
+        AppFixture app("1", [](data::Connection& c) {
+            seedDistrict(c);
+            c.exec("UPDATE FeeType1 SET JWPrice = NULL WHERE FeeId = '01'");
+        });
+        const MayRows m = addMayRows(app.db());
+        TfrmSFee* w = openSFee();
+        showRows(w);
+        typeCell(w->DBG_SFee, 0, "BMNum1", "115");  // over the quota of 10
+        QTest::keyClick(w->DBG_SFee, Qt::Key_Down);
+        QCOMPARE(Msg::texts(MsgKind::Warning), QStringList{"该收费项目没有设置单价！（水费）"});
+        QVERIFY(amount(app.db(), "BYFee", m.r101).isNull());
+        typeCell(w->DBG_SFee, 0, "BMNum1", "105");  // within it the price is there
+        QTest::keyClick(w->DBG_SFee, Qt::Key_Down);
+        QCOMPARE(amount(app.db(), "BYFee", m.r101), d("10"));
+    }
+
     void collectedRowsStayAsTheyAre()
     {
         AppFixture app("1", seedDistrict);

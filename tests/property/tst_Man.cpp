@@ -337,6 +337,55 @@ private slots:
         QCOMPARE(DM->AQ_Man->fieldByName("ownerName")->asString(), QString("李四"));
     }
 
+    void anOwnerWhoLeavesTakesTheirFeeItems_data()
+    {
+        QTest::addColumn<bool>("deleting");
+        QTest::addColumn<int>("keptInBuilding");
+        // Moving out of room 302 takes that room's items; deleting the owner
+        // takes the owner's items of every room in the building.
+        QTest::newRow("moving out") << false << 1;
+        QTest::newRow("deleting the owner") << true << 0;
+    }
+    void anOwnerWhoLeavesTakesTheirFeeItems()
+    {
+        QFETCH(bool, deleting);
+        QFETCH(int, keptInBuilding);
+        AppFixture app("1", [](data::Connection& c) {
+            seedOwners(c);
+            const char* item = "INSERT INTO FeeSet (RegionId, BuildID, UnitName, RoomNum, OwnerId, OwnerName, FeeId, "
+                               "FeeName) VALUES (?, ?, ?, ?, ?, ?, ?, ?)";
+            c.exec(item, {"D01", "B2", "1", "302", "D01-B2-001", "张三", "01", "水费"});
+            c.exec(item, {"D01", "B2", "1", "302", "D01-B2-001", "张三", "04", "物业费"});
+            c.exec(item, {"D01", "B2", "2", "201", "D01-B2-001", "张三", "04", "物业费"});
+            c.exec(item, {"D02", "B2", "1", "102", "D01-B2-001", "张三", "04", "物业费"});
+            c.exec(item, {"D01", "B2", "1", "101", "D01-B2-002", "李四", "04", "物业费"});
+            c.exec("INSERT INTO Fee (RegionId, BuildID, UnitName, RoomNum, ownerID, ownerName, FeeID, FeeName, "
+                   "inDate) VALUES ('D01', 'B2', '1', '302', 'D01-B2-001', '张三', '01', '水费', '202405')");
+            c.exec("INSERT INTO SFSJ (RegionId, BuildId, UnitName, RoomNum, ownerId, ownerName, FSje) VALUES "
+                   "('D01', 'B2', '1', '302', 'D01-B2-001', '张三', 10)");
+        });
+        TfrmMan* w = openMan();
+        openBuilding(w);
+        w->DBGrid1CellClick();
+        if (deleting) {
+            Msg::queueAnswer(true);
+            w->TB_DeleteClick();
+        } else {
+            choose(w->DBLC_UnitNum1, "1");
+            choose(w->DBLC_RoomNum1, "302");
+            w->BB_OutClick();
+        }
+        QCOMPARE(room(app, "302"), deleting ? QString("A/~/~/~") : QString("A///"));
+        QCOMPARE(count(app, "SELECT count(*) FROM FeeSet WHERE RoomNum = '302'"), 0);
+        QCOMPARE(count(app, "SELECT count(*) FROM FeeSet WHERE RegionId = 'D01' AND OwnerId = 'D01-B2-001'"),
+                 keptInBuilding);
+        QCOMPARE(count(app, "SELECT count(*) FROM FeeSet WHERE RegionId = 'D02'"), 1);  // another district
+        QCOMPARE(count(app, "SELECT count(*) FROM FeeSet WHERE OwnerId = 'D01-B2-002'"), 1);
+        // What was billed and received stays.
+        QCOMPARE(count(app, "SELECT count(*) FROM Fee"), 1);
+        QCOMPARE(count(app, "SELECT count(*) FROM SFSJ"), 1);
+    }
+
     void aFailedDeleteFreesNothing()
     {
         AppFixture app("1", seedOwners);

@@ -99,7 +99,7 @@ std::unique_ptr<Connection> Connection::openImpl(const ConnectionSpec& target, b
         db.setPassword(target.password);
         db.setConnectOptions(QStringLiteral("connect_timeout=5"));
     } else {
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
     }
     if (!db.open()) {
         const QString why = db.lastError().text().trimmed();
@@ -198,6 +198,13 @@ bool Connection::hasTable(const QString& name) const
         if (t.compare(name, Qt::CaseInsensitive) == 0)
             return true;
     return false;
+}
+
+void Connection::setLockWaitMs(int ms)
+{
+    m_lockWaitMs = std::max(1, ms);
+    if (backend() == Backend::SQLite)
+        exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(m_lockWaitMs));
 }
 
 void Connection::begin()

@@ -64,6 +64,11 @@ public:
     // view of the system.
     bool isNewOrSystemDatabase() const;
 
+    // How long a statement waits for another workstation's lock before it
+    // fails (see TableLock.h); 10 seconds unless set.
+    int lockWaitMs() const { return m_lockWaitMs; }
+    void setLockWaitMs(int ms);
+
     void begin();
     void commit();
     void rollback();
@@ -82,6 +87,7 @@ private:
     QSqlDatabase m_db;
     std::unique_ptr<Dialect> m_dialect;
     int m_depth = 0;
+    int m_lockWaitMs = 10000;
     QHash<QString, std::shared_ptr<QSqlQuery>> m_prepared;
     std::vector<std::pair<QPointer<QObject>, std::function<void()>>> m_touched;
 };

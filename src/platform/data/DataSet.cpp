@@ -22,9 +22,9 @@ DataSet::~DataSet()
 
 // --- fields ----------------------------------------------------------------
 
-void DataSet::addField(const QString& name, ColType type, int width, int scale)
+void DataSet::addField(const QString& name, ColType type, int width, int scale, int precision)
 {
-    m_fields.push_back(std::make_unique<Field>(this, int(m_fields.size()), name, type, width, scale));
+    m_fields.push_back(std::make_unique<Field>(this, int(m_fields.size()), name, type, width, scale, precision));
 }
 
 void DataSet::clearFields()
@@ -223,6 +223,7 @@ void DataSet::reloadAfterRollback()
     if (isEditing()) {
         m_insertPlaceholder = false;
         m_modified = false;
+        m_refused.clear();
         m_state = DataSetState::Browse;
         notifyState();
     }
@@ -295,6 +296,13 @@ QVariant DataSet::valueAt(int row, int fieldIndex) const
         return QVariant();
     if (isEditing() && row == m_cur)
         return m_fields[size_t(fieldIndex)]->fromDatabase(m_buffer.v[fieldIndex]);
+    return m_fields[size_t(fieldIndex)]->fromDatabase(m_all[size_t(m_visible[size_t(row)])].v[fieldIndex]);
+}
+
+QVariant DataSet::storedValueAt(int row, int fieldIndex) const
+{
+    if (row < 0 || row >= int(m_visible.size()) || fieldIndex < 0 || fieldIndex >= fieldCount())
+        return QVariant();
     return m_fields[size_t(fieldIndex)]->fromDatabase(m_all[size_t(m_visible[size_t(row)])].v[fieldIndex]);
 }
 
@@ -470,7 +478,7 @@ void DataSet::checkBrowseMode()
     if (!isEditing())
         return;
     updateRecord();
-    if (m_modified)
+    if (m_modified || !m_refused.isEmpty())
         post();
     else
         cancel();
@@ -492,6 +500,7 @@ void DataSet::edit()
     m_buffer = m_all[size_t(m_visible[size_t(m_cur)])];
     m_assigned.assign(m_fields.size(), false);
     m_modified = false;
+    m_refused.clear();
     setState(DataSetState::Edit);
 }
 
@@ -509,6 +518,7 @@ void DataSet::startInsert(int position)
     m_buffer = Row();
     m_buffer.v.resize(int(m_fields.size()));
     m_assigned.assign(m_fields.size(), false);
+    m_refused.clear();
     // A placeholder row makes the new row visible in grids while it is typed.
     m_all.push_back(Row{0, m_buffer.v});
     position = std::clamp(position, 0, int(m_visible.size()));
@@ -549,8 +559,15 @@ void DataSet::setFieldValue(int index, const QVariant& v)
     m_buffer.v[index] = v;
     m_assigned[size_t(index)] = true;
     m_modified = true;
+    m_refused.remove(index);
     notifyData(m_fields[size_t(index)].get());
     notifyDetails();
+}
+
+void DataSet::noteRefusedValue(int index, const QString& message)
+{
+    if (isEditing())
+        m_refused.insert(index, message);
 }
 
 void DataSet::touch()
@@ -637,6 +654,8 @@ void DataSet::post()
     if (!isEditing())
         return;
     updateRecord();
+    if (!m_refused.isEmpty())
+        throw Error(m_refused.begin().value());
     std::optional<Transaction> tx;
     if (m_postInTransaction)
         tx.emplace(*m_conn);
@@ -682,6 +701,7 @@ void DataSet::cancel()
             m_bof = m_eof = true;
     }
     m_modified = false;
+    m_refused.clear();
     m_state = DataSetState::Browse;
     notifyState();
     notifyData();

@@ -23,6 +23,7 @@
 
 #include "platform/data/Field.h"
 
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -128,6 +129,8 @@ public:
     bool gotoRowId(qint64 rid);
     // Value of a field in any visible row (0-based), for grids and lists.
     QVariant valueAt(int row, int fieldIndex) const;
+    // The same, as stored: the row being edited gives its value before the edit.
+    QVariant storedValueAt(int row, int fieldIndex) const;
 
     // --- editing ---------------------------------------------------------
     DataSetState state() const { return m_state; }
@@ -189,6 +192,12 @@ public:
     void detachSource(DataSource* s);
     // Internal: called by Field writes.
     void setFieldValue(int index, const QVariant& v);
+    // Internal: a value written to a field of the row being edited was
+    // refused. Until that field takes a value or the edit is cancelled, the
+    // row cannot be posted (post and checkBrowseMode throw the same error),
+    // so it is never stored without what was typed.
+    void noteRefusedValue(int index, const QString& message);
+    bool hasRefusedValue() const { return !m_refused.isEmpty(); }
     QVariant currentValue(int index) const;
     QVariant storedValue(int index) const;
     // Internal: re-reads after a rolled-back transaction, keeping the row.
@@ -221,7 +230,7 @@ protected:
     // Called for a new row before onNewRecord (details fill their link).
     virtual void initNewRow() {}
 
-    void addField(const QString& name, ColType type, int width = 0, int scale = 0);
+    void addField(const QString& name, ColType type, int width = 0, int scale = 0, int precision = 0);
     void clearFields();
     void setUpdateTable(const QString& t) { m_updateTable = t; }
     // Re-applies rowVisible() to the loaded rows and goes to the first row.
@@ -273,6 +282,7 @@ private:
     Row m_buffer;                  // the row being edited or inserted
     std::vector<bool> m_assigned;  // fields written in the buffer
     bool m_modified = false;
+    QHash<int, QString> m_refused;  // field index -> why its value was refused
     bool m_insertPlaceholder = false;  // a placeholder row is in m_all/m_visible
     bool m_savedBof = true, m_savedEof = true;
     int m_savedCur = 0;

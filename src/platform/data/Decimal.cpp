@@ -28,6 +28,31 @@ Decimal::Wide Decimal::pow10(int n)
     return r;
 }
 
+namespace {
+int digitCount(__int128 v)
+{
+    int n = 0;
+    for (; v != 0; v /= 10)
+        ++n;
+    return n;
+}
+}  // namespace
+
+int Decimal::integerDigits() const
+{
+    return m_null ? 0 : digitCount(m_mant / pow10(m_scale));
+}
+
+int Decimal::significantDigits() const
+{
+    Wide m = m_mant;
+    if (m_null || m == 0)
+        return 0;
+    while (m % 10 == 0)
+        m /= 10;
+    return digitCount(m);
+}
+
 Decimal Decimal::fromMantissa(long long mantissa, int scale)
 {
     if (scale < 0 || scale > kMaxScale)

@@ -46,6 +46,10 @@ public:
     bool isZero() const { return !m_null && m_mant == 0; }
     bool isNegative() const { return !m_null && m_mant < 0; }
     int scale() const { return m_scale; }
+    // Digits before the point (0 for a value below 1), and digits from the
+    // first to the last that is not 0 (0 for zero and null).
+    int integerDigits() const;
+    int significantDigits() const;
 
     Decimal orZero() const { return m_null ? Decimal(0) : *this; }
 

@@ -105,6 +105,28 @@ public:
             return QVariant();
         return dt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     }
+    QString trimmedSql(const QString& expr) const override
+    {
+        static const QString chars = [] {
+            QStringList codes;
+            for (int c = 1; c <= 0x20; ++c)
+                codes << QString::number(c);
+            return QStringLiteral("char(%1)").arg(codes.join(u','));
+        }();
+        return QStringLiteral("trim(%1, %2)").arg(expr, chars);
+    }
+    int exactDigits() const override { return 15; }
+    QStringList writeLockSql(const QString& table, int) const override
+    {
+        // A write, even of no row, takes the file's one write lock; the wait
+        // is the connection's busy timeout.
+        return {QStringLiteral("UPDATE %1 SET rid = rid WHERE 0 = 1").arg(table)};
+    }
+    bool isLockTimeout(const QSqlError& e) const override
+    {
+        // SQLITE_BUSY, with or without an extended code.
+        return (e.nativeErrorCode().toInt() & 0xff) == 5;
+    }
     bool batchesAsArrays() const override { return false; }
     QString batchInsertSql(const QString& table, const QStringList& columns) const override
     {
@@ -228,6 +250,25 @@ public:
         if (!dt.isValid())
             return QVariant();
         return dt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    }
+    QString trimmedSql(const QString& expr) const override
+    {
+        static const QString chars = [] {
+            QString octal;
+            for (int c = 1; c <= 0x20; ++c)
+                octal += QStringLiteral("\\%1").arg(c, 3, 8, QLatin1Char('0'));
+            return QStringLiteral("E'%1'").arg(octal);
+        }();
+        return QStringLiteral("btrim(%1, %2)").arg(expr, chars);
+    }
+    int exactDigits() const override { return 0; }
+    QStringList writeLockSql(const QString& table, int waitMs) const override
+    {
+        return {QStringLiteral("SET LOCAL lock_timeout = %1").arg(std::max(1, waitMs)), tableLockSql(table)};
+    }
+    bool isLockTimeout(const QSqlError& e) const override
+    {
+        return e.nativeErrorCode() == QStringLiteral("55P03");
     }
     QString rowLockClause() const override { return QStringLiteral(" FOR UPDATE"); }
     QString tableLockSql(const QString& table) const override

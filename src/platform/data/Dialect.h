@@ -5,6 +5,7 @@
 #include "platform/data/SchemaCatalog.h"
 
 #include <QList>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 #include <memory>
@@ -111,6 +112,20 @@ public:
     // Sets the columns of the row whose identity comes first (":rid", or the
     // first array).
     virtual QString batchUpdateSql(const QString& table, const QStringList& columns) const = 0;
+
+    // An expression for the text of `expr` trimmed as data::trimmed() trims it.
+    virtual QString trimmedSql(const QString& expr) const = 0;
+    // Significant digits a decimal column keeps exactly, whatever its declared
+    // precision; 0 when the declared precision is the only limit. (The
+    // embedded database keeps decimals as binary floating point.)
+    virtual int exactDigits() const = 0;
+    // Statements that take, as the first step of a transaction, the lock on a
+    // table that other writers of it wait for until the transaction ends (on
+    // the embedded database the file's one write lock, so that the
+    // transaction reads what the one before it wrote); a wait longer than
+    // waitMs fails with an error isLockTimeout() knows.
+    virtual QStringList writeLockSql(const QString& table, int waitMs) const = 0;
+    virtual bool isLockTimeout(const QSqlError& e) const = 0;
 
     static std::unique_ptr<Dialect> create(Backend b);
 };

@@ -169,16 +169,14 @@ bool DirectStatement::textIs(int column, const QByteArray& text) const
 {
     int bytes = 0;
     const char* p = utf8(column, &bytes);
-    // Plain blanks are trimmed here; any other surrounding white space is
-    // left to the general comparison.
+    // Trimmed as data::trimmed() trims: in UTF-8 the characters up to U+0020
+    // are exactly the bytes up to 0x20, which no longer character contains.
     int from = 0, to = bytes;
-    while (from < to && p[from] == ' ')
+    while (from < to && static_cast<unsigned char>(p[from]) <= 0x20)
         ++from;
-    while (to > from && p[to - 1] == ' ')
+    while (to > from && static_cast<unsigned char>(p[to - 1]) <= 0x20)
         --to;
-    if (to - from == text.size() && memcmp(p + from, text.constData(), size_t(to - from)) == 0)
-        return true;
-    return QString::fromUtf8(p, bytes).trimmed() == QString::fromUtf8(text);
+    return to - from == text.size() && memcmp(p + from, text.constData(), size_t(to - from)) == 0;
 }
 
 const char* DirectStatement::utf8(int column, int* bytes) const

@@ -75,8 +75,8 @@ public:
     QString text(int column) const;
     // The value's UTF-8 bytes, valid until the next step.
     const char* utf8(int column, int* bytes) const;
-    // Whether the value's text, without surrounding white space, is the
-    // given text (UTF-8).
+    // Whether the value's text, trimmed (data::trimmed), is the given text
+    // (UTF-8).
     bool textIs(int column, const QByteArray& text) const;
 
 private:

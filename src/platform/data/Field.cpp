@@ -1,6 +1,8 @@
 #include "platform/data/Field.h"
 
+#include "platform/data/Connection.h"
 #include "platform/data/DataSet.h"
+#include "platform/data/Dialect.h"
 #include "platform/data/Error.h"
 
 #include <QRegularExpression>
@@ -119,7 +121,7 @@ QVariant normalizeValue(const QVariant& v, ColType type, int width, int scale, c
         } else {
             d = Decimal::fromVariant(v);
         }
-        return QVariant::fromValue(d.quantize(scale, Rounding::HalfEven));
+        return QVariant::fromValue(d.quantize(scale, Rounding::HalfAwayFromZero));
     }
     case ColType::DateTime: {
         if (v.metaType().id() == QMetaType::QDateTime)
@@ -138,8 +140,17 @@ QVariant normalizeValue(const QVariant& v, ColType type, int width, int scale, c
     return v;
 }
 
-Field::Field(DataSet* owner, int index, const QString& name, ColType type, int width, int scale)
-    : m_owner(owner), m_index(index), m_name(name), m_type(type), m_width(width), m_scale(scale)
+void checkDecimalFits(const Decimal& d, int precision, int scale, int exactDigits, const QString& what)
+{
+    if (precision > 0 && d.integerDigits() > precision - scale)
+        throw Error(QStringLiteral("“%1”的整数部分超过了%2允许的 %3 位。").arg(d.toString(), what).arg(precision - scale));
+    if (exactDigits > 0 && d.significantDigits() > exactDigits)
+        throw Error(QStringLiteral("“%1”的有效数字超过了%2允许的 %3 位。").arg(d.toString(), what).arg(exactDigits));
+}
+
+Field::Field(DataSet* owner, int index, const QString& name, ColType type, int width, int scale, int precision)
+    : m_owner(owner), m_index(index), m_name(name), m_type(type), m_width(width), m_scale(scale),
+      m_precision(precision)
 {
 }
 
@@ -162,7 +173,7 @@ QVariant Field::fromDatabase(const QVariant& raw) const
             return QVariant(Decimal::fromVariant(raw).toLongLong());
         }
     case ColType::Decimal:
-        return QVariant::fromValue(Decimal::fromVariant(raw).quantize(m_scale, Rounding::HalfEven));
+        return QVariant::fromValue(Decimal::fromVariant(raw).quantize(m_scale, Rounding::HalfAwayFromZero));
     case ColType::DateTime:
         if (raw.metaType().id() == QMetaType::QDateTime)
             return raw;
@@ -176,7 +187,13 @@ QVariant Field::fromDatabase(const QVariant& raw) const
 
 QVariant Field::normalize(const QVariant& v) const
 {
-    return normalizeValue(v, m_type, m_width, m_scale, QStringLiteral("字段“%1”").arg(displayLabel()));
+    const QString what = QStringLiteral("字段“%1”").arg(displayLabel());
+    QVariant n = normalizeValue(v, m_type, m_width, m_scale, what);
+    if (m_type == ColType::Decimal && n.isValid()) {
+        const Connection* c = m_owner ? m_owner->connection() : nullptr;
+        checkDecimalFits(n.value<Decimal>(), m_precision, m_scale, c ? c->dialect().exactDigits() : 0, what);
+    }
+    return n;
 }
 
 QVariant Field::value() const
@@ -238,7 +255,14 @@ QDateTime Field::asDateTime() const
 
 void Field::setValue(const QVariant& v)
 {
-    m_owner->setFieldValue(m_index, normalize(v));
+    QVariant n;
+    try {
+        n = normalize(v);
+    } catch (const Error& e) {
+        m_owner->noteRefusedValue(m_index, e.message());
+        throw;
+    }
+    m_owner->setFieldValue(m_index, n);
 }
 
 void Field::setAsString(const QString& text)

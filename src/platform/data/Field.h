@@ -28,12 +28,16 @@ QDate toDateStrict(const QString& text);
 
 class Field {
 public:
-    Field(DataSet* owner, int index, const QString& name, ColType type, int width = 0, int scale = 0);
+    // precision: a decimal's total digits as the column declares them (0 when
+    // unknown).
+    Field(DataSet* owner, int index, const QString& name, ColType type, int width = 0, int scale = 0,
+          int precision = 0);
 
     const QString& name() const { return m_name; }
     ColType type() const { return m_type; }
     int width() const { return m_width; }
     int scale() const { return m_scale; }
+    int precision() const { return m_precision; }
     int index() const { return m_index; }
     DataSet* dataSet() const { return m_owner; }
 
@@ -62,8 +66,9 @@ public:
     void setAsDateTime(const QDateTime& dt) { setValue(dt.isValid() ? QVariant(dt) : QVariant()); }
     void clear() { setValue(QVariant()); }
 
-    // Converts any value to this field's kind (throws data::Error on bad text
-    // or an over-long string). Public for parameters and tests.
+    // Converts any value to this field's kind (throws data::Error on bad text,
+    // an over-long string, or a decimal the column cannot hold: see
+    // checkDecimalFits). Public for parameters and tests.
     QVariant normalize(const QVariant& v) const;
     // Converts a value read from the database (no width check; decimals are
     // quantised to the scale).
@@ -77,10 +82,17 @@ private:
     ColType m_type;
     int m_width;
     int m_scale;
+    int m_precision;
 };
 
-// Same conversions, without a dataset (used for parameters).
+// Same conversions, without a dataset (used for parameters). A decimal is
+// rounded to the scale half away from zero, as a database decimal column
+// rounds what it is given.
 QVariant normalizeValue(const QVariant& v, ColType type, int width, int scale, const QString& what);
+// Refuses (data::Error naming `what`) a decimal, already at the column's
+// scale, with more integer digits than precision - scale allows, or with more
+// significant digits than exactDigits (when not 0: see Dialect::exactDigits).
+void checkDecimalFits(const Decimal& d, int precision, int scale, int exactDigits, const QString& what);
 QString variantToText(const QVariant& v);
 
 }  // namespace data

@@ -278,7 +278,7 @@ void Query::prepareFields(const QSqlRecord& rec)
         }
         if (def) {
             // Named as the catalogue spells it, whatever case the driver reports.
-            addField(QString::fromLatin1(def->name), def->type, def->width, def->scale);
+            addField(QString::fromLatin1(def->name), def->type, def->width, def->scale, def->precision);
             continue;
         }
         // A computed column: take the kind the driver reports.

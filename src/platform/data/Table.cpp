@@ -112,7 +112,7 @@ void Table::checkColumns()
         // A table the system does not declare: take its columns as they are.
         for (const ColumnInfo& c : cols)
             if (c.name.compare(QLatin1String(kRowIdColumn), Qt::CaseInsensitive) != 0)
-                addField(c.name, c.type, c.width, c.scale);
+                addField(c.name, c.type, c.width, c.scale, c.precision);
         return;
     }
     for (const ColumnDef& want : m_def->columns) {
@@ -131,7 +131,7 @@ void Table::checkColumns()
                             .arg(m_table, want.name)
                             .arg(it->scale)
                             .arg(want.scale));
-        addField(want.name, want.type, want.width, want.scale);
+        addField(want.name, want.type, want.width, want.scale, want.precision);
     }
 }
 

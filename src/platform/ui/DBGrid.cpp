@@ -95,12 +95,18 @@ void DBGrid::followCursor()
 
 void DBGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
+    // Leaving a cell being typed writes it first; a refused value has been
+    // told already and keeps the row, so the move is not tried.
+    const int refusals = m_model->refusals();
+    m_changingRow = true;
     QTableView::currentChanged(current, previous);
+    m_changingRow = false;
     if (m_following || !current.isValid())
         return;
     data::DataSet* ds = m_model->dataSet();
     if (ds && current.row() + 1 != ds->recNo()) {
-        guarded([&] { ds->setRecNo(current.row() + 1); });
+        if (m_model->refusals() == refusals)
+            guarded([&] { ds->setRecNo(current.row() + 1); });
         // Back on the dataset's row, whether the move happened or not.
         followCursor();
     }
@@ -109,6 +115,45 @@ void DBGrid::currentChanged(const QModelIndex& current, const QModelIndex& previ
         emit columnEntered(current.column(), current.column() < cols.size() ? cols[current.column()].field
                                                                             : QString());
     }
+}
+
+void DBGrid::commitData(QWidget* editor)
+{
+    const int refusals = m_model->refusals();
+    QTableView::commitData(editor);
+    m_lastCommitRefused = m_model->refusals() != refusals;
+}
+
+void DBGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    QTableView::closeEditor(editor, hint);
+    // Enter in the editor commits with this hint; so does a move to another
+    // row, which stores the row by itself.
+    if (hint == QAbstractItemDelegate::SubmitModelCache && m_enterStoresRow && !m_changingRow
+        && !m_lastCommitRefused)
+        storeRow();
+}
+
+bool DBGrid::commitEditor()
+{
+    // A cell editor lives on the grid's viewport while it is open.
+    for (QWidget* editor : viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (editor->isHidden())  // closed, waiting to be deleted
+            continue;
+        const int refusals = m_model->refusals();
+        QTableView::commitData(editor);
+        QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+        if (m_model->refusals() != refusals)
+            return false;
+    }
+    return true;
+}
+
+void DBGrid::storeRow()
+{
+    data::DataSet* ds = m_model->dataSet();
+    if (ds && ds->isEditing())
+        guarded([ds] { ds->post(); });
 }
 
 void DBGrid::focusInEvent(QFocusEvent* e)
@@ -134,6 +179,11 @@ void DBGrid::keyPressEvent(QKeyEvent* e)
     // Rows are added and deleted by the window's buttons, never by the grid.
     if (e->key() == Qt::Key_Insert || (e->key() == Qt::Key_Delete && (e->modifiers() & Qt::ControlModifier))) {
         e->accept();
+        return;
+    }
+    if (m_enterStoresRow && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && state() != EditingState) {
+        e->accept();
+        storeRow();
         return;
     }
     QTableView::keyPressEvent(e);

@@ -40,6 +40,13 @@ public:
     // The field of the current column.
     QString selectedField() const;
 
+    // Enter, in a cell being typed or on the grid, stores the row being
+    // edited, as leaving the row would (for windows that have no Save button).
+    void setEnterStoresRow(bool on) { m_enterStoresRow = on; }
+    // Writes what an open cell editor holds into the row and closes the
+    // editor; false when the value was refused (the user has been told).
+    bool commitEditor();
+
 signals:
     void cellClicked(int column, const QString& fieldName);
     void entered();
@@ -50,14 +57,20 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void commitData(QWidget* editor) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
     void followCursor();
     void applyColumns();
+    void storeRow();
 
     DataSetModel* m_model;
     bool m_following = false;
     bool m_rowSelect = false;
+    bool m_enterStoresRow = false;
+    bool m_changingRow = false;       // inside QTableView::currentChanged
+    bool m_lastCommitRefused = false;
 };
 
 }  // namespace ui

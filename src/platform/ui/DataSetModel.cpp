@@ -1,5 +1,8 @@
 #include "platform/ui/DataSetModel.h"
 
+#include "platform/data/Error.h"
+#include "platform/ui/ErrorBox.h"
+
 namespace ui {
 
 DataSetModel::DataSetModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -115,7 +118,8 @@ Qt::ItemFlags DataSetModel::flags(const QModelIndex& index) const
 {
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     const QVector<GridColumn> cols = columns();
-    if (!m_readOnly && index.column() < cols.size() && !cols[index.column()].readOnly)
+    if (!m_readOnly && index.column() < cols.size() && !cols[index.column()].readOnly
+        && (!cols[index.column()].editableAt || cols[index.column()].editableAt(index.row())))
         f |= Qt::ItemIsEditable;
     return f;
 }
@@ -133,7 +137,13 @@ bool DataSetModel::setData(const QModelIndex& index, const QVariant& value, int 
     if (!f || !m_source->edit())
         return false;
     f = fieldOf(index.column());
-    f->setValue(value);
+    try {
+        f->setValue(value);
+    } catch (const data::Error&) {
+        ++m_refusals;
+        reportException(std::current_exception());
+        return false;
+    }
     return true;
 }
 

@@ -11,6 +11,7 @@
 #include <QAbstractTableModel>
 #include <QPointer>
 #include <QVector>
+#include <functional>
 
 namespace ui {
 
@@ -23,6 +24,9 @@ struct GridColumn {
     bool currency = false;  // a decimal shown as money: "¥" and two places
     QString format = {};    // a date-time shown in this format ("hh:mm:ss" for a time of day)
     Qt::Alignment alignment = {};  // of the cells; the view's default when none
+    // When set, whether the cell of a row (0-based) of a column that is not
+    // read-only can be typed into.
+    std::function<bool(int row)> editableAt;
 };
 
 class DataSetModel : public QAbstractTableModel {
@@ -47,8 +51,13 @@ public:
     QVariant headerData(int section, Qt::Orientation o, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     // Writes a cell of the current row (the dataset enters edit state through
-    // the data source); throws data::Error when the value is refused.
+    // the data source). A value the field refuses shows the error box and
+    // returns false; the row then stays unpostable until the cell takes a
+    // value or the edit is cancelled (DataSet::noteRefusedValue).
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    // Counts the values refused so far: a caller compares it before and after
+    // a commit to learn whether the user has been told already.
+    int refusals() const { return m_refusals; }
 
 signals:
     // The dataset's cursor or rows changed; the view follows.
@@ -63,6 +72,7 @@ private:
     bool m_readOnly = false;
     int m_rows = 0;
     int m_cols = 0;
+    int m_refusals = 0;
     QMetaObject::Connection m_c1, m_c2;
 };
 

@@ -49,12 +49,13 @@ private slots:
         DirectStatement write(*c, "INSERT INTO t (a) VALUES (?)");
         write.bindText(0, "未收取  ");
         write.run();
-        c->exec("INSERT INTO t (a) VALUES (' 未收取'), ('未收取　'), ('已收取')");
+        // Control characters are trimmed too; an ideographic space is text.
+        c->exec("INSERT INTO t (a) VALUES (' 未收取\t'), ('未收取　'), ('已收取')");
         DirectStatement read(*c, "SELECT a FROM t ORDER BY rowid");
         QList<bool> same;
         while (read.step())
             same << read.textIs(0, QString("未收取").toUtf8());
-        QCOMPARE(same, QList<bool>({true, true, true, false}));
+        QCOMPARE(same, QList<bool>({true, true, false, false}));
         QCOMPARE(c->scalar("SELECT a FROM t ORDER BY rowid").toString(), QString("未收取"));
     }
 
