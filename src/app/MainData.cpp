@@ -182,7 +182,7 @@ void TmdiForm::ClearClick()
 {
     if (!mayReplaceData())
         return;
-    if (!ui::Msg::confirm(QStringLiteral("数据总清将完全删除数据，且不可恢复！！！请谨慎使用！！！\r确实要总清数据吗？")))
+    if (!ui::Msg::confirmWarning(QStringLiteral("数据总清将完全删除数据，且不可恢复！！！请谨慎使用！！！\r确实要总清数据吗？")))
         return;
     showLabelNow(lbl_zq);
     repaintNow();

@@ -24,10 +24,15 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMdiArea>
+#include <QFileDialog>
 #include <QTextBrowser>
+#include <QTimer>
+#include <functional>
 
 using testsupport::AppFixture;
 using testsupport::dumpAll;
@@ -83,6 +88,34 @@ QString spoiledCopy(const QString& good, const QString& name, const QStringList&
         c->exec(s);
     c->exec("PRAGMA journal_mode = DELETE");
     return path;
+}
+
+// Every secondary index of the stored tables, as the database describes it.
+QStringList allIndexes(data::Connection& c)
+{
+    QStringList out;
+    for (const data::TableDef& t : data::systemTables())
+        if (!t.isView)
+            for (const data::IndexDef& ix : c.dialect().secondaryIndexes(c, QLatin1String(t.name)))
+                out << ix.name.toLower() + ' ' + ix.createSql;
+    return out;
+}
+
+// Runs `look` on the next dialog of the kind the program shows, then closes
+// it as a user pressing Cancel would.
+template <class Dialog>
+void onNext(const std::function<void(Dialog*)>& look)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, look] {
+        auto* dlg = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (!dlg)
+            return;
+        poll->deleteLater();
+        look(dlg);
+        dlg->reject();
+    });
+    poll->start(10);
 }
 
 bool anyLabelShown()
@@ -232,6 +265,7 @@ private slots:
         const QString good = backupThroughFrame("good.db");
         app.db().exec("INSERT INTO Region (RegionId, RegionName) VALUES ('7', '备份之后')");
         const QStringList before = dumpAll(app.db());
+        const QStringList indexes = allIndexes(app.db());
 
         // Stopped between tables...
         int tables = 0;
@@ -240,6 +274,17 @@ private slots:
                 throw data::Error("stop");
         }));
         QCOMPARE(dumpAll(app.db()), before);
+
+        // ...or while the receivables are loaded with their indexes set
+        // aside (a file laid out otherwise goes that way on either backend):
+        // the indexes come back with the rows.
+        const QString older = spoiledCopy(good, "older.db", {"DROP INDEX fee_region_month"});
+        QVERIFY_THROWS_EXCEPTION(data::Error, app::restoreDatabase(app.db(), older, [&](const QString& table) {
+            if (table == "Fee")
+                throw data::Error("stop");
+        }));
+        QCOMPARE(dumpAll(app.db()), before);
+        QCOMPARE(allIndexes(app.db()), indexes);
 
         // ...or by a row the database in use refuses (a receivable without
         // its state, which the live table requires).
@@ -415,6 +460,112 @@ private slots:
         Msg::clearLog();
         mdiForm->ClearClick();
         QCOMPARE(Msg::texts(MsgKind::Information), QStringList{"数据总清成功！"});
+    }
+
+    void aTableHeldElsewhereStopsTheWorkInsteadOfHanging()
+    {
+        if (!testsupport::onPostgres())
+            QSKIP("the embedded database has one workstation");
+        // A workstation that connects after the check and holds a table: the
+        // emptying gives up after the lock timeout and nothing is emptied.
+        AppFixture app("0", seedEveryKind);
+        const QStringList before = dumpAll(app.db());
+        auto other = data::Connection::open(testsupport::lastSpec());
+        other->begin();
+        other->scalar("SELECT count(*) FROM Tools");
+        QElapsedTimer clock;
+        clock.start();
+        {
+            data::Transaction tx(app.db());
+            QVERIFY_THROWS_EXCEPTION(data::Error, {
+                for (const QString& sql : app.db().dialect().lockTimeoutSql())
+                    app.db().exec(sql);
+                for (const QString& sql : app.db().dialect().emptyTablesSql(app::clearedTables()))
+                    app.db().exec(sql);
+            });
+        }
+        QVERIFY2(clock.elapsed() < 60000, qPrintable(QString::number(clock.elapsed())));
+        other->rollback();
+        QCOMPARE(dumpAll(app.db()), before);
+    }
+
+    void longWorkNamesEachTableAsItGoes()
+    {
+        // The window is painted between the tables of a restore and, on a
+        // server, of a backup and a clearing (the embedded database calls
+        // back from inside its statements instead).
+        AppFixture app("0", seedEveryKind);
+        QStringList stored;
+        for (const data::TableDef& t : data::systemTables())
+            if (!t.isView)
+                stored << QLatin1String(t.name);
+        auto named = [](QStringList& into) {
+            return [&into](const QString& table) {
+                if (!table.isEmpty() && !into.contains(table))
+                    into << table;
+            };
+        };
+        const QString file = scratchPath("named.db");
+        QFile::remove(file);
+        QStringList backedUp;
+        app::writeBackup(app.db(), file, named(backedUp));
+        QStringList restored;
+        app::restoreDatabase(app.db(), file, named(restored));
+        QCOMPARE(restored, stored);
+        if (testsupport::onPostgres())
+            QCOMPARE(backedUp, stored);
+        int cleared = 0;
+        app::clearAllData(app.db(), [&](const QString&) { ++cleared; });
+        QVERIFY(cleared > 0);
+    }
+
+    void theDialogsAreTheProgramsOwn()
+    {
+        // Real dialogs: the save dialog leaves the replace question to the
+        // program, both offer our backup files, and 数据恢复 shows its label
+        // while the user chooses.
+        AppFixture app;
+        mdiForm->resize(900, 600);
+        mdiForm->show();
+        Msg::setScripted(false);
+        QString shown;
+        onNext<QFileDialog>([&](QFileDialog* dlg) {
+            QCOMPARE(dlg->windowTitle(), QString("数据备份"));
+            QCOMPARE(dlg->acceptMode(), QFileDialog::AcceptSave);
+            QVERIFY(dlg->testOption(QFileDialog::DontConfirmOverwrite));
+            QCOMPARE(dlg->defaultSuffix(), QString("db"));
+            QCOMPARE(dlg->nameFilters().value(0), QString("数据库备份文件 (*.db)"));
+            QVERIFY(!mdiForm->lbl_bf->isVisibleTo(mdiForm));
+            shown = testsupport::saveScreenshot(dlg, "backup_save_dialog");
+        });
+        mdiForm->BackupClick();
+        QVERIFY(!shown.isEmpty());
+
+        shown.clear();
+        onNext<QFileDialog>([&](QFileDialog* dlg) {
+            QCOMPARE(dlg->windowTitle(), QString("数据恢复"));
+            QCOMPARE(dlg->fileMode(), QFileDialog::ExistingFile);
+            QCOMPARE(dlg->nameFilters().value(0), QString("数据库备份文件 (*.db)"));
+            QVERIFY(mdiForm->lbl_hf->isVisibleTo(mdiForm));
+            shown = testsupport::saveScreenshot(mdiForm, "restore_label");
+        });
+        mdiForm->RestoreClick();
+        QVERIFY(!shown.isEmpty());
+
+        // 数据总清 warns before anything happens; Cancel empties nothing.
+        app.db().exec("INSERT INTO Region (RegionId, RegionName) VALUES ('1', '翠苑一区')");
+        shown.clear();
+        onNext<QMessageBox>([&](QMessageBox* box) {
+            QCOMPARE(box->icon(), QMessageBox::Warning);
+            QCOMPARE(box->buttons().size(), 2);
+            QVERIFY(box->text().startsWith("数据总清将完全删除数据"));
+            shown = testsupport::saveScreenshot(box, "clear_question");
+        });
+        mdiForm->ClearClick();
+        Msg::setScripted(true);
+        QVERIFY(!shown.isEmpty());
+        QCOMPARE(app.db().scalar("SELECT count(*) FROM Region").toInt(), 1);
+        QVERIFY(!anyLabelShown());
     }
 
     void theIniNamesTheBackupOffered_data()

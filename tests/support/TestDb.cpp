@@ -26,10 +26,13 @@ data::ConnectionSpec serverAdminSpec()
 }
 
 // The per-process database on the server, created once.
+data::ConnectionSpec g_server;
+bool g_serverMade = false;
+
 data::ConnectionSpec serverTestSpec()
 {
-    static data::ConnectionSpec target;
-    static bool made = false;
+    data::ConnectionSpec& target = g_server;
+    bool& made = g_serverMade;
     if (!made) {
         const data::ConnectionSpec admin = serverAdminSpec();
         target = admin;
@@ -43,6 +46,16 @@ data::ConnectionSpec serverTestSpec()
 }
 
 }  // namespace
+
+void dropServerDatabase()
+{
+    if (!g_serverMade)
+        return;
+    // Connections the tests left open (the data module's) go with it.
+    auto c = data::Connection::open(serverAdminSpec());
+    c->exec(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(g_server.database));
+    g_serverMade = false;
+}
 
 bool onPostgres()
 {

@@ -16,6 +16,9 @@ namespace testsupport {
 // True when the tests run on PostgreSQL.
 bool onPostgres();
 QString backendName();
+// Drops this process's database on the server, if it made one: each test
+// process makes its own, and the server keeps them until they are dropped.
+void dropServerDatabase();
 
 // A database with the system's schema and nothing else in it.
 std::unique_ptr<data::Connection> freshDatabase();

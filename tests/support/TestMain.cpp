@@ -71,5 +71,6 @@ int main(int argc, char** argv)
         std::unique_ptr<QObject> t(e.make());
         failed += QTest::qExec(t.get(), args);
     }
+    testsupport::dropServerDatabase();
     return failed == 0 ? 0 : 1;
 }

@@ -106,7 +106,9 @@ void Msg::warning(const QString& text, const QString& caption)
     simple(MsgKind::Warning, QMessageBox::Warning, text, caption);
 }
 
-bool Msg::confirm(const QString& text, const QString& caption)
+namespace {
+
+bool confirmWith(QMessageBox::Icon icon, const QString& text, const QString& caption)
 {
     const QString cap = captionOr(caption);
     if (script().on) {
@@ -118,7 +120,19 @@ bool Msg::confirm(const QString& text, const QString& caption)
         script().log.push_back({MsgKind::Confirm, cap, text, ok ? QStringLiteral("OK") : QStringLiteral("Cancel")});
         return ok;
     }
-    return showBox(QMessageBox::Question, cap, text, true);
+    return showBox(icon, cap, text, true);
+}
+
+}  // namespace
+
+bool Msg::confirm(const QString& text, const QString& caption)
+{
+    return confirmWith(QMessageBox::Question, text, caption);
+}
+
+bool Msg::confirmWarning(const QString& text, const QString& caption)
+{
+    return confirmWith(QMessageBox::Warning, text, caption);
 }
 
 Choice Msg::question(const QString& text, const QString& caption)

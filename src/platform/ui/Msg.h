@@ -37,6 +37,8 @@ public:
     static void warning(const QString& text, const QString& caption = QString());
     // A confirmation with OK and Cancel; true for OK.
     static bool confirm(const QString& text, const QString& caption = QString());
+    // The same with a warning sign, before something that cannot be undone.
+    static bool confirmWarning(const QString& text, const QString& caption = QString());
     // A question with Yes, No and Cancel (Escape and closing the box are Cancel).
     static Choice question(const QString& text, const QString& caption = QString());
     static void information(const QString& text, const QString& caption = QString());

@@ -3,6 +3,7 @@
 
 #include "platform/data/DirectStatement.h"
 #include "platform/data/Error.h"
+#include "platform/data/StatementTicker.h"
 #include "support/TestDb.h"
 #include "support/TestMain.h"
 
@@ -80,6 +81,35 @@ private slots:
         }
         QCOMPARE(c->scalar("SELECT count(*) FROM t").toInt(), 0);
         QVERIFY_THROWS_EXCEPTION(data::Error, DirectStatement(*c, "SELECT nothing FROM nowhere"));
+    }
+    void aLongStatementCallsBackAndCanBeStopped()
+    {
+        // One statement of millions of engine steps: the window is painted
+        // from inside it, and a stop asked for there fails the statement
+        // without harming the connection.
+        const QString longOne = "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000000) "
+                                "SELECT count(*) FROM n";
+        int calls = 0;
+        {
+            const data::StatementTicker ticker(*c, [&] { ++calls; });
+            QCOMPARE(c->scalar(longOne).toInt(), 2000000);
+        }
+        QVERIFY2(calls > 5, qPrintable(QString::number(calls)));
+
+        c->exec("INSERT INTO t (a) VALUES (1)");
+        c->begin();
+        c->exec("INSERT INTO t (a) VALUES (2)");
+        {
+            const data::StatementTicker ticker(*c, [] { throw data::Error("stop"); });
+            QVERIFY_THROWS_EXCEPTION(data::Error, c->scalar(longOne));
+        }
+        c->rollback();
+        QCOMPARE(c->scalar("SELECT group_concat(a) FROM t").toString(), QString("1"));
+
+        // Once the ticker is gone nothing is called any more.
+        calls = 0;
+        c->scalar(longOne);
+        QCOMPARE(calls, 0);
     }
 };
 
