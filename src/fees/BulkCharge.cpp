@@ -4,6 +4,8 @@
 #include "fees/Money.h"
 #include "platform/data/BatchUpdate.h"
 #include "platform/data/Connection.h"
+#include "platform/data/Error.h"
+#include "platform/data/Field.h"
 
 #include <QSet>
 #include <vector>
@@ -79,6 +81,8 @@ QString BulkChargeResult::message() const
         return QStringLiteral("请输入正确的数字字符。");
     case Outcome::MonthsNotPositive:
         return QStringLiteral("计算期间值不能小于或等于0。");
+    case Outcome::TooLarge:
+        return tooLarge;
     case Outcome::NoItem:
         return QStringLiteral("请选择要计算的费用名称。");
     case Outcome::NoMonths:
@@ -157,7 +161,21 @@ BulkChargeResult bulkCharge(data::Connection& c, const BulkChargeRequest& req)
             area = t.area;
         }
         const Decimal charge = bulkChargeAmount(*price, months, area);
-        update.add(t.rid, {charge.toVariant(), monthTotal(charge, t.apportioned, t.arrears, t.lateFee).toVariant()});
+        const Decimal total = monthTotal(charge, t.apportioned, t.arrears, t.lateFee);
+        // Refused before the write: the embedded database would keep what its
+        // column cannot hold, and every window reading the row would fail.
+        try {
+            data::checkColumnFits(c, QStringLiteral("Fee"), QStringLiteral("BYFee"), charge,
+                                  QStringLiteral("本月费用"));
+            data::checkColumnFits(c, QStringLiteral("Fee"), QStringLiteral("BYHJ"), total,
+                                  QStringLiteral("本月合计"));
+        } catch (const data::Error& e) {
+            r.outcome = Outcome::TooLarge;
+            r.tooLarge = e.message();
+            r.charged = 0;
+            return r;
+        }
+        update.add(t.rid, {charge.toVariant(), total.toVariant()});
     }
     update.flush();
     r.charged = update.changed();

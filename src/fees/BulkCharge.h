@@ -44,11 +44,13 @@ struct BulkChargeResult {
         NoMonths,           // information
         MonthNotGenerated,  // information
         AlreadyCharged,     // information
+        TooLarge,           // warning: a charge its column cannot hold; nothing written
     };
     Outcome outcome = Outcome::NoItem;
     int charged = 0;           // rows written
     int skippedCollected = 0;  // collected rows left as they were
     int withoutArea = 0;       // rooms without the area charged by: not charged
+    QString tooLarge;          // TooLarge: the refusal, naming the column
 
     bool succeeded() const { return outcome == Outcome::Charged; }
     QString message() const;

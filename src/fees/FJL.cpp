@@ -153,6 +153,7 @@ void TfrmFJL::BitBtn1Click()
         return;
     case Outcome::InvalidMonths:
     case Outcome::MonthsNotPositive:
+    case Outcome::TooLarge:
         Msg::warning(r.message());
         return;
     case Outcome::Charged:

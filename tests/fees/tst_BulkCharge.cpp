@@ -1,5 +1,6 @@
 #include "FeeFixture.h"
 #include "fees/BulkCharge.h"
+#include "platform/data/Dialect.h"
 #include "platform/data/Error.h"
 #include "support/TestDb.h"
 #include "support/TestMain.h"
@@ -97,6 +98,37 @@ private slots:
             {{"2", "1", ""}, "请选择要计算的费用名称。"}};
         for (const auto& [typed, message] : inputs)
             QCOMPARE(charge(typed[0], typed[1], ChargeBasis::PerRoom, typed[2], "202406").message(), message);
+    }
+
+    void refusesAChargeItsColumnCannotHold_data()
+    {
+        QTest::addColumn<QString>("price");
+        QTest::addColumn<QString>("months");
+        QTest::addColumn<QString>("column");  // empty: charged
+        // 16 integer digits fit the column; the embedded database keeps only
+        // 15 significant digits exactly (room 101's total adds its arrears).
+        const bool exactTo15 = testsupport::freshDatabase()->dialect().exactDigits() == 15;
+        QTest::newRow("sixteen integer digits") << "5000000000000" << "999" << (exactTo15 ? "本月合计" : "");
+        QTest::newRow("seventeen integer digits") << "99999999999999" << "999" << "本月费用";
+        QTest::newRow("total past the column") << "9999999999999987.5" << "1"
+                                               << (exactTo15 ? "本月费用" : "本月合计");
+        QTest::newRow("sixteen significant digits") << "12345678901234.56" << "1" << (exactTo15 ? "本月费用" : "");
+    }
+    void refusesAChargeItsColumnCannotHold()
+    {
+        QFETCH(QString, price);
+        QFETCH(QString, months);
+        QFETCH(QString, column);
+        const auto r = charge(price, months, ChargeBasis::PerRoom);
+        if (column.isEmpty()) {
+            QCOMPARE(r.outcome, Outcome::Charged);
+            return;
+        }
+        QCOMPARE(r.outcome, Outcome::TooLarge);
+        QVERIFY2(r.message().contains(column), qPrintable(r.message()));
+        QCOMPARE(r.charged, 0);
+        QCOMPARE(count(*c, "Fee", "BYFee IS NOT NULL OR BYHJ IS NOT NULL"), 0);
+        QCOMPARE(c->transactionDepth(), 0);
     }
 
     void leavesCollectedRowsAndRowsWithoutARoomAlone()

@@ -73,6 +73,7 @@ public:
     QStringList standaloneFileSql() const override { return {QStringLiteral("PRAGMA journal_mode = DELETE")}; }
     QStringList snapshotSql() const override { return {}; }
     QString columnAsTextSql(const QString& column) const override { return column; }
+    QString dateTimeAsTextSql(const QString& column) const override { return column; }
     QStringList lockTimeoutSql() const override { return {}; }
     // Row identities continue from the largest one stored: nothing to reset.
     QString resetIdentitySql(const QString&, const QString&) const override { return QString(); }
@@ -176,6 +177,10 @@ public:
     QString columnAsTextSql(const QString& column) const override
     {
         return QStringLiteral("CAST(%1 AS text)").arg(column);
+    }
+    QString dateTimeAsTextSql(const QString& column) const override
+    {
+        return QStringLiteral("to_char(%1, 'YYYY-MM-DD HH24:MI:SS')").arg(column);
     }
     QStringList lockTimeoutSql() const override { return {QStringLiteral("SET LOCAL lock_timeout = '10s'")}; }
     QString resetIdentitySql(const QString& table, const QString& column) const override

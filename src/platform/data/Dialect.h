@@ -64,6 +64,9 @@ public:
     // A column read as the text the embedded database stores for it (dates
     // "yyyy-MM-dd HH:mm:ss", decimals with their digits as written).
     virtual QString columnAsTextSql(const QString& column) const = 0;
+    // A date-time column read as the text the embedded database stores for
+    // it ("yyyy-MM-dd HH:mm:ss"), whatever the session's date style.
+    virtual QString dateTimeAsTextSql(const QString& column) const = 0;
     // Statements run first in a transaction that replaces whole tables, so
     // that a lock held elsewhere fails it in a few seconds instead of hanging.
     virtual QStringList lockTimeoutSql() const = 0;

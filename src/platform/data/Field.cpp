@@ -148,6 +148,21 @@ void checkDecimalFits(const Decimal& d, int precision, int scale, int exactDigit
         throw Error(QStringLiteral("“%1”的有效数字超过了%2允许的 %3 位。").arg(d.toString(), what).arg(exactDigits));
 }
 
+void checkColumnFits(const Connection& c, const QString& table, const QString& column, const Decimal& d,
+                     const QString& label)
+{
+    const TableDef* t = findTable(table);
+    if (!t)
+        throw Error(QStringLiteral("未知的表“%1”。").arg(table));
+    for (const ColumnDef& def : t->columns)
+        if (column.compare(QLatin1String(def.name), Qt::CaseInsensitive) == 0) {
+            checkDecimalFits(d, def.precision, def.scale, c.dialect().exactDigits(),
+                             QStringLiteral("字段“%1”").arg(label));
+            return;
+        }
+    throw Error(QStringLiteral("表“%1”没有字段“%2”。").arg(table, column));
+}
+
 Field::Field(DataSet* owner, int index, const QString& name, ColType type, int width, int scale, int precision)
     : m_owner(owner), m_index(index), m_name(name), m_type(type), m_width(width), m_scale(scale),
       m_precision(precision)

@@ -16,6 +16,7 @@
 
 namespace data {
 
+class Connection;
 class DataSet;
 
 // The text of the date error shown for any bad date.
@@ -93,6 +94,10 @@ QVariant normalizeValue(const QVariant& v, ColType type, int width, int scale, c
 // scale, with more integer digits than precision - scale allows, or with more
 // significant digits than exactDigits (when not 0: see Dialect::exactDigits).
 void checkDecimalFits(const Decimal& d, int precision, int scale, int exactDigits, const QString& what);
+// The same refusal for a value computed for the catalogue's column
+// table.column on c's database, named as the field labelled `label`.
+void checkColumnFits(const Connection& c, const QString& table, const QString& column, const Decimal& d,
+                     const QString& label);
 QString variantToText(const QVariant& v);
 
 }  // namespace data

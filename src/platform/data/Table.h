@@ -53,6 +53,8 @@ protected:
 private:
     void checkColumns();
     QVariantList masterValues() const;
+    // The columns of the fields, as the rows are read.
+    QString selectList() const;
 
     QString m_table;
     const TableDef* m_def = nullptr;

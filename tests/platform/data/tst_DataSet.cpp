@@ -483,6 +483,26 @@ private slots:
     // Read on demand, the rows are those the table holds when first needed;
     // a table closed before that reads nothing, and a read that fails says
     // so once and leaves the table empty until it is read again.
+    // Dates and times of a table read as stored on both backends (a moment
+    // written with a fraction of a second by another program to the second),
+    // and stay as they are when another field of the row is saved.
+    void datesAndTimesReadAsStored()
+    {
+        c->exec("INSERT INTO patrol (patrolId, patrolDate, patrolTime) "
+                "VALUES ('P1', '2023-12-31 00:00:00', '1899-12-30 09:15:07.250')");
+        Table t(c.get());
+        t.setTableName("patrol");
+        t.open();
+        QCOMPARE(t.fieldByName("patrolDate")->asDateTime(), QDateTime(QDate(2023, 12, 31), QTime(0, 0)));
+        QCOMPARE(t.fieldByName("patrolTime")->asDateTime(), QDateTime(QDate(1899, 12, 30), QTime(9, 15, 7)));
+        QVERIFY(t.locate("patrolDate", QDateTime(QDate(2023, 12, 31), QTime(0, 0))));
+        t.edit();
+        t.fieldByName("patrolMan")->setAsString("张三");
+        t.post();
+        QCOMPARE(c->scalar("SELECT patrolDate FROM patrol").toDateTime().date(), QDate(2023, 12, 31));
+        QCOMPARE(c->scalar("SELECT patrolTime FROM patrol").toDateTime().time().msec(), 250);
+    }
+
     void rowsReadWhenFirstNeeded()
     {
         addRegions(*c, 2);
