@@ -5,6 +5,7 @@
 #include "platform/data/DirectStatement.h"
 #include "platform/data/Error.h"
 #include "platform/data/IndexesAside.h"
+#include "platform/data/PageCopy.h"
 #include "platform/data/SchemaCatalog.h"
 #include "platform/data/StatementTicker.h"
 #include "session/DatabaseSetup.h"
@@ -141,13 +142,11 @@ void writeBackup(data::Connection& c, const QString& target, const DataProgress&
 {
     const QString part = newFileBeside(target);
     try {
-        const QString copySql = c.dialect().copyIntoFileSql();
-        if (!copySql.isEmpty()) {
-            const data::StatementTicker ticker(c, [&progress] {
+        if (data::DirectStatement::available(c)) {
+            data::copyPagesInto(c, part, [&progress] {
                 if (progress)
                     progress(QString());
             });
-            c.exec(copySql, {part});
         } else {
             copyTableByTable(c, part, progress);
         }

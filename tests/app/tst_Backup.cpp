@@ -349,6 +349,43 @@ private slots:
         QCOMPARE(copy->scalar("SELECT RegionName FROM Region WHERE RegionId = '8'").toString(), QString("第二次"));
     }
 
+    void anEmbeddedBackupIsOneMomentWhileOthersWriteAndStandsAlone()
+    {
+        if (testsupport::onPostgres())
+            QSKIP("the server's snapshot is its own transaction's");
+        AppFixture app("0", seedEveryKind);
+        const QStringList before = dumpAll(app.db());
+        // Another workstation saves a receipt between every two stretches of
+        // the copy: the file must still be the database as the copy began,
+        // and the copy must come to an end.
+        auto other = data::Connection::open(app.db().target());
+        int calls = 0;
+        const QString file = scratchPath("moment/moment.db");
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        try {
+            app::writeBackup(app.db(), file, [&](const QString&) {
+                if (++calls > 1000)
+                    throw data::Error("the copy keeps starting over");
+                other->exec("INSERT INTO SFSJ (RegionId, FSje) VALUES ('9', 1)");
+            });
+        } catch (const data::Error& e) {
+            QFAIL(qPrintable(e.message()));
+        }
+        QVERIFY(calls > 1);
+        QCOMPARE(app.db().scalar("SELECT count(*) FROM SFSJ WHERE RegionId = '9'").toInt(), calls);
+        {
+            auto copy = data::Connection::openSqliteReadOnly(file);
+            QCOMPARE(copy->scalar("PRAGMA quick_check").toString(), QString("ok"));
+            QCOMPARE(copy->scalar("PRAGMA journal_mode").toString(), QString("delete"));
+            QCOMPARE(dumpAll(*copy), before);
+        }
+        // Opened as a restore source, the file needs nothing beside it.
+        QCOMPARE(strayFiles(QFileInfo(file).absolutePath(), {"moment.db"}), QStringList());
+        app::checkBackupFile(file);
+        app::restoreDatabase(app.db(), file);
+        QCOMPARE(dumpAll(app.db()), before);
+    }
+
     void aFailedBackupKeepsTheEarlierFileAndLeavesNothingBehind()
     {
         AppFixture app("0", seedEveryKind);

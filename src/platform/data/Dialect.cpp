@@ -59,7 +59,6 @@ public:
             out << emptyTableSql(t);
         return out;
     }
-    QString copyIntoFileSql() const override { return QStringLiteral("VACUUM INTO ?"); }
     QString attachFileSql(const QString& alias) const override
     {
         return QStringLiteral("ATTACH DATABASE ? AS %1").arg(alias);
@@ -164,7 +163,6 @@ public:
     {
         return {QStringLiteral("TRUNCATE TABLE %1 RESTART IDENTITY").arg(tables.join(QStringLiteral(", ")))};
     }
-    QString copyIntoFileSql() const override { return QString(); }
     QString attachFileSql(const QString&) const override { return QString(); }
     QStringList scratchFileSql() const override { return {}; }
     QStringList standaloneFileSql() const override { return {}; }

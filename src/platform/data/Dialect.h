@@ -43,10 +43,6 @@ public:
     virtual QStringList emptyTablesSql(const QStringList& tables) const = 0;
 
     // --- whole-database copies (backup, restore, clearing) -------------------
-    // A statement that writes a consistent copy of the whole database into
-    // the file bound as its one parameter, or "" when the backend cannot and
-    // the copy is made table by table.
-    virtual QString copyIntoFileSql() const = 0;
     // Makes a database file readable under the alias in the statements
     // that follow (the file bound as the one parameter), or "" when the
     // backend cannot and the rows are copied through the program.

@@ -2,6 +2,7 @@
 
 #include "platform/data/Connection.h"
 #include "platform/data/DatabaseError.h"
+#include "platform/data/Dialect.h"
 #include "platform/data/DirectStatement.h"
 #include "platform/data/Error.h"
 
@@ -24,19 +25,17 @@ constexpr int kStretches = 64;
     throw Error(databaseErrorCause(Backend::SQLite, text, QString::fromUtf8(sqlite3_errstr(code))));
 }
 
-}  // namespace
-
-bool canCopyPages(Connection& c)
+// Pages a stretch for the database of `c`; reading the page count also
+// starts the read transaction of an open one.
+int stretchOf(Connection& c)
 {
-    return DirectStatement::available(c) && c.transactionDepth() == 0;
+    return std::clamp(c.scalar(QStringLiteral("PRAGMA page_count")).toInt() / kStretches, 1, kMostPages);
 }
 
-void copyPagesFrom(Connection& c, const QString& file, const std::function<void()>& tick)
+// Copies every page of `from` into `to`, calling `tick` between stretches.
+void copyAll(sqlite3* to, sqlite3* from, int pages, const std::function<void()>& tick)
 {
-    const auto source = Connection::openSqliteReadOnly(file);
-    const int pages = std::clamp(source->scalar(QStringLiteral("PRAGMA page_count")).toInt() / kStretches, 1, kMostPages);
-    sqlite3* to = embeddedHandle(c);
-    sqlite3_backup* copy = sqlite3_backup_init(to, "main", embeddedHandle(*source), "main");
+    sqlite3_backup* copy = sqlite3_backup_init(to, "main", from, "main");
     if (!copy)
         fail(sqlite3_extended_errcode(to));
     int rc = SQLITE_OK;
@@ -55,9 +54,47 @@ void copyPagesFrom(Connection& c, const QString& file, const std::function<void(
         fail(rc);
     if (finished != SQLITE_OK)
         fail(finished);
+}
+
+}  // namespace
+
+bool canCopyPages(Connection& c)
+{
+    return DirectStatement::available(c) && c.transactionDepth() == 0;
+}
+
+void copyPagesFrom(Connection& c, const QString& file, const std::function<void()>& tick)
+{
+    const auto source = Connection::openSqliteReadOnly(file);
+    copyAll(embeddedHandle(c), embeddedHandle(*source), stretchOf(*source), tick);
     // The copy went into the log: moved into the database file now, the log
     // does not stay as large as the database until the program ends.
     c.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+}
+
+void copyPagesInto(Connection& c, const QString& file, const std::function<void()>& tick)
+{
+    if (!canCopyPages(c))
+        throw Error(QStringLiteral("数据库正有未完成的修改，无法复制。"));
+    ConnectionSpec spec;
+    spec.backend = Backend::SQLite;
+    spec.database = file;
+    const auto to = Connection::openForSetup(spec);
+    for (const QString& sql : to->dialect().scratchFileSql())
+        to->exec(sql);
+    {
+        // One read transaction across every stretch: the copy is the
+        // database as it was at its start whatever others write meanwhile.
+        // Read stretch by stretch on their own, it would start over after
+        // each change made elsewhere, without end while others keep working.
+        Transaction snapshot(c);
+        copyAll(embeddedHandle(*to), embeddedHandle(c), stretchOf(c), tick);
+        snapshot.commit();
+    }
+    // Whole in itself, as a file to be opened read-only later must be: the
+    // log mode of the database in use does not come along.
+    for (const QString& sql : to->dialect().standaloneFileSql())
+        to->exec(sql);
 }
 
 }  // namespace data
