@@ -26,7 +26,7 @@ struct GridColumn {
     Qt::Alignment alignment = {};  // of the cells; the view's default when none
     // When set, whether the cell of a row (0-based) of a column that is not
     // read-only can be typed into.
-    std::function<bool(int row)> editableAt;
+    std::function<bool(int row)> editableAt = {};
 };
 
 class DataSetModel : public QAbstractTableModel {
