@@ -30,7 +30,7 @@ int main(int argc, char** argv)
     }
     bench::analyze(*c);
     std::printf("backend: %s, Fee rows: %d (loaded in %.1f s)\n",
-                c->backend() == data::Backend::SQLite ? "SQLite" : "PostgreSQL",
+                bench::backendName(c->backend()),
                 c->scalar(QStringLiteral("SELECT count(*) FROM Fee")).toInt(), bench::ms(load) / 1000);
 
     QSqlQuery rooms = c->exec(QStringLiteral("SELECT RegionID, BuildId, UnitName, RoomNum, UserId, Users FROM Rooms "

@@ -20,7 +20,7 @@ int main(int argc, char** argv)
     fees::GenerateReceivables(*c, {{2024, 6}, 1, false});
     bench::analyze(*c);
     std::printf("backend: %s, Fee rows of the month: %d\n",
-                c->backend() == data::Backend::SQLite ? "SQLite" : "PostgreSQL",
+                bench::backendName(c->backend()),
                 c->scalar(QStringLiteral("SELECT count(*) FROM Fee WHERE inDate = '202406'")).toInt());
 
     const struct {

@@ -40,7 +40,7 @@ int main(int argc, char** argv)
     for (int m = 1; m <= 12; ++m)
         bench::fillFeeMonth(*c, QStringLiteral("2024%1").arg(m, 2, 10, QLatin1Char('0')), m != 6);
     bench::analyze(*c);
-    std::printf("backend: %s, Fee rows: %d\n", c->backend() == data::Backend::SQLite ? "SQLite" : "PostgreSQL",
+    std::printf("backend: %s, Fee rows: %d\n", bench::backendName(c->backend()),
                 c->scalar(QStringLiteral("SELECT count(*) FROM Fee")).toInt());
 
     // Rooms spread over the register, each collected with a receipt.

@@ -70,7 +70,7 @@ int main(int argc, char** argv)
             {c->dialect().dateTimeValue(QDateTime(QDate(2024, 5, 20), QTime(0, 0)))});
     bench::analyze(*c);
     std::printf("backend: %s, Fee rows: %d, receipts: %d\n",
-                c->backend() == data::Backend::SQLite ? "SQLite" : "PostgreSQL",
+                bench::backendName(c->backend()),
                 c->scalar(QStringLiteral("SELECT count(*) FROM Fee")).toInt(),
                 c->scalar(QStringLiteral("SELECT count(*) FROM SFSJ")).toInt());
 

@@ -21,7 +21,7 @@ int main(int argc, char** argv)
     size.owners = 0;
     size.members = 0;
     bench::fill(*c, size);
-    std::printf("backend: %s, Rooms rows: %d\n", c->backend() == data::Backend::SQLite ? "SQLite" : "PostgreSQL",
+    std::printf("backend: %s, Rooms rows: %d\n", bench::backendName(c->backend()),
                 c->scalar("SELECT count(*) FROM Rooms").toInt());
 
     // Bare Qt SQL: read every column of every row.

@@ -18,6 +18,7 @@
 #include "platform/ui/Msg.h"
 #include "session/DMRegion.h"
 #include "support/BenchDb.h"
+#include "support/BenchProgram.h"
 
 #include <QTableWidget>
 #include <cstdio>
@@ -65,7 +66,7 @@ int main(int argc, char** argv)
     fill(*c, perPost);
     bench::analyze(*c);
     std::printf("backend: %s, posts: %d, assignments: %d (written in %.0f ms)\n",
-                c->backend() == data::Backend::SQLite ? "SQLite" : "PostgreSQL", kPosts,
+                bench::backendName(c->backend()), kPosts,
                 c->scalar(QStringLiteral("SELECT count(*) FROM BoanPaiG")).toInt(), bench::ms(t));
 
     ui::Msg::setScripted(true);
@@ -76,9 +77,7 @@ int main(int argc, char** argv)
     new TfrmLogin;
     frmLogin->Popedom = QStringLiteral("1");
 
-    t.restart();
-    runOpener(*findOpener(QStringLiteral("BoanPaiG")), mdiForm);
-    std::printf("open the dispatch window: %.1f ms\n", bench::ms(t));
+    std::printf("open the dispatch window: %.1f ms\n", bench::timedOpen(QStringLiteral("BoanPaiG")));
     DutyDispatch* w = frmBoanPaiG;
 
     t.restart();

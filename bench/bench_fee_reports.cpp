@@ -104,7 +104,7 @@ int main(int argc, char** argv)
     bench::analyze(*c);
     data::Connection& db = *c;
     std::printf("backend: %s, Fee rows: %d, vacant rooms: %d, loaded in %.1f s\n",
-                db.backend() == data::Backend::SQLite ? "SQLite" : "PostgreSQL",
+                bench::backendName(db.backend()),
                 db.scalar(QStringLiteral("SELECT count(*) FROM Fee")).toInt(),
                 db.scalar(QStringLiteral("SELECT count(*) FROM Rooms WHERE UState = 'A'")).toInt(),
                 load.elapsed() / 1000.0);

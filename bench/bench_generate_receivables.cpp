@@ -84,7 +84,7 @@ int main(int argc, char** argv)
     bench::analyze(*c);
     const int items = c->scalar(QStringLiteral("SELECT count(*) FROM FeeSet")).toInt();
     std::printf("backend: %s, rooms: %d, room items: %d, base month rows: %d\n",
-                c->backend() == data::Backend::SQLite ? "SQLite" : "PostgreSQL", size.rooms, items,
+                bench::backendName(c->backend()), size.rooms, items,
                 c->scalar(QStringLiteral("SELECT count(*) FROM Fee WHERE inDate = '202405'")).toInt());
 
     QElapsedTimer t;

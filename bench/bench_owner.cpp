@@ -82,7 +82,7 @@ int main(int argc, char** argv)
     const double wide = search(frmFind, QStringLiteral("性别"), QStringLiteral("男"), all);
     const double narrow = search(frmFind, QStringLiteral("业主姓名"), QStringLiteral("业主20000"), one);
 
-    std::printf("backend: %s\n", bench::target().backend == data::Backend::SQLite ? "SQLite" : "PostgreSQL");
+    std::printf("backend: %s\n", bench::backendName(bench::target().backend));
     std::printf("owner window opened:              %8.1f ms  (goal < 500 ms)\n", open);
     std::printf("district and building chosen:    %8.1f ms  (%d owners)\n", building, owners);
     std::printf("search over all owners, wide:    %8.1f ms  (%d rows; goal < 500 ms)\n", wide, all);

@@ -67,7 +67,7 @@ int main(int argc, char** argv)
         addEmptyDistrict(*c);
     }
     startProgram();
-    std::printf("backend: %s\n", bench::target().backend == data::Backend::SQLite ? "SQLite" : "PostgreSQL");
+    std::printf("backend: %s\n", bench::backendName(bench::target().backend));
 
     // Generation: the user picks each unit and presses 生成房间号.
     TfrmFCBuild* w = frmFCBuild;

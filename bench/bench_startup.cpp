@@ -37,7 +37,7 @@ int main(int argc, char** argv)
     const double create = bench::ms(t);
     dm.connectAndOpen(udl);
     const double total = bench::ms(t);
-    std::printf("backend: %s\n", bench::target().backend == data::Backend::SQLite ? "SQLite" : "PostgreSQL");
+    std::printf("backend: %s\n", bench::backendName(bench::target().backend));
     std::printf("data module created:           %8.1f ms\n", create);
     std::printf("connected and 63 tables open:  %8.1f ms  (rooms %d, members %d)\n", total - create,
                 dm.AT_Room->recordCount(), dm.AT_Member->recordCount());

@@ -20,6 +20,7 @@
 #include "platform/ui/Msg.h"
 #include "session/DMRegion.h"
 #include "support/BenchDb.h"
+#include "support/BenchProgram.h"
 
 #include <QCheckBox>
 #include <QRadioButton>
@@ -103,10 +104,7 @@ ui::DBEdit* edit(StockVoucher* w, const char* name)
 
 StockVoucher* open(const char* key, double* ms)
 {
-    QElapsedTimer t;
-    t.start();
-    runOpener(*findOpener(QString::fromLatin1(key)), mdiForm);
-    *ms = bench::ms(t);
+    *ms = bench::timedOpen(QString::fromLatin1(key));
     return key == QLatin1String("Input") ? static_cast<StockVoucher*>(frmInput) : frmOutput;
 }
 
@@ -174,7 +172,7 @@ int main(int argc, char** argv)
     fillStore(*c, count);
     bench::analyze(*c);
     std::printf("backend: %s, goods: %d, receipts: %d, issues: %d (written in %.0f ms)\n",
-                c->backend() == data::Backend::SQLite ? "SQLite" : "PostgreSQL", kGoods, count, count, bench::ms(t));
+                bench::backendName(c->backend()), kGoods, count, count, bench::ms(t));
 
     ui::Msg::setScripted(true);
     registerAllWindows();

@@ -22,6 +22,11 @@ double ms(const QElapsedTimer& t)
     return double(t.nsecsElapsed()) / 1e6;
 }
 
+const char* backendName(data::Backend b)
+{
+    return b == data::Backend::SQLite ? "SQLite" : "PostgreSQL";
+}
+
 std::unique_ptr<data::Connection> newDatabase(const QString& name)
 {
     const QString line = qEnvironmentVariable("WYGL_BENCH_CONN");

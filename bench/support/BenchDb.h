@@ -49,4 +49,7 @@ const data::ConnectionSpec& target();
 // Milliseconds since start, as a double.
 double ms(const QElapsedTimer& t);
 
+// "SQLite" or "PostgreSQL", for the first line a benchmark prints.
+const char* backendName(data::Backend b);
+
 }  // namespace bench

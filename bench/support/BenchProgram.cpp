@@ -3,12 +3,14 @@
 #include "Windows.h"
 #include "app/Login.h"
 #include "app/Main.h"
+#include "app/Openers.h"
 #include "platform/ui/Msg.h"
 #include "session/DMRegion.h"
 #include "support/BenchDb.h"
 #include "templates/SearchForm.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 
 namespace bench {
@@ -40,6 +42,14 @@ double timedSearch(SearchForm* f, const QVector<QStringList>& conditions, int* r
     const double ms = bench::ms(t);
     *rows = f->result()->recordCount();
     return ms;
+}
+
+double timedOpen(const QString& key)
+{
+    QElapsedTimer t;
+    t.start();
+    runOpener(*findOpener(key), mdiForm);
+    return ms(t);
 }
 
 }  // namespace bench

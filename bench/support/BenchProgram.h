@@ -16,6 +16,10 @@ namespace bench {
 
 void startProgram(std::unique_ptr<data::Connection> c, const QString& popedom);
 
+// Opens the window of the frame's opener `key` as the menu does; returns the
+// milliseconds it took.
+double timedOpen(const QString& key);
+
 // Puts the conditions (relation, field, operator, value) into a search
 // window as the user would and runs it; returns the milliseconds the search
 // took and the rows it found.
