@@ -3,6 +3,7 @@
 #include "platform/data/Connection.h"
 #include "platform/data/DataSource.h"
 #include "platform/data/Dialect.h"
+#include "platform/data/DirectStatement.h"
 #include "platform/data/Error.h"
 
 #include <QSqlField>
@@ -76,6 +77,7 @@ void DataSet::close()
     m_rowsPending = false;
     m_all.clear();
     m_visible.clear();
+    m_packed.clear();
     m_cur = 0;
     m_bof = m_eof = true;
     setState(DataSetState::Inactive);
@@ -90,6 +92,7 @@ void DataSet::readRows(bool whenNeeded)
     buildSelect(sql, params);
     m_all.clear();
     m_visible.clear();
+    m_packed.clear();
     m_rowsPending = whenNeeded && m_readOnDemand && fieldsBeforeRows();
     if (m_rowsPending) {
         m_pendingSql = sql;
@@ -99,8 +102,38 @@ void DataSet::readRows(bool whenNeeded)
     fetchAll(sql, params);
 }
 
+namespace {
+
+// Parameters the embedded database takes straight as the Qt driver would
+// bind them: null, text, whole numbers.
+bool bindsDirectly(const QVariantList& params)
+{
+    for (const QVariant& v : params)
+        if (!v.isNull()
+            && !(v.metaType().id() == QMetaType::QString || v.metaType().id() == QMetaType::Int
+                 || v.metaType().id() == QMetaType::LongLong))
+            return false;
+    return true;
+}
+
+}  // namespace
+
 void DataSet::fetchAll(const QString& sql, const QVariantList& params)
 {
+    if (fieldsBeforeRows() && DirectStatement::available(*m_conn) && bindsDirectly(params)) {
+        m_all.clear();
+        m_visible.clear();
+        m_packed.clear();
+        try {
+            fetchEmbedded(sql, params);
+        } catch (...) {
+            m_all.clear();
+            m_packed.clear();
+            throw;
+        }
+        showVisibleRows();
+        return;
+    }
     QSqlQuery q = m_conn->newQuery();
     if (!q.prepare(sql))
         throwQueryError(q, objectName());
@@ -111,7 +144,15 @@ void DataSet::fetchAll(const QString& sql, const QVariantList& params)
     prepareFields(q.record());
     m_all.clear();
     m_visible.clear();
+    m_packed.clear();
     fetchRows(q, m_all);
+    showVisibleRows();
+}
+
+void DataSet::showVisibleRows()
+{
+    m_visible.clear();
+    m_visible.reserve(m_all.size());
     for (size_t i = 0; i < m_all.size(); ++i)
         if (rowVisible(m_all[i]))
             m_visible.push_back(int(i));
@@ -129,7 +170,7 @@ void DataSet::readPendingRows()
     m_eof = m_visible.empty();
 }
 
-void DataSet::fetchRows(QSqlQuery& q, std::vector<Row>& out) const
+void DataSet::fetchRows(QSqlQuery& q, std::vector<Row>& out)
 {
     const QSqlRecord rec = q.record();
     // Map result columns to fields once; the identity column is hidden.
@@ -148,15 +189,73 @@ void DataSet::fetchRows(QSqlQuery& q, std::vector<Row>& out) const
         if (rec.fieldName(c).compare(QLatin1String(kRowIdColumn), Qt::CaseInsensitive) == 0)
             ridCol = c;
     const size_t nf = m_fields.size();
+    const PackedRows::Mark from = m_packed.mark();
+    size_t count = 0;
     while (q.next()) {
-        Row r;
-        r.rid = ridCol >= 0 ? q.value(ridCol).toLongLong() : 0;
-        r.v.resize(int(nf));
         for (size_t i = 0; i < nf; ++i)
-            if (colOfField[i] >= 0)
-                r.v[int(i)] = q.value(colOfField[i]);
-        out.push_back(std::move(r));
+            m_packed.add(colOfField[i] >= 0 ? q.value(colOfField[i]) : QVariant());
+        m_packed.finishRow(ridCol >= 0 ? q.value(ridCol).toLongLong() : 0);
+        ++count;
     }
+    out.reserve(out.size() + count);
+    m_packed.rowsSince(from, int(nf), [&](const char* row) { out.push_back(Row{row}); });
+}
+
+void DataSet::fetchEmbedded(const QString& sql, const QVariantList& params)
+{
+    DirectStatement st(*m_conn, sql);
+    for (int i = 0; i < params.size(); ++i) {
+        const QVariant& v = params[i];
+        if (v.isNull() || (v.metaType().id() == QMetaType::QString && v.toString().isNull())) {
+            st.bindNull(i);
+        } else if (v.metaType().id() == QMetaType::QString) {
+            const QByteArray text = v.toString().toUtf8();
+            st.bindUtf8(i, text.constData(), int(text.size()));
+        } else {
+            st.bindInteger(i, v.toLongLong());
+        }
+    }
+    std::vector<int> colOfField(m_fields.size(), -1);
+    int ridCol = -1;
+    for (int c = 0; c < st.columnCount(); ++c) {
+        const QString name = st.columnName(c);
+        if (name.compare(QLatin1String(kRowIdColumn), Qt::CaseInsensitive) == 0)
+            ridCol = c;
+        for (size_t i = 0; i < m_fields.size(); ++i)
+            if (colOfField[i] < 0 && name.compare(m_fields[i]->name(), Qt::CaseInsensitive) == 0)
+                colOfField[i] = c;
+    }
+    int bytes = 0;
+    const PackedRows::Mark from = m_packed.mark();
+    size_t count = 0;
+    while (st.step()) {
+        for (const int c : colOfField) {
+            switch (c < 0 ? DirectStatement::Kind::Null : st.kind(c)) {
+            case DirectStatement::Kind::Null:
+                m_packed.addNull();
+                break;
+            case DirectStatement::Kind::Integer:
+                m_packed.addInteger(st.integer(c));
+                break;
+            case DirectStatement::Kind::Real:
+                m_packed.addReal(st.real(c));
+                break;
+            case DirectStatement::Kind::Text: {
+                const char* text = st.utf8(c, &bytes);
+                m_packed.addUtf8(text, bytes);
+                break;
+            }
+            case DirectStatement::Kind::Blob:
+                m_packed.add(QVariant(st.blob(c)));
+                break;
+            }
+        }
+        m_packed.finishRow(ridCol >= 0 ? st.integer(ridCol) : 0);
+        ++count;
+    }
+    // Listed once all are read: the list is made once, at its size.
+    m_all.reserve(m_all.size() + count);
+    m_packed.rowsSince(from, fieldCount(), [&](const char* row) { m_all.push_back(Row{row}); });
 }
 
 void DataSet::reloadVisibleRows(const QString& sql, const QVariantList& params)
@@ -188,7 +287,7 @@ void DataSet::reloadVisibleRows(const QString& sql, const QVariantList& params)
     for (size_t i = 0; i < m_all.size(); ++i) {
         if (visible[i])
             continue;
-        while (f < fresh.size() && fresh[f].rid < m_all[i].rid)
+        while (f < fresh.size() && fresh[f].rid() < m_all[i].rid())
             takeFresh();
         all.push_back(std::move(m_all[i]));
     }
@@ -232,7 +331,7 @@ void DataSet::reloadAfterRollback()
     m_bof = true;
     m_eof = m_visible.empty();
     for (size_t i = 0; keep && i < m_visible.size(); ++i)
-        if (m_all[size_t(m_visible[i])].rid == keep) {
+        if (m_all[size_t(m_visible[i])].rid() == keep) {
             m_cur = int(i);
             m_bof = i == 0;
         }
@@ -247,10 +346,7 @@ void DataSet::refilter()
     ensureRows();
     if (isEditing())
         discardEdits();
-    m_visible.clear();
-    for (size_t i = 0; i < m_all.size(); ++i)
-        if (rowVisible(m_all[i]))
-            m_visible.push_back(int(i));
+    showVisibleRows();
     m_cur = 0;
     m_bof = true;
     m_eof = m_visible.empty();
@@ -260,24 +356,16 @@ void DataSet::refilter()
 
 // --- cursor ----------------------------------------------------------------
 
-const DataSet::Row* DataSet::currentRow() const
-{
-    if (m_state == DataSetState::Inactive)
-        return nullptr;
-    ensureRows();
-    if (isEditing())
-        return &m_buffer;
-    if (m_visible.empty())
-        return nullptr;
-    return &m_all[size_t(m_visible[size_t(m_cur)])];
-}
-
 QVariant DataSet::currentValue(int index) const
 {
-    const Row* r = currentRow();
-    if (!r || index < 0 || index >= r->v.size())
+    if (m_state == DataSetState::Inactive || index < 0 || index >= fieldCount())
         return QVariant();
-    return m_fields[size_t(index)]->fromDatabase(r->v[index]);
+    ensureRows();
+    if (isEditing())
+        return m_fields[size_t(index)]->fromDatabase(m_buffer.v[index]);
+    if (m_visible.empty())
+        return QVariant();
+    return m_fields[size_t(index)]->fromDatabase(rawValue(m_all[size_t(m_visible[size_t(m_cur)])], index));
 }
 
 QVariant DataSet::storedValue(int index) const
@@ -286,7 +374,7 @@ QVariant DataSet::storedValue(int index) const
     if (m_state == DataSetState::Inactive || m_visible.empty() || m_state == DataSetState::Insert)
         return QVariant();
     const Row& r = m_all[size_t(m_visible[size_t(m_cur)])];
-    return m_fields[size_t(index)]->fromDatabase(r.v[index]);
+    return m_fields[size_t(index)]->fromDatabase(rawValue(r, index));
 }
 
 QVariant DataSet::valueAt(int row, int fieldIndex) const
@@ -296,14 +384,14 @@ QVariant DataSet::valueAt(int row, int fieldIndex) const
         return QVariant();
     if (isEditing() && row == m_cur)
         return m_fields[size_t(fieldIndex)]->fromDatabase(m_buffer.v[fieldIndex]);
-    return m_fields[size_t(fieldIndex)]->fromDatabase(m_all[size_t(m_visible[size_t(row)])].v[fieldIndex]);
+    return m_fields[size_t(fieldIndex)]->fromDatabase(rawValue(m_all[size_t(m_visible[size_t(row)])], fieldIndex));
 }
 
 QVariant DataSet::storedValueAt(int row, int fieldIndex) const
 {
     if (row < 0 || row >= int(m_visible.size()) || fieldIndex < 0 || fieldIndex >= fieldCount())
         return QVariant();
-    return m_fields[size_t(fieldIndex)]->fromDatabase(m_all[size_t(m_visible[size_t(row)])].v[fieldIndex]);
+    return m_fields[size_t(fieldIndex)]->fromDatabase(rawValue(m_all[size_t(m_visible[size_t(row)])], fieldIndex));
 }
 
 qint64 DataSet::rowId() const
@@ -313,7 +401,7 @@ qint64 DataSet::rowId() const
         return 0;
     if (m_state == DataSetState::Insert)
         return 0;
-    return m_all[size_t(m_visible[size_t(m_cur)])].rid;
+    return m_all[size_t(m_visible[size_t(m_cur)])].rid();
 }
 
 void DataSet::afterMove()
@@ -400,7 +488,7 @@ bool DataSet::gotoRowId(qint64 rid)
     ensureRows();
     checkBrowseMode();
     for (size_t i = 0; i < m_visible.size(); ++i)
-        if (m_all[size_t(m_visible[i])].rid == rid) {
+        if (m_all[size_t(m_visible[i])].rid() == rid) {
             m_cur = int(i);
             m_bof = m_eof = false;
             afterMove();
@@ -417,11 +505,22 @@ bool DataSet::locate(const QStringList& fields, const QVariantList& values, bool
     for (const QString& n : fields)
         fs.push_back(fieldByName(n));
     const Qt::CaseSensitivity cs = caseInsensitive ? Qt::CaseInsensitive : Qt::CaseSensitive;
+    // Text wanted exactly is compared where it lies, without unpacking each row's.
+    std::vector<QString> exact(fs.size());
+    for (size_t k = 0; k < fs.size(); ++k) {
+        const QVariant want = values.value(int(k));
+        const bool text = fs[k]->type() == ColType::String || fs[k]->type() == ColType::Memo;
+        if (text && !caseInsensitive && !partialKey && want.isValid() && !want.isNull())
+            exact[k] = variantToText(want);
+    }
     for (size_t i = 0; i < m_visible.size(); ++i) {
         const Row& r = m_all[size_t(m_visible[i])];
         bool match = true;
         for (size_t k = 0; k < fs.size() && match; ++k) {
-            const QVariant have = fs[k]->fromDatabase(r.v[fs[k]->index()]);
+            if (!exact[k].isNull() && PackedRows::textIs(r.packed, fs[k]->index(), exact[k], &match))
+                continue;
+            match = true;
+            const QVariant have = fs[k]->fromDatabase(rawValue(r, fs[k]->index()));
             const QVariant want = k < size_t(values.size()) ? values[int(k)] : QVariant();
             const bool haveNull = !have.isValid() || have.isNull();
             const bool wantNull = !want.isValid() || want.isNull();
@@ -497,7 +596,11 @@ void DataSet::edit()
     }
     if (m_updateTable.isEmpty())
         throw Error(QStringLiteral("%1 的数据不能修改。").arg(objectName()));
-    m_buffer = m_all[size_t(m_visible[size_t(m_cur)])];
+    const Row& r = m_all[size_t(m_visible[size_t(m_cur)])];
+    m_buffer.rid = r.rid();
+    m_buffer.v.resize(fieldCount());
+    for (int i = 0; i < fieldCount(); ++i)
+        m_buffer.v[i] = rawValue(r, i);
     m_assigned.assign(m_fields.size(), false);
     m_modified = false;
     m_refused.clear();
@@ -515,12 +618,12 @@ void DataSet::startInsert(int position)
     m_savedBof = m_bof;
     m_savedEof = m_eof;
     m_savedCur = m_cur;
-    m_buffer = Row();
+    m_buffer = Buffer();
     m_buffer.v.resize(int(m_fields.size()));
     m_assigned.assign(m_fields.size(), false);
     m_refused.clear();
     // A placeholder row makes the new row visible in grids while it is typed.
-    m_all.push_back(Row{0, m_buffer.v});
+    m_all.push_back(Row{m_packed.pack(0, m_buffer.v)});
     position = std::clamp(position, 0, int(m_visible.size()));
     m_visible.insert(m_visible.begin() + position, int(m_all.size()) - 1);
     m_insertPlaceholder = true;
@@ -665,13 +768,13 @@ void DataSet::post()
         writeInsert();
         if (tx)
             tx->commit();
-        m_all[size_t(m_visible[size_t(m_cur)])] = m_buffer;
+        m_all[size_t(m_visible[size_t(m_cur)])] = Row{m_packed.pack(m_buffer.rid, m_buffer.v)};
         m_insertPlaceholder = false;
     } else {
         writeUpdate();
         if (tx)
             tx->commit();
-        m_all[size_t(m_visible[size_t(m_cur)])] = m_buffer;
+        m_all[size_t(m_visible[size_t(m_cur)])] = Row{m_packed.pack(m_buffer.rid, m_buffer.v)};
     }
     m_modified = false;
     m_state = DataSetState::Browse;
@@ -734,7 +837,7 @@ void DataSet::remove()
     if (beforeDelete)
         beforeDelete(*this);
     const int idx = m_visible[size_t(m_cur)];
-    writeDelete(m_all[size_t(idx)].rid);
+    writeDelete(m_all[size_t(idx)].rid());
     if (tx)
         tx->commit();
     m_visible.erase(m_visible.begin() + m_cur);
