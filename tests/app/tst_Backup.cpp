@@ -582,6 +582,9 @@ private slots:
             QCOMPARE(dlg->acceptMode(), QFileDialog::AcceptSave);
             QVERIFY(dlg->testOption(QFileDialog::DontConfirmOverwrite));
             QCOMPARE(dlg->defaultSuffix(), QString("db"));
+            // The catalogue's name, dated: never the live "Region.db" of the working folder.
+            QCOMPARE(dlg->selectedFiles().value(0),
+                     QDir::current().absoluteFilePath(QDate::currentDate().toString("'Region'-yyyy-MM-dd'.db'")));
             QCOMPARE(dlg->nameFilters().value(0), QString("数据库备份文件 (*.db)"));
             QVERIFY(!mdiForm->lbl_bf->isVisibleTo(mdiForm));
             shown = testsupport::saveScreenshot(dlg, "backup_save_dialog");
