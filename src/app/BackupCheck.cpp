@@ -5,6 +5,8 @@
 #include "platform/data/Error.h"
 #include "platform/data/SchemaCatalog.h"
 
+#include <QDebug>
+
 namespace app {
 
 namespace {
@@ -28,8 +30,12 @@ void checkBackupFile(const QString& path)
     } catch (const data::Error& e) {
         throw data::Error(QStringLiteral("文件 %1 不是可用的备份文件：%2").arg(path, e.message()));
     }
-    if (verdict != QLatin1String("ok"))
-        throw data::Error(QStringLiteral("备份文件 %1 已损坏：%2").arg(path, verdict));
+    if (verdict != QLatin1String("ok")) {
+        // The database's own diagnosis is for the log; the clerk is told the cause.
+        qWarning().noquote() << QStringLiteral("wygl: backup file %1 failed its check: %2")
+                                    .arg(path, QString(verdict).replace(u'\n', u' '));
+        throw data::Error(QStringLiteral("备份文件已损坏，无法恢复。"));
+    }
 
     for (const data::TableDef& t : data::systemTables()) {
         if (t.isView)

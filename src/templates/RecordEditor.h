@@ -123,7 +123,7 @@ struct RecordEditorConfig {
     QVector<AddDefault> addDefaults;
 
     // Confirm asks deleteQuestion and drops a row being added without asking;
-    // Navigator asks "Delete record?" in both cases.
+    // Navigator asks the navigator's question in both cases.
     enum class DeleteKind { Confirm, Navigator };
     DeleteKind deleteKind = DeleteKind::Confirm;
     bool requeryAfterDelete = true;

@@ -244,6 +244,7 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("not a database") << "text" << "不是可用的备份文件";
         QTest::newRow("cut short") << "truncate" << "";
+        QTest::newRow("a damaged page") << "damage" << "备份文件已损坏，无法恢复。";
         QTest::newRow("table missing") << "DROP TABLE Tools" << "缺少数据表 Tools";
         QTest::newRow("column missing") << "ALTER TABLE Fee DROP COLUMN SSJE" << "缺少列 SSJE";
         QTest::newRow("no account") << "DELETE FROM users" << "没有可以登录的用户";
@@ -265,6 +266,12 @@ private slots:
             QFile f(bad);
             QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
             f.write(all.left(all.size() / 2));
+        } else if (spoil == "damage") {
+            QByteArray all = bytesOf(good);
+            all.replace(3 * 4096, 8, QByteArray(8, '\xff'));  // the head of page 4
+            QFile f(bad);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(all);
         } else {
             bad = spoiledCopy(good, "bad.db", {spoil});
         }
@@ -643,6 +650,9 @@ private slots:
             QCOMPARE(dlg->acceptMode(), QFileDialog::AcceptSave);
             QVERIFY(dlg->testOption(QFileDialog::DontConfirmOverwrite));
             QCOMPARE(dlg->defaultSuffix(), QString("db"));
+            // The catalogue's name, dated: never the live "Region.db" of the working folder.
+            QCOMPARE(dlg->selectedFiles().value(0),
+                     QDir::current().absoluteFilePath(QDate::currentDate().toString("'Region'-yyyy-MM-dd'.db'")));
             QCOMPARE(dlg->nameFilters().value(0), QString("数据库备份文件 (*.db)"));
             QVERIFY(!mdiForm->lbl_bf->isVisibleTo(mdiForm));
             shown = testsupport::saveScreenshot(dlg, "backup_save_dialog");

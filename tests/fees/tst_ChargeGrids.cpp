@@ -182,6 +182,16 @@ private slots:
         QVERIFY(amount(app.db(), "BYHJ", s.first).isNull());
         QCOMPARE(amount(app.db(), "FTFee", s.first), d("0"));
 
+        // Escape withdraws the refused value alone: the row is left and stored without it.
+        const int told = Msg::log().size();
+        QTest::keyClick(s.grid, Qt::Key_Escape);
+        QVERIFY(s.rows->fieldByName(w.column)->isNull());
+        QTest::keyClick(s.grid, Qt::Key_Down);
+        QCOMPARE(s.rows->recNo(), 2);
+        QCOMPARE(Msg::log().size(), told);
+        QCOMPARE(amount(app.db(), "FTFee", s.first), d("3"));
+        QVERIFY(amount(app.db(), w.column, s.first).isNull());
+
         // Typed again correctly, the row is stored with both values.
         typeCell(s.grid, 0, w.column, w.typed);
         QTest::keyClick(s.grid, Qt::Key_Down);

@@ -127,6 +127,8 @@ void DBGrid::commitData(QWidget* editor)
 void DBGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
 {
     QTableView::closeEditor(editor, hint);
+    if (hint == QAbstractItemDelegate::RevertModelCache)
+        withdrawRefusedValue();
     // Enter in the editor commits with this hint; so does a move to another
     // row, which stores the row by itself.
     if (hint == QAbstractItemDelegate::SubmitModelCache && m_enterStoresRow && !m_changingRow
@@ -154,6 +156,15 @@ void DBGrid::storeRow()
     data::DataSet* ds = m_model->dataSet();
     if (ds && ds->isEditing())
         guarded([ds] { ds->post(); });
+}
+
+bool DBGrid::withdrawRefusedValue()
+{
+    data::DataSet* ds = m_model->dataSet();
+    if (!ds || !ds->hasRefusedValue())
+        return false;
+    ds->revertRefusedValues();
+    return true;
 }
 
 void DBGrid::focusInEvent(QFocusEvent* e)
@@ -184,6 +195,10 @@ void DBGrid::keyPressEvent(QKeyEvent* e)
     if (m_enterStoresRow && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && state() != EditingState) {
         e->accept();
         storeRow();
+        return;
+    }
+    if (e->key() == Qt::Key_Escape && state() != EditingState && withdrawRefusedValue()) {
+        e->accept();
         return;
     }
     QTableView::keyPressEvent(e);
