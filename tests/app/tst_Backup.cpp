@@ -360,9 +360,10 @@ private slots:
         AppFixture app("0", seedEveryKind);
         const QString live = testsupport::lastSpec().database;
         const QString folder = QFileInfo(live).absolutePath();
-        const auto locks = [&] { return locksHeld(live) + locksHeld(live + "-shm"); };
-        const int held = locks();
-        QVERIFY(held > 0);
+        // The connection's own locks come and go with its reads; the ones on
+        // the database and its -shm stay while it is open.
+        const auto locked = [&] { return locksHeld(live) > 0 && locksHeld(live + "-shm") > 0; };
+        QVERIFY(locked());
         // The seam's open and save dialogs, and one made outside it as the
         // printer set-up makes its PDF path's; each lists every file of the folder.
         Msg::setScripted(false);
@@ -377,11 +378,11 @@ private slots:
                 QVERIFY(QTest::qWaitFor([&] { return model->index(live + "-shm").isValid(); }));
             });
             show();
-            QCOMPARE(locks(), held);
+            QVERIFY(locked());
         }
         Msg::setScripted(true);
         QVERIFY(ui::loadPicture(live).isNull());
-        QCOMPARE(locks(), held);
+        QVERIFY(locked());
         // The set-up tool, as a second copy of the program starts it, opens
         // and closes the database: it cannot take the database over and
         // delete the -wal this process writes into.
