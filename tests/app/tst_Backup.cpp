@@ -17,6 +17,7 @@
 #include "platform/data/SchemaCatalog.h"
 #include "platform/ui/ModalRun.h"
 #include "platform/ui/Msg.h"
+#include "platform/ui/DBImage.h"
 #include "support/AppFixture.h"
 #include "support/TestDb.h"
 #include "support/TestMain.h"
@@ -30,9 +31,12 @@
 #include <QMessageBox>
 #include <QMdiArea>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QProcess>
 #include <QTextBrowser>
 #include <QTimer>
 #include <functional>
+#include <sys/stat.h>
 
 using testsupport::AppFixture;
 using testsupport::dumpAll;
@@ -116,6 +120,24 @@ void onNext(const std::function<void(Dialog*)>& look)
         dlg->reject();
     });
     poll->start(10);
+}
+
+// The record locks this process holds on a file, as the kernel lists them
+// ("1: POSIX ADVISORY READ <pid> <major>:<minor>:<inode> <start> <end>").
+int locksHeld(const QString& path)
+{
+    struct stat st;
+    QFile list(QStringLiteral("/proc/locks"));
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !list.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray pid = QByteArray::number(QCoreApplication::applicationPid());
+    const QByteArray inode = ':' + QByteArray::number(qulonglong(st.st_ino));
+    int n = 0;
+    for (const QByteArray& line : list.readAll().split('\n')) {
+        const QList<QByteArray> f = line.simplified().split(' ');
+        n += f.size() > 5 && f[4] == pid && f[5].endsWith(inode);
+    }
+    return n;
 }
 
 bool anyLabelShown()
@@ -329,6 +351,46 @@ private slots:
         }
         QCOMPARE(dumpAll(app.db()), before);
         QVERIFY(!anyLabelShown());
+    }
+
+    void fileDialogsInTheDatabasesFolderLeaveItsLocksAlone()
+    {
+        if (testsupport::onPostgres())
+            QSKIP("a server database has no file of the program's");
+        AppFixture app("0", seedEveryKind);
+        const QString live = testsupport::lastSpec().database;
+        const QString folder = QFileInfo(live).absolutePath();
+        // The connection's own locks come and go with its reads; the ones on
+        // the database and its -shm stay while it is open.
+        const auto locked = [&] { return locksHeld(live) > 0 && locksHeld(live + "-shm") > 0; };
+        QVERIFY(locked());
+        // The seam's open and save dialogs, and one made outside it as the
+        // printer set-up makes its PDF path's; each lists every file of the folder.
+        Msg::setScripted(false);
+        const std::function<void()> dialogs[] = {
+            [] { Msg::openFile("图片|*.jpg;*.bmp"); }, [] { Msg::saveFile("数据库备份文件|*.db"); },
+            [] { QFileDialog::getSaveFileName(nullptr, QString(), QString(), "PDF 文件 (*.pdf)"); }};
+        for (const auto& show : dialogs) {
+            onNext<QFileDialog>([&](QFileDialog* dlg) {
+                dlg->setDirectory(folder);
+                dlg->setNameFilter("*");
+                auto* model = dlg->findChild<QFileSystemModel*>();
+                QVERIFY(QTest::qWaitFor([&] { return model->index(live + "-shm").isValid(); }));
+            });
+            show();
+            QVERIFY(locked());
+        }
+        Msg::setScripted(true);
+        QVERIFY(ui::loadPicture(live).isNull());
+        QVERIFY(locked());
+        // The set-up tool, as a second copy of the program starts it, opens
+        // and closes the database: it cannot take the database over and
+        // delete the -wal this process writes into.
+        QProcess tool;
+        tool.start(WYGL_SETUP_TOOL, {"--if-new", testsupport::writeConnFile(folder)});
+        QVERIFY(tool.waitForFinished());
+        QCOMPARE(tool.exitCode(), 0);
+        QVERIFY(QFile::exists(live + "-wal"));
     }
 
     void replacingAnExistingBackupAsksAndCancelKeepsItByteForByte()

@@ -30,10 +30,13 @@ public:
     void btnClick(Button b);
 
     static QString deleteQuestion() { return QStringLiteral("确定要删除该记录吗？"); }
+    // The question Delete asks, for a window whose delete takes more than the row.
+    void setDeleteText(const QString& text) { m_deleteText = text; }
 
 private:
     QPointer<data::DataSource> m_source;
     bool m_confirmDelete = true;
+    QString m_deleteText = deleteQuestion();
 };
 
 }  // namespace ui
