@@ -123,8 +123,23 @@ void RoomPicker::DBLC_BuildCloseUp()
 
 void RoomPicker::DTP_DateChange()
 {
+    // The room chosen keeps its place: found again in the list read anew,
+    // it shows its rows of the new month.
+    const std::optional<RoomKey> room = m_room;
     loadRooms();
     clearFeeRows();
+    if (room && roomsListed() && moveToRoom(*room))
+        SelectValue();
+}
+
+bool RoomPicker::moveToRoom(const RoomKey& room)
+{
+    data::Query* rooms = DM->AQ_SFee1;
+    for (rooms->first(); !rooms->eof(); rooms->next())
+        if (fieldText(*rooms, "UnitName") == room.unitName && fieldText(*rooms, "RoomNum") == room.roomNum
+            && fieldText(*rooms, "UserId") == room.ownerId && fieldText(*rooms, "Users") == room.ownerName)
+            return true;
+    return false;
 }
 
 void RoomPicker::loadRooms()
