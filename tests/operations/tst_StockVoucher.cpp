@@ -20,6 +20,8 @@
 #include "support/TestMain.h"
 
 #include <QCheckBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QRandomGenerator>
 
 using stores::Direction;
@@ -333,6 +335,23 @@ private slots:
             QVERIFY2(breach.isEmpty(), qPrintable(QString("step %1: %2").arg(step).arg(breach)));
         }
         QVERIFY(vouchers(app, in) > 5 && vouchers(app, out) > 0);
+    }
+
+    // Back in the window opened first, Modify and Save work there: the tool
+    // buttons follow the window in front, not the one opened last.
+    void theToolButtonsFollowTheWindowInFront()
+    {
+        AppFixture app("1", store);
+        StockVoucher* in = open("TfrmInput");
+        in->CheckBox->click();
+        add(in, "D1", "水泥", "4");
+        QVERIFY(open("TfrmOutput"));
+        in->mdiSubWindow()->mdiArea()->setActiveSubWindow(in->mdiSubWindow());
+        in->TB_ModiClick();
+        type(in, "水泥", "6");
+        QVERIFY(in->TB_Save->isEnabled() && in->TB_Cancel->isEnabled());
+        in->TB_SaveClick();
+        QCOMPARE(stockOf(app.db(), "水泥").storage, 16);
     }
 
     void printsTheCurrentVoucher_data() { kinds_data(); }
