@@ -611,8 +611,8 @@ void RecordEditor::TB_AddClick()
         m_ds->checkBrowseMode();
         ModeFlag() = QStringLiteral("N");
         m_src->setEnabled(false);
-        m_ds->last();
-        m_ds->insert();
+        // The new row shows at the end, where it stays once stored.
+        m_ds->append();
         writeAddDefaults();
         onAdd();
         m_src->setEnabled(true);
