@@ -83,6 +83,14 @@ RecordEditor::RecordEditor(const RecordEditorConfig& config, QWidget* parent)
         throw data::Error(QStringLiteral("数据模块中没有 %1 / %2。").arg(config.dataSet, config.dataSource));
 
     buildToolBar();
+    // Modify and Delete need a row to act on (Delete also drops a new one);
+    // a row not yet stored is not printed.
+    TB_Modi->setAllowedWhen([this] { return storedRows() > 0; });
+    TB_Delete->setAllowedWhen([this] { return adding() || storedRows() > 0; });
+    if (TB_Print)
+        TB_Print->setAllowedWhen([this] { return !adding(); });
+    connect(m_src, &data::DataSource::stateChanged, this, &RecordEditor::followRows);
+    connect(m_src, &data::DataSource::dataChanged, this, &RecordEditor::followRows);
 
     if (config.hasGrid) {
         DBGrid1 = new ui::DBGrid(this);
@@ -298,6 +306,32 @@ bool RecordEditor::lockedNow(const QString& field) const
 {
     // Only a new row opens the locked controls.
     return m_ds->state() != data::DataSetState::Insert && listHas(m_cfg.lockedInModify, field);
+}
+
+bool RecordEditor::adding() const
+{
+    return m_ds->isActive() && m_ds->state() == data::DataSetState::Insert;
+}
+
+int RecordEditor::storedRows() const
+{
+    if (!m_ds->isActive())
+        return 0;
+    return m_ds->recordCount() - (adding() ? 1 : 0);
+}
+
+void RecordEditor::followRows()
+{
+    TB_Modi->recheck();
+    TB_Delete->recheck();
+    if (!TB_Print)
+        return;
+    const bool nowAdding = adding();
+    if (nowAdding)
+        TB_Print->setEnabled(false);
+    else if (m_wasAdding && m_cfg.printButton == RecordEditorConfig::PrintButton::Enabled)
+        TB_Print->setEnabled(true);
+    m_wasAdding = nowAdding;
 }
 
 void RecordEditor::setEditsEnabled(bool on)

@@ -14,6 +14,8 @@
 //   the typed key differs from the stored one (never against the row itself);
 // - Delete asks, then removes the row and its dependants by the stored key
 //   in one transaction; Delete while adding only drops the new row;
+// - Add appends the new row at the end of the list; Modify and Delete stay
+//   disabled while the table is empty, Print while a row is being added;
 // - a browse-only user (level 2) sees no switch and cannot change anything;
 // - closing the window drops whatever was typed and not saved.
 //
@@ -269,6 +271,11 @@ private:
     void writeAddDefaults();
     bool lockedNow(const QString& field) const;
     bool removeCurrent();
+    bool adding() const;
+    // Rows of the table, without one being added.
+    int storedRows() const;
+    // Withdraws the buttons the rows leave nothing to do for.
+    void followRows();
 
     RecordEditorConfig m_cfg;
     data::DataSet* m_ds = nullptr;
@@ -287,4 +294,5 @@ private:
     };
     QVector<TypeList> m_typeLists;
     bool m_checking = false;
+    bool m_wasAdding = false;
 };

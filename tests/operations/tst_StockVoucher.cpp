@@ -107,6 +107,7 @@ private slots:
         StockVoucher* w = open(windowClass);
         QVERIFY(w);
         w->CheckBox->click();
+        QVERIFY(w->TB_Add->isEnabled() && !w->TB_Modi->isEnabled() && !w->TB_Delete->isEnabled());
         add(w, "D1", "水泥", "4");
         QVERIFY2(Msg::log().isEmpty(), qPrintable(Msg::log().value(0).text));
         QCOMPARE(vouchers(app, w), 1);
@@ -141,6 +142,7 @@ private slots:
         Msg::queueAnswer(true);
         w->TB_DeleteClick();
         QCOMPARE(vouchers(app, w), 0);
+        QVERIFY(!w->TB_Modi->isEnabled() && !w->TB_Delete->isEnabled());
         r = stockOf(app.db(), "水泥");
         QCOMPARE(QList<qint64>({r.in, r.out, r.storage}), QList<qint64>({0, 0, 10}));
         QCOMPARE(r.category, QString("五金"));  // a delete leaves the category
