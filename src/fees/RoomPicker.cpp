@@ -94,6 +94,9 @@ bool RoomPicker::roomsListed() const
 void RoomPicker::open()
 {
     lists::reopenDistricts();
+    // The shared room list may still hold another window's building: none
+    // is listed until this window's district and building are chosen.
+    loadRooms();
     clearFeeRows();
 }
 

@@ -83,7 +83,7 @@ public:
     const QString& period() const { return m_period; }
     bool roomsListed() const;
 
-    // The creation handler's part: the districts read again, no rows.
+    // The creation handler's part: the districts read again, no rooms, no rows.
     void open();
 
     void DBLC_RegCloseUp();
