@@ -124,7 +124,7 @@ RecordEditor::RecordEditor(const RecordEditorConfig& config, QWidget* parent)
     if (config.pages.size() == 1 && config.pages.front().isEmpty())
         m_pages->tabBar()->hide();
 
-    auto* right = new QWidget(this);
+    auto* right = m_details = new QWidget(this);
     auto* rl = new QVBoxLayout(right);
     rl->setContentsMargins(0, 0, 0, 0);
     rl->addWidget(CheckBox, 0, Qt::AlignRight);
@@ -134,7 +134,12 @@ RecordEditor::RecordEditor(const RecordEditorConfig& config, QWidget* parent)
     if (DBGrid1)
         body->addWidget(DBGrid1);
     body->addWidget(right);
-    body->setStretchFactor(body->count() - 1, 1);
+    if (DBGrid1 && config.detailsWidth > 0) {
+        body->setStretchFactor(0, 1);
+        body->setStretchFactor(1, 0);
+    } else {
+        body->setStretchFactor(body->count() - 1, 1);
+    }
 
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(2, 2, 2, 2);
@@ -377,6 +382,9 @@ void RecordEditor::formCreate()
     if (m_ds->recordCount() == 0)
         for (ui::ToolButton* b : {TB_First, TB_Prev, TB_Next, TB_Last})
             b->setEnabled(false);
+    // The panel of edits at its width, or wider where its controls need it.
+    if (DBGrid1 && m_cfg.detailsWidth > 0)
+        m_details->setMinimumWidth(std::max(m_cfg.detailsWidth, m_details->minimumSizeHint().width()));
     // Sized here: only now is the window in its MDI sub-window.
     if (m_cfg.size.isValid())
         setFormSize(m_cfg.size.width(), m_cfg.size.height());

@@ -78,6 +78,9 @@ struct RecordEditorConfig {
     QStringList pages;       // titles of the pages of edits, tabs at the bottom;
                              // one untitled page shows no tab
     QSize size;              // outer size of the window
+    // The width of the panel of edits beside the grid, which then takes the
+    // rest of the window; 0: the panel takes what the grid leaves.
+    int detailsWidth = 0;
     bool hasModify = true;
     bool hasNavigation = true;  // First, Prior, Next, Last and Refresh
     bool hasRefresh = true;     // Refresh, where the navigation shows
@@ -282,6 +285,7 @@ private:
     data::DataSource* m_src = nullptr;
     QToolBar* m_toolBar = nullptr;
     QTabWidget* m_pages = nullptr;
+    QWidget* m_details = nullptr;  // the edit switch over the pages
     int takeRow(int page);
 
     QVector<QGridLayout*> m_pageLayouts;
