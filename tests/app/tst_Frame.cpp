@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QTimerEvent>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -275,9 +276,13 @@ private slots:
         nav.moduleButton(2)->click();
         QCOMPARE(mdiForm->panelText(0), texts[2]);
         QCOMPARE(mdiForm->panelText(1), QString("当前日期：2024-03-05    时间：09:07"));
-        // Written only on a button press.
+        // Kept current by the clock as each minute begins.
         TfrmMain1::clock() = [] { return QDateTime(QDate(2024, 3, 6), QTime(0, 1)); };
-        QCOMPARE(mdiForm->panelText(1), QString("当前日期：2024-03-05    时间：09:07"));
+        QVERIFY(nav.StatusClock->isActive() && nav.StatusClock->interval() <= 60100);
+        QTimerEvent minute(nav.StatusClock->timerId());
+        QCoreApplication::sendEvent(nav.StatusClock, &minute);
+        QCOMPARE(mdiForm->panelText(1), QString("当前日期：2024-03-06    时间：00:01"));
+        QCOMPARE(mdiForm->panelText(0), texts[2]);
         TfrmMain1::clock() = [] { return QDateTime::currentDateTime(); };
     }
 

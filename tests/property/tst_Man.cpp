@@ -148,12 +148,14 @@ private slots:
         AppFixture app("1", seedOwners);
         TfrmMan* w = openMan();
         openBuilding(w);
+        w->DBGrid1CellClick();
+        QVERIFY(w->TB_Print->isEnabled());
         w->TB_AddClick();
         QCOMPARE(w->DBE_OwnerId->text(), QString("D01-B2-"));
         QCOMPARE(TfrmMan::ModeFlag(), QString("N"));
         QVERIFY(w->DBE_OwnerId->isEnabled());
         QVERIFY(w->TB_Save->isEnabled());
-        QVERIFY(!w->TB_Add->isEnabled());
+        QVERIFY(!w->TB_Add->isEnabled() && !w->TB_Print->isEnabled());  // no sheet of an owner not yet stored
         // An id in use, on leaving the id edit.
         typeInto(w->DBE_OwnerId, "D01-B2-001");
         w->DBE_OwnerIdExit();

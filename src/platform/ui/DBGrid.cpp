@@ -1,5 +1,6 @@
 #include "platform/ui/DBGrid.h"
 
+#include "platform/ui/ColumnWidth.h"
 #include "platform/ui/ErrorBox.h"
 #include "platform/ui/Form.h"
 
@@ -66,7 +67,8 @@ void DBGrid::applyColumns()
     for (int i = 0; i < cols.size(); ++i) {
         setColumnHidden(i, !cols[i].visible);
         if (cols[i].width > 0)
-            setColumnWidth(i, cols[i].width);
+            setColumnWidth(i, cols[i].visible ? fittedColumnWidth(*this, i, cols[i], m_model->fieldOf(i))
+                                              : cols[i].width);
     }
 }
 

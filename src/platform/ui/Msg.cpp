@@ -213,7 +213,7 @@ bool Msg::input(const QString& caption, const QString& prompt, QString& value)
     }
     QInputDialog dlg(dialogParent());
     dlg.setWindowTitle(cap);
-    dlg.setLabelText(prompt);
+    dlg.setLabelText(shownText(prompt));
     dlg.setTextValue(value);
     dlg.setOkButtonText(QStringLiteral("确定"));
     dlg.setCancelButtonText(QStringLiteral("取消"));
