@@ -73,7 +73,6 @@ public:
     QStringList snapshotSql() const override { return {}; }
     QString columnAsTextSql(const QString& column) const override { return column; }
     QString dateTimeAsTextSql(const QString& column) const override { return column; }
-    QStringList lockTimeoutSql() const override { return {}; }
     // Row identities continue from the largest one stored: nothing to reset.
     QString resetIdentitySql(const QString&, const QString&) const override { return QString(); }
     int otherClientSessions(Connection&) const override { return 0; }
@@ -115,7 +114,7 @@ public:
         return QStringLiteral("trim(%1, %2)").arg(expr, chars);
     }
     int exactDigits() const override { return 15; }
-    QStringList writeLockSql(const QString& table, int) const override
+    QStringList writeLockSql(const QString& table) const override
     {
         // A write, even of no row, takes the file's one write lock; the wait
         // is the connection's busy timeout.
@@ -180,7 +179,6 @@ public:
     {
         return QStringLiteral("to_char(%1, 'YYYY-MM-DD HH24:MI:SS')").arg(column);
     }
-    QStringList lockTimeoutSql() const override { return {QStringLiteral("SET LOCAL lock_timeout = '10s'")}; }
     QString resetIdentitySql(const QString& table, const QString& column) const override
     {
         return QStringLiteral("SELECT setval(pg_get_serial_sequence('%1', '%2'), COALESCE(MAX(%2), 0) + 1, false) "
@@ -260,10 +258,7 @@ public:
         return QStringLiteral("btrim(%1, %2)").arg(expr, chars);
     }
     int exactDigits() const override { return 0; }
-    QStringList writeLockSql(const QString& table, int waitMs) const override
-    {
-        return {QStringLiteral("SET LOCAL lock_timeout = %1").arg(std::max(1, waitMs)), tableLockSql(table)};
-    }
+    QStringList writeLockSql(const QString& table) const override { return {tableLockSql(table)}; }
     bool isLockTimeout(const QSqlError& e) const override
     {
         return e.nativeErrorCode() == QStringLiteral("55P03");
