@@ -14,6 +14,11 @@ QString dateErrorText()
     return QStringLiteral("日期格式不正确！请输入正确格式。\r\n如：1999-01-30 。");
 }
 
+QString dateErrorText(const QString& what)
+{
+    return QStringLiteral("%1的").arg(what) + dateErrorText();
+}
+
 QDateTime parseDateTimeText(const QString& text)
 {
     static const QRegularExpression re(
@@ -133,7 +138,7 @@ QVariant normalizeValue(const QVariant& v, ColType type, int width, int scale, c
             return QVariant();
         const QDateTime dt = parseDateTimeText(s);
         if (!dt.isValid())
-            throw Error(dateErrorText());
+            throw Error(dateErrorText(what));
         return QVariant(dt);
     }
     }
@@ -200,9 +205,14 @@ QVariant Field::fromDatabase(const QVariant& raw) const
     return raw;
 }
 
+QString Field::what() const
+{
+    return QStringLiteral("字段“%1”").arg(displayLabel());
+}
+
 QVariant Field::normalize(const QVariant& v) const
 {
-    const QString what = QStringLiteral("字段“%1”").arg(displayLabel());
+    const QString what = this->what();
     QVariant n = normalizeValue(v, m_type, m_width, m_scale, what);
     if (m_type == ColType::Decimal && n.isValid()) {
         const Connection* c = m_owner ? m_owner->connection() : nullptr;
@@ -239,7 +249,7 @@ qlonglong Field::asInteger() const
         return 0;
     if (m_type == ColType::Integer)
         return v.toLongLong();
-    return normalizeValue(v, ColType::Integer, 0, 0, QStringLiteral("字段“%1”").arg(displayLabel())).toLongLong();
+    return normalizeValue(v, ColType::Integer, 0, 0, what()).toLongLong();
 }
 
 Decimal Field::asDecimal() const
