@@ -9,6 +9,16 @@
 
 namespace data {
 
+int integerBytes(const QString& typeName)
+{
+    const QString t = typeName.trimmed().toLower();
+    if (t.startsWith(u"smallint") || t.startsWith(u"int2"))
+        return 2;
+    if (t.startsWith(u"bigint") || t.startsWith(u"int8"))
+        return 8;
+    return 4;
+}
+
 ColumnInfo columnInfoFromTypeName(const QString& name, const QString& typeName)
 {
     ColumnInfo c;
@@ -28,6 +38,7 @@ ColumnInfo columnInfoFromTypeName(const QString& name, const QString& typeName)
         c.scale = b;
     } else if (t.contains(u"int")) {
         c.type = ColType::Integer;
+        c.width = integerBytes(t);
     } else if (t.startsWith(u"datetime") || t.startsWith(u"timestamp") || t == u"date") {
         c.type = ColType::DateTime;
     } else if (t == u"text" || t.isEmpty()) {
@@ -232,7 +243,7 @@ public:
             else if (t == u"numeric")
                 ci.type = ColType::Decimal, ci.precision = q.value(3).toInt(), ci.scale = q.value(4).toInt();
             else if (t.contains(u"int"))
-                ci.type = ColType::Integer;
+                ci.type = ColType::Integer, ci.width = integerBytes(t);
             else if (t.startsWith(u"timestamp") || t == u"date")
                 ci.type = ColType::DateTime;
             else

@@ -17,7 +17,7 @@ class Connection;
 struct ColumnInfo {
     QString name;
     ColType type = ColType::String;
-    int width = 0;
+    int width = 0;  // as ColumnDef::width
     int precision = 0;
     int scale = 0;
 };
@@ -124,7 +124,9 @@ public:
 };
 
 // Maps a declared SQL type ("varchar(20)", "numeric(18,2)", "timestamp") to a
-// column kind with its width and scale.
+// column kind with its width (a whole number's: its bytes) and scale.
 ColumnInfo columnInfoFromTypeName(const QString& name, const QString& typeName);
+// The bytes of a whole-number type: 2 for smallint, 8 for bigint, else 4.
+int integerBytes(const QString& typeName);
 
 }  // namespace data

@@ -94,7 +94,8 @@ private:
 
 // Same conversions, without a dataset (used for parameters). A decimal is
 // rounded to the scale half away from zero, as a database decimal column
-// rounds what it is given.
+// rounds what it is given. A whole number beyond what a column of `width`
+// bytes holds (ColumnDef::width) is refused; width 0 allows bigint's range.
 QVariant normalizeValue(const QVariant& v, ColType type, int width, int scale, const QString& what);
 // Refuses (data::Error naming `what`) a decimal, already at the column's
 // scale, with more integer digits than precision - scale allows, or with more
