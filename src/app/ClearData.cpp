@@ -29,8 +29,6 @@ void clearAllData(data::Connection& c, const DataProgress& progress)
             progress(QString());
     });
     data::Transaction tx(c);
-    for (const QString& sql : c.dialect().lockTimeoutSql())
-        c.exec(sql);
     refuseOtherSessions(c);
     for (const QString& sql : c.dialect().emptyTablesSql(clearedTables())) {
         c.exec(sql);

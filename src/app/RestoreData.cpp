@@ -43,8 +43,6 @@ QStringList columnsOf(const data::TableDef& t)
 
 void beginReplacing(data::Connection& c)
 {
-    for (const QString& sql : c.dialect().lockTimeoutSql())
-        c.exec(sql);
     // Checked again inside the transaction: someone may have connected since
     // the user was asked.
     refuseOtherSessions(c);

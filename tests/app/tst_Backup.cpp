@@ -586,8 +586,6 @@ private slots:
         {
             data::Transaction tx(app.db());
             QVERIFY_THROWS_EXCEPTION(data::Error, {
-                for (const QString& sql : app.db().dialect().lockTimeoutSql())
-                    app.db().exec(sql);
                 for (const QString& sql : app.db().dialect().emptyTablesSql(app::clearedTables()))
                     app.db().exec(sql);
             });

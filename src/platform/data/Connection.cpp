@@ -66,7 +66,7 @@ std::unique_ptr<Connection> Connection::openSqliteReadOnly(const QString& path)
     const QString name = nextConnectionName();
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
     db.setDatabaseName(path);
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"));
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1").arg(kLockWaitMs));
     if (!db.open()) {
         const QString why = db.lastError().text().trimmed();
         db = QSqlDatabase();
@@ -99,7 +99,7 @@ std::unique_ptr<Connection> Connection::openImpl(const ConnectionSpec& target, b
         db.setPassword(target.password);
         db.setConnectOptions(QStringLiteral("connect_timeout=5"));
     } else {
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kLockWaitMs));
     }
     if (!db.open()) {
         const QString why = db.lastError().text().trimmed();
@@ -117,6 +117,7 @@ std::unique_ptr<Connection> Connection::openImpl(const ConnectionSpec& target, b
             c->exec(QStringLiteral("PRAGMA journal_mode = WAL"));
     } else {
         c->exec(QStringLiteral("SET client_min_messages TO WARNING"));
+        c->setLockWaitMs(kLockWaitMs);
     }
     return c;
 }
@@ -203,8 +204,8 @@ bool Connection::hasTable(const QString& name) const
 void Connection::setLockWaitMs(int ms)
 {
     m_lockWaitMs = std::max(1, ms);
-    if (backend() == Backend::SQLite)
-        exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(m_lockWaitMs));
+    exec(backend() == Backend::SQLite ? QStringLiteral("PRAGMA busy_timeout = %1").arg(m_lockWaitMs)
+                                      : QStringLiteral("SET lock_timeout = %1").arg(m_lockWaitMs));
 }
 
 void Connection::begin()
