@@ -5,6 +5,7 @@
 #include "platform/data/Dialect.h"
 #include "platform/data/DirectStatement.h"
 #include "platform/data/Error.h"
+#include "platform/data/StatementTicker.h"
 
 #include <algorithm>
 #include <sqlite3.h>
@@ -69,7 +70,7 @@ void copyPagesFrom(Connection& c, const QString& file, const std::function<void(
     copyAll(embeddedHandle(c), embeddedHandle(*source), stretchOf(*source), tick);
     // The copy went into the log: moved into the database file now, the log
     // does not stay as large as the database until the program ends.
-    c.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+    StatementTicker(c, tick).settle();
 }
 
 void copyPagesInto(Connection& c, const QString& file, const std::function<void()>& tick)
