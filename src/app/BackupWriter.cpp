@@ -118,7 +118,7 @@ void copyTableByTable(data::Connection& from, const QString& file, const DataPro
             table = QLatin1String(t.name);
             data::loadWithIndexesAside(*to, table, [&] { copyTable(from, *to, t, progress); }, ticker);
         }
-        write.commit();
+        ticker.commit(write);
         snapshot.commit();
     }
     for (const QString& sql : to->dialect().standaloneFileSql())

@@ -34,7 +34,7 @@ void clearAllData(data::Connection& c, const DataProgress& progress)
         if (progress)
             progress(QString());
     }
-    tx.commit();
+    ticker.commit(tx);
     ticker.settle();
 }
 

@@ -147,7 +147,7 @@ void restoreByAttaching(data::Connection& c, const QString& file, const QString&
             }
             tick();
         }
-        tx.commit();
+        ticker.commit(tx);
         table.clear();
         ticker.settle();
     } catch (...) {
@@ -222,7 +222,7 @@ void restoreThroughProgram(data::Connection& c, const QString& file, const DataP
         if (const QString sql = c.dialect().resetIdentitySql(table, QLatin1String(data::kRowIdColumn)); !sql.isEmpty())
             c.exec(sql);
     }
-    tx.commit();
+    ticker.commit(tx);
 }
 
 }  // namespace

@@ -67,10 +67,21 @@ void StatementTicker::run(const QString& sql)
     }
 }
 
+void StatementTicker::commit(Transaction& tx)
+{
+    tx.commit([this](const QString& sql) { run(sql); });
+}
+
 void StatementTicker::settle()
 {
-    if (DirectStatement::available(m_c))
+    if (!DirectStatement::available(m_c))
+        return;
+    try {
         run(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+    } catch (...) {
+        // The work itself is done and kept: stopped or failed here, the log
+        // is written into the file by a later commit.
+    }
 }
 
 void StatementTicker::runOnServer(const QString& sql)

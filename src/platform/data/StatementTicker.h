@@ -21,6 +21,7 @@ struct sqlite3;
 namespace data {
 
 class Connection;
+class Transaction;
 
 class StatementTicker {
 public:
@@ -32,10 +33,14 @@ public:
     // Runs one statement, whose rows, if any, are not wanted. Throws
     // data::Error with the database's cause.
     void run(const QString& sql);
+    // Ends the transaction with run() (a server unlinks the files of
+    // emptied tables then; the embedded database writes its log).
+    void commit(Transaction& tx);
     // After the transaction of a large write has ended: the embedded
     // database's log, grown as large as the write, is written into the
     // database file now, while the function is called, instead of in one
-    // step at a later commit. Nothing to do on a server.
+    // step at a later commit. Nothing to do on a server. Never throws: if
+    // it cannot be done now, a later commit does it.
     void settle();
 
 private:
