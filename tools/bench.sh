@@ -53,6 +53,9 @@ for backend in "${backends[@]}"; do
   done
 done
 
+# The databases and files the benchmarks left go; their output stays.
+find "$work" -mindepth 1 -maxdepth 1 ! -name bench.log ! -name rows -exec rm -rf {} +
+
 echo
 awk -F' \\| ' '
   BEGIN { OFS = "" }
