@@ -16,6 +16,7 @@
 #include "session/DMRegion.h"
 #include "support/BenchDb.h"
 #include "support/BenchProgram.h"
+#include "support/BenchReport.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -92,5 +93,10 @@ int main(int argc, char** argv)
     const double printMs = bench::ms(t);
     std::printf("%d complaints listed to PDF: %.0f ms, %lld KB (goal < 2000)\n", rows, printMs,
                 QFileInfo(pdf).size() / 1024);
-    return openMs < 500 && byKey < 50 && byPerson < 50 && printMs < 2000 ? 0 : 1;
+    const QString size = QStringLiteral("%1 complaints").arg(bench::count(count));
+    bench::report(QStringLiteral("open the complaints register"), size, openMs, bench::Goal::under(500));
+    bench::report(QStringLiteral("complaints: search by number"), size, byKey, bench::Goal::under(50));
+    bench::report(QStringLiteral("complaints: search by complainant in a month"), size, byPerson, bench::Goal::under(50));
+    bench::report(QStringLiteral("complaints: 1,000 listed to PDF"), size, printMs, bench::Goal::under(2000));
+    return bench::exitStatus();
 }

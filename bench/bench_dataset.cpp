@@ -4,6 +4,7 @@
 #include "platform/data/Connection.h"
 #include "platform/data/Table.h"
 #include "support/BenchDb.h"
+#include "support/BenchReport.h"
 
 #include <QCoreApplication>
 #include <QSqlRecord>
@@ -73,5 +74,7 @@ int main(int argc, char** argv)
                 rooms / open * 1000, open / bare);
     std::printf("scroll all rows:    %8.1f ms  %10.0f rows/s\n", scroll, rooms / scroll * 1000);
     std::printf("10,000 posts in one transaction: %8.1f ms  %10.0f rows/s\n", posts, 10000 / posts * 1000);
-    return sum > 0 ? 0 : 1;
+    const QString sizeText = QStringLiteral("%1 rooms").arg(bench::count(rooms));
+    bench::report(QStringLiteral("dataset open"), sizeText, open, bare, bench::Goal::within(3).andUnder(500));
+    return sum > 0 ? bench::exitStatus() : 1;
 }

@@ -21,6 +21,7 @@
 #include "session/DMRegion.h"
 #include "support/BenchDb.h"
 #include "support/BenchProgram.h"
+#include "support/BenchReport.h"
 
 #include <QCheckBox>
 #include <QRadioButton>
@@ -214,7 +215,13 @@ int main(int argc, char** argv)
     t.restart();
     const int bad = breaches(db);
     std::printf("stock against every voucher: %d goods disagree (checked in %.0f ms)\n", bad, bench::ms(t));
-    const bool met = inOpen < 500 && outOpen < 500 && inSave.worst() < 50 && outSave.worst() < 50
-                     && inDelete.worst() < 50 && outDelete.worst() < 50;
-    return met && bad == 0 ? 0 : 1;
+    const QString size = QStringLiteral("%1 vouchers of each kind").arg(bench::count(count));
+    bench::report(QStringLiteral("open the receipts window"), size, inOpen, bench::Goal::under(500));
+    bench::report(QStringLiteral("open the issues window"), size, outOpen, bench::Goal::under(500));
+    bench::report(QStringLiteral("save a receipt, worst"), size, inSave.worst(), bench::Goal::under(50));
+    bench::report(QStringLiteral("save an issue, worst"), size, outSave.worst(), bench::Goal::under(50));
+    bench::report(QStringLiteral("delete a receipt, worst"), size, inDelete.worst(), bench::Goal::under(50));
+    bench::report(QStringLiteral("delete an issue, worst"), size, outDelete.worst(), bench::Goal::under(50));
+    bench::check(QStringLiteral("stock agrees with every voucher"), bad == 0);
+    return bench::exitStatus();
 }

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSqlRecord>
 
 namespace bench {
 
@@ -20,6 +21,21 @@ const data::ConnectionSpec& target()
 double ms(const QElapsedTimer& t)
 {
     return double(t.nsecsElapsed()) / 1e6;
+}
+
+double bareReadMs(const QString& select)
+{
+    auto c = data::Connection::open(g_spec);
+    QElapsedTimer t;
+    t.start();
+    QSqlQuery q = c->newQuery();
+    q.exec(select);
+    const int n = q.record().count();
+    qint64 cells = 0;
+    while (q.next())
+        for (int i = 0; i < n; ++i)
+            cells += q.value(i).isValid();
+    return cells > 0 ? ms(t) : 0;
 }
 
 const char* backendName(data::Backend b)

@@ -46,6 +46,11 @@ void analyze(data::Connection& c);
 // The target of the database newDatabase() made (for a conn.udl).
 const data::ConnectionSpec& target();
 
+// Reads every column of every row a SELECT returns through a bare Qt query
+// on a connection of its own to the benchmark's database, as the floor of
+// opening a register; returns the milliseconds it took.
+double bareReadMs(const QString& select);
+
 // Milliseconds since start, as a double.
 double ms(const QElapsedTimer& t);
 

@@ -2,8 +2,10 @@
 
 #include "platform/data/Connection.h"
 #include "platform/data/Dialect.h"
+#include "platform/data/DirectStatement.h"
 #include "platform/data/Error.h"
 #include "platform/data/SchemaCatalog.h"
+#include "platform/data/WorkBeside.h"
 
 #include <QDebug>
 
@@ -21,12 +23,16 @@ bool hasColumn(const QList<data::ColumnInfo>& columns, const QString& name)
 
 }  // namespace
 
-void checkBackupFile(const QString& path)
+void checkBackupFile(const QString& path, const DataProgress& progress)
 {
     auto file = data::Connection::openSqliteReadOnly(path);
     QString verdict;
     try {
-        verdict = file->scalar(QStringLiteral("PRAGMA quick_check")).toString();
+        // One step of the database engine that reads the whole file.
+        data::DirectStatement check(*file, QStringLiteral("PRAGMA quick_check"));
+        data::runBeside([&] { verdict = check.step() ? check.text(0) : QString(); },
+                        tickOf(progress),
+                        [&] { check.interrupt(); });
     } catch (const data::Error& e) {
         throw data::Error(QStringLiteral("文件 %1 不是可用的备份文件：%2").arg(path, e.message()));
     }

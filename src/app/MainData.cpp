@@ -162,7 +162,7 @@ void TmdiForm::RestoreClick()
 bool TmdiForm::DoRestore(const QString& file)
 {
     try {
-        app::checkBackupFile(file);
+        app::checkBackupFile(file, keepPainted());
     } catch (const std::exception& e) {
         hideLabel(lbl_hf);
         ui::Msg::warning(QStringLiteral("数据库恢复失败！\n%1").arg(causeOf(e)));

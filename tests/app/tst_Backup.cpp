@@ -12,9 +12,11 @@
 #include "app/Openers.h"
 #include "app/RestoreData.h"
 #include "app/SoleSession.h"
+#include "platform/data/BatchInsert.h"
 #include "platform/data/Dialect.h"
 #include "platform/data/Error.h"
 #include "platform/data/SchemaCatalog.h"
+#include "platform/data/StatementTicker.h"
 #include "platform/ui/ModalRun.h"
 #include "platform/ui/Msg.h"
 #include "platform/ui/DBImage.h"
@@ -200,6 +202,21 @@ private slots:
         // with the same values, and one of an embedded database into the
         // database in use: on a test run on the server, both ways across.
         AppFixture app("0", seedEveryKind);
+        // A hundred thousand rows of every kind of value: text with tabs,
+        // line ends, quotes and backslashes, nulls, negative and large
+        // numbers, cents, dates to the second.
+        {
+            data::Transaction tx(app.db());
+            data::BatchInsert ins(app.db(), "NZBB", {"QYmc", "CLDate", "ZClx", "XMhj2"});
+            for (qint64 i = 0; i < 100000; ++i)
+                ins.add({i % 7 ? QVariant(QStringLiteral("单位%1\t\"甲\"\\乙\n丙\\N").arg(i)) : QVariant(),
+                         i % 5 ? app.db().dialect().dateTimeValue(QDateTime(QDate(1999, 12, 31), QTime(0, 0)).addSecs(i * 7919))
+                               : QVariant(),
+                         i % 3 ? QVariant(i * 21001 - 1000000000) : QVariant(),
+                         QStringLiteral("%1%2.%3").arg(i % 2 ? "-" : "").arg(i * 9973).arg(i % 100, 2, 10, QLatin1Char('0'))});
+            ins.flush();
+            tx.commit();
+        }
         const QString file = backupThroughFrame("either.db");
         data::ConnectionSpec spec;
         spec.database = scratchPath("second.db");
@@ -525,6 +542,24 @@ private slots:
             throw data::Error("stop");
         }));
         QCOMPARE(dumpAll(app.db()), before);
+    }
+
+    void oneLongStepOfTheDatabaseKeepsTheWindowPaintedAndCanBeStopped()
+    {
+        // A statement the database works on for a while in one step (the
+        // embedded engine cannot call back from inside it; the server
+        // answers only at its end): the window is painted meanwhile, and a
+        // stop asked for there ends it, the connection still usable.
+        AppFixture app("0", seedEveryKind);
+        const QString slow = testsupport::onPostgres()
+                                 ? "SELECT pg_sleep(0.4)"
+                                 : "SELECT count(*) FROM (WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 "
+                                   "FROM n WHERE i < 1000000) SELECT i FROM n ORDER BY -i)";
+        int calls = 0;
+        data::StatementTicker(app.db(), [&] { ++calls; }).run(slow);
+        QVERIFY2(calls >= 3, qPrintable(QString::number(calls)));
+        QVERIFY_THROWS_EXCEPTION(data::Error, data::StatementTicker(app.db(), [] { throw data::Error("stop"); }).run(slow));
+        QCOMPARE(app.db().scalar("SELECT count(*) FROM users").toInt(), 2);
     }
 
     void aBrowseOnlyUserMayBackUpButNotRestoreOrClear()

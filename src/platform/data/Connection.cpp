@@ -217,16 +217,19 @@ void Connection::begin()
     ++m_depth;
 }
 
-void Connection::commit()
+void Connection::commit(const std::function<void(const QString& sql)>& run)
 {
     if (m_depth == 0)
         throw Error(QStringLiteral("没有进行中的事务。"));
+    const QString sql = m_depth == 1 ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE SAVEPOINT sp%1").arg(m_depth - 1);
+    if (run)
+        run(sql);
+    else
+        exec(sql);
     if (m_depth == 1) {
-        exec(QStringLiteral("COMMIT"));
         m_depth = 0;
         m_touched.clear();
     } else {
-        exec(QStringLiteral("RELEASE SAVEPOINT sp%1").arg(m_depth - 1));
         --m_depth;
     }
 }
@@ -271,9 +274,9 @@ Transaction::~Transaction()
         m_conn.rollback();
 }
 
-void Transaction::commit()
+void Transaction::commit(const std::function<void(const QString& sql)>& run)
 {
-    m_conn.commit();
+    m_conn.commit(run);
     m_done = true;
 }
 

@@ -73,7 +73,9 @@ public:
     void setLockWaitMs(int ms);
 
     void begin();
-    void commit();
+    // `run`, when given, runs the statement that ends the level (so that a
+    // long commit can be waited for while the window is painted).
+    void commit(const std::function<void(const QString& sql)>& run = {});
     void rollback();
     int transactionDepth() const { return m_depth; }
 
@@ -101,7 +103,7 @@ class Transaction {
 public:
     explicit Transaction(Connection& c) : m_conn(c) { m_conn.begin(); }
     ~Transaction();
-    void commit();
+    void commit(const std::function<void(const QString& sql)>& run = {});
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
 

@@ -78,7 +78,7 @@ public:
     QStringList scratchFileSql() const override
     {
         return {QStringLiteral("PRAGMA journal_mode = OFF"), QStringLiteral("PRAGMA synchronous = OFF"),
-                QStringLiteral("PRAGMA cache_size = -65536")};
+                QStringLiteral("PRAGMA cache_size = -65536"), QStringLiteral("PRAGMA threads = 4")};
     }
     QStringList standaloneFileSql() const override { return {QStringLiteral("PRAGMA journal_mode = DELETE")}; }
     QStringList snapshotSql() const override { return {}; }

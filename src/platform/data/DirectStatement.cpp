@@ -148,6 +148,11 @@ void DirectStatement::run()
     }
 }
 
+void DirectStatement::interrupt() const
+{
+    sqlite3_interrupt(m_db);
+}
+
 bool DirectStatement::isNull(int column) const
 {
     return sqlite3_column_type(m_stmt, column) == SQLITE_NULL;
