@@ -82,7 +82,6 @@ public:
     }
     QStringList standaloneFileSql() const override { return {QStringLiteral("PRAGMA journal_mode = DELETE")}; }
     QStringList snapshotSql() const override { return {}; }
-    QString columnAsTextSql(const QString& column) const override { return column; }
     QString dateTimeAsTextSql(const QString& column) const override { return column; }
     // Row identities continue from the largest one stored: nothing to reset.
     QString resetIdentitySql(const QString&, const QString&) const override { return QString(); }
@@ -181,10 +180,6 @@ public:
     {
         return {QStringLiteral("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ READ ONLY"),
                 QStringLiteral("SET LOCAL DateStyle = ISO")};
-    }
-    QString columnAsTextSql(const QString& column) const override
-    {
-        return QStringLiteral("CAST(%1 AS text)").arg(column);
     }
     QString dateTimeAsTextSql(const QString& column) const override
     {

@@ -57,9 +57,6 @@ public:
     // Statements run first in a transaction that only reads, so that every
     // table is read as of one moment while other workstations go on writing.
     virtual QStringList snapshotSql() const = 0;
-    // A column read as the text the embedded database stores for it (dates
-    // "yyyy-MM-dd HH:mm:ss", decimals with their digits as written).
-    virtual QString columnAsTextSql(const QString& column) const = 0;
     // A date-time column read as the text the embedded database stores for
     // it ("yyyy-MM-dd HH:mm:ss"), whatever the session's date style.
     virtual QString dateTimeAsTextSql(const QString& column) const = 0;
