@@ -1,12 +1,14 @@
 // Printing a room's arrears notice, from reading the room's month to the
 // drawn page, in a database of 40,000 rooms x 20 months x 5 items of Fee
-// rows (4,000,000 rows). Goal: under 100 ms a notice.
+// rows (4,000,000 rows). Goal: under 100 ms a notice, the first one (cold)
+// and the slowest.
 
 #include "fees/ArrearsNotice.h"
 #include "platform/data/Connection.h"
 #include "platform/report/ImageOutput.h"
 #include "platform/report/PageWriter.h"
 #include "support/BenchDb.h"
+#include "support/BenchReport.h"
 
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -41,6 +43,7 @@ int main(int argc, char** argv)
                         rooms.value(3).toString(), rooms.value(4).toString(), rooms.value(5).toString()});
 
     std::vector<double> reading, drawing, total;
+    double first = -1;
     size_t items = 0;
     for (const fees::RoomKey& k : keys) {
         QElapsedTimer t;
@@ -54,6 +57,8 @@ int main(int argc, char** argv)
         reading.push_back(read);
         drawing.push_back(all - read);
         total.push_back(all);
+        if (first < 0)
+            first = all;
         items += n.rows.size();
     }
     for (auto* v : {&reading, &drawing, &total})
@@ -62,7 +67,10 @@ int main(int argc, char** argv)
     std::printf("arrears notice of one room's month: %zu rooms, %zu unpaid items\n", keys.size(), items);
     std::printf("  read the rows: median %.2f ms, slowest %.2f ms\n", median(reading), reading.back());
     std::printf("  draw the page: median %.2f ms, slowest %.2f ms\n", median(drawing), drawing.back());
-    std::printf("  read and draw: median %.2f ms, slowest %.2f ms (goal < 100 ms)\n", median(total), total.back());
+    std::printf("  read and draw: median %.2f ms, slowest %.2f ms\n", median(total), total.back());
+    const QString sizeText = QStringLiteral("Fee %1 rows").arg(bench::count(c->scalar(QStringLiteral("SELECT count(*) FROM Fee")).toLongLong()));
+    bench::report(QStringLiteral("arrears notice, read and draw, first"), sizeText, first, bench::Goal::under(100));
+    bench::report(QStringLiteral("arrears notice, read and draw, slowest"), sizeText, total.back(), bench::Goal::under(100));
 
     // The page as the preview shows it, once, for scale.
     QTemporaryDir dir;
@@ -74,5 +82,5 @@ int main(int argc, char** argv)
     t.start();
     report::savePagePng(doc, 0, dir.filePath(QStringLiteral("notice.png")));
     std::printf("  the page rendered at 150 dpi: %.1f ms\n", bench::ms(t));
-    return 0;
+    return bench::exitStatus();
 }

@@ -19,6 +19,7 @@
 #include "session/DMRegion.h"
 #include "support/BenchDb.h"
 #include "support/BenchProgram.h"
+#include "support/BenchReport.h"
 
 #include <QTableWidget>
 #include <cstdio>
@@ -77,25 +78,31 @@ int main(int argc, char** argv)
     new TfrmLogin;
     frmLogin->Popedom = QStringLiteral("1");
 
-    std::printf("open the dispatch window: %.1f ms\n", bench::timedOpen(QStringLiteral("BoanPaiG")));
+    const double openMs = bench::timedOpen(QStringLiteral("BoanPaiG"));
+    const QString size = QStringLiteral("%1 assignments").arg(bench::count(qint64(kPosts) * perPost));
     DutyDispatch* w = frmBoanPaiG;
 
     t.restart();
     w->DBGrid1->setCurrentIndex(w->DBGrid1->model()->index(kPosts / 2, 0));
     const double postMs = bench::ms(t);
-    std::printf("choose a post: %.1f ms, %d listed (goal < 50)\n", postMs, w->DBGrid2->model()->rowCount());
+    std::printf("choose a post: %d listed\n", w->DBGrid2->model()->rowCount());
     t.restart();
     w->SG_Shifts->setCurrentCell(0, kShifts - 1);
     const double shiftMs = bench::ms(t);
-    std::printf("choose a shift: %.1f ms, %d listed (goal < 50)\n", shiftMs, w->DBGrid2->model()->rowCount());
+    std::printf("choose a shift: %d listed\n", w->DBGrid2->model()->rowCount());
 
     w->DBGrid3Enter();
     t.restart();
     w->SP_AddClick();
-    std::printf("add one employee: %.1f ms, %d listed\n", bench::ms(t), w->DBGrid2->model()->rowCount());
+    const double addMs = bench::ms(t);
     w->DBGrid1Enter();
     t.restart();
     w->TB_ReSetClick();
-    std::printf("re-arrange the post: %.1f ms, %d listed\n", bench::ms(t), w->DBGrid2->model()->rowCount());
-    return postMs < 50 && shiftMs < 50 ? 0 : 1;
+    const double arrangeMs = bench::ms(t);
+    bench::report(QStringLiteral("open the dispatch window"), size, openMs, bench::Goal::none());
+    bench::report(QStringLiteral("dispatch: choose a post"), size, postMs, bench::Goal::under(50));
+    bench::report(QStringLiteral("dispatch: choose a shift"), size, shiftMs, bench::Goal::under(50));
+    bench::report(QStringLiteral("dispatch: add one employee"), size, addMs, bench::Goal::none());
+    bench::report(QStringLiteral("dispatch: re-arrange a post"), size, arrangeMs, bench::Goal::none());
+    return bench::exitStatus();
 }

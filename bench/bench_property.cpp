@@ -16,6 +16,7 @@
 #include "property/FCBuild.h"
 #include "session/DMRegion.h"
 #include "support/BenchDb.h"
+#include "support/BenchReport.h"
 #include "Windows.h"
 
 #include <QCheckBox>
@@ -89,9 +90,10 @@ int main(int argc, char** argv)
     }
     const double withMoves = bench::ms(t);
     const int made = DM->connection()->scalar("SELECT count(*) FROM Rooms WHERE RegionID = 'G'").toInt();
-    std::printf("generate 40 units x 240 rooms:  %8.1f ms  (%d rooms, slowest unit %.1f ms; goal < 1000 ms)\n",
-                generate, made, slowest);
-    std::printf("  with choosing each unit:      %8.1f ms\n", withMoves);
+    std::printf("generate 40 units x 240 rooms: %d rooms, slowest unit %.1f ms, with choosing each unit %.1f ms\n",
+                made, slowest, withMoves);
+    bench::report(QStringLiteral("generate 40 units of rooms"), QStringLiteral("%1 rooms").arg(bench::count(made)),
+                  generate, bench::Goal::under(1000));
 
     // A district of 40,000 rooms: the whole office database in one district.
     ui::freeAllMdiChildren();
@@ -117,7 +119,8 @@ int main(int argc, char** argv)
     DM->AT_Reg->remove();
     const double del = bench::ms(t);
     const int after = DM->connection()->scalar("SELECT count(*) FROM Rooms").toInt();
-    std::printf("delete a district of %d rooms:  %8.1f ms  (%d rooms left; goal < 1000 ms)\n", before - after, del,
-                after);
-    return 0;
+    bench::report(QStringLiteral("delete a district"), QStringLiteral("%1 rooms").arg(bench::count(before - after)),
+                  del, bench::Goal::under(1000));
+    std::printf("delete a district of %d rooms: %d rooms left\n", before - after, after);
+    return bench::exitStatus();
 }

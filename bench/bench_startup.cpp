@@ -8,6 +8,7 @@
 
 #include "session/DMRegion.h"
 #include "support/BenchDb.h"
+#include "support/BenchReport.h"
 
 #include <QApplication>
 #include <QDir>
@@ -44,6 +45,8 @@ int main(int argc, char** argv)
     std::printf("busy registers: complaints %d, patrols %d, received %d, issued %d, documents %d\n",
                 dm.AT_Appeal->recordCount(), dm.AT_Patrol->recordCount(), dm.AT_IOput->recordCount(),
                 dm.AT_Output->recordCount(), dm.AT_Accept->recordCount());
-    std::printf("start-up to the login window:  %8.1f ms  (goal < 1500 ms)\n", total);
-    return total < 1500 ? 0 : 1;
+    bench::report(QStringLiteral("start-up to the login window"),
+                  QStringLiteral("%1 rows in each busy register").arg(bench::count(dm.AT_Appeal->recordCount())), total,
+                  bench::Goal::under(1500));
+    return bench::exitStatus();
 }

@@ -94,17 +94,17 @@ int main(int argc, char** argv)
                 throw data::Error(QStringLiteral("无法写入连接文件 %1：%2").arg(udl, f.errorString()));
             f.write(data::connectionFileText(target).toUtf8());
             f.close();
-            out << "Wrote " << QDir::toNativeSeparators(QFileInfo(udl).absoluteFilePath())
-                << " for the embedded database Region.db\n";
+            out << QStringLiteral("已写入连接文件 %1，指向内嵌数据库 Region.db。\n")
+                       .arg(QDir::toNativeSeparators(QFileInfo(udl).absoluteFilePath()));
         }
         const data::ConnectionSpec target = data::readConnectionFile(udl);
         auto conn = data::Connection::openForSetup(target);
         if (ifNew && !conn->tableNames().isEmpty())
             return 0;
         session::setupNewDatabase(*conn);
-        out << "Created the database " << target.database << " with the first account \""
-            << QString::fromUtf16(session::kFirstUserName) << "\" (password \""
-            << QString::fromUtf16(session::kFirstUserPassword) << "\").\n";
+        out << QStringLiteral("已建立数据库 %1，第一个帐户为“%2”（密码“%3”）。\n")
+                   .arg(target.database, QString::fromUtf16(session::kFirstUserName),
+                        QString::fromUtf16(session::kFirstUserPassword));
         return 0;
     } catch (const data::Error& e) {
         err << "wygl-setup: " << e.message() << "\n";

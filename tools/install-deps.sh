@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql
-          libsqlite3-dev libgl-dev fonts-arphic-ukai fonts-arphic-uming qt6-translations-l10n)
+          libsqlite3-dev libpq-dev libgl-dev fonts-arphic-ukai fonts-arphic-uming qt6-translations-l10n)
 if [[ "${1:-}" == "--with-server" ]]; then
   packages+=(postgresql)
 fi

@@ -7,7 +7,9 @@
 #include "platform/data/IndexesAside.h"
 #include "platform/data/PageCopy.h"
 #include "platform/data/SchemaCatalog.h"
+#include "platform/data/ServerCopy.h"
 #include "platform/data/StatementTicker.h"
+#include "platform/data/WorkBeside.h"
 #include "session/DatabaseSetup.h"
 
 #include <QDir>
@@ -54,34 +56,31 @@ void replaceTarget(const QString& done, const QString& target)
 
 void copyTable(data::Connection& from, data::Connection& to, const data::TableDef& t, const DataProgress& progress)
 {
-    const data::Dialect& d = from.dialect();
     QStringList names{QLatin1String(data::kRowIdColumn)};
-    QStringList read{QLatin1String(data::kRowIdColumn)};
     QStringList marks{QStringLiteral("?")};
     for (const data::ColumnDef& c : t.columns) {
         names << QLatin1String(c.name);
-        read << d.columnAsTextSql(QLatin1String(c.name));
         marks << QStringLiteral("?");
     }
     const QString table = QLatin1String(t.name);
-    // One statement a table: the server goes on sending rows while this side
-    // writes the ones it has, and only one row is held at a time.
-    const QString select = QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
-                               .arg(read.join(QStringLiteral(", ")), table, QLatin1String(data::kRowIdColumn));
+    const QString list = names.join(QStringLiteral(", "));
+    // The server streams the table's rows as the texts the embedded database
+    // stores (dates "yyyy-MM-dd HH:mm:ss" in the snapshot's date style,
+    // decimals with their digits as written) while this side writes the ones
+    // it has; only one row is held at a time.
+    data::CopyOut read(from, QStringLiteral("SELECT %1 FROM %2").arg(list, table));
     data::DirectStatement insert(to, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                         .arg(table, names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))));
-    QSqlQuery q = from.exec(select);
+                                         .arg(table, list, marks.join(QStringLiteral(", "))));
     int rows = 0;
-    while (q.next()) {
-        insert.bindInteger(0, q.value(0).toLongLong());
-        for (int i = 1; i < names.size(); ++i) {
-            const QVariant v = q.value(i);
-            if (v.isNull()) {
+    while (read.next()) {
+        for (int i = 0; i < names.size(); ++i) {
+            if (read.isNull(i)) {
                 insert.bindNull(i);
             } else {
                 // Bound as stored: no trimming, the column's type decides.
-                const QByteArray text = v.toString().toUtf8();
-                insert.bindUtf8(i, text.constData(), int(text.size()));
+                int bytes = 0;
+                const char* text = read.utf8(i, &bytes);
+                insert.bindUtf8(i, text, bytes);
             }
         }
         insert.run();
@@ -108,19 +107,18 @@ void copyTableByTable(data::Connection& from, const QString& file, const DataPro
         for (const QString& sql : from.dialect().snapshotSql())
             from.exec(sql);
         QString table;
-        const auto tick = [&] {
+        data::StatementTicker ticker(*to, [&] {
             if (progress)
                 progress(table);
-        };
-        const data::StatementTicker ticker(*to, tick);
+        });
         data::Transaction write(*to);
         for (const data::TableDef& t : data::systemTables()) {
             if (t.isView)
                 continue;
             table = QLatin1String(t.name);
-            data::loadWithIndexesAside(*to, table, [&] { copyTable(from, *to, t, progress); }, tick);
+            data::loadWithIndexesAside(*to, table, [&] { copyTable(from, *to, t, progress); }, ticker);
         }
-        write.commit();
+        ticker.commit(write);
         snapshot.commit();
     }
     for (const QString& sql : to->dialect().standaloneFileSql())
@@ -128,11 +126,16 @@ void copyTableByTable(data::Connection& from, const QString& file, const DataPro
 }
 
 // On the disk before it takes the target's place, so that a crash never
-// leaves a target that is only partly written.
-void syncToDisk(const QString& path)
+// leaves a target that is only partly written. Writing out a file of
+// hundreds of megabytes takes a while: the window is painted meanwhile.
+void syncToDisk(const QString& path, const DataProgress& progress)
 {
     QFile f(path);
-    if (!f.open(QIODevice::ReadWrite) || ::fsync(f.handle()) != 0)
+    bool synced = false;
+    if (f.open(QIODevice::ReadWrite))
+        data::runBeside([&] { synced = ::fsync(f.handle()) == 0; },
+                        tickOf(progress));
+    if (!synced)
         throw data::Error(QStringLiteral("无法写入文件 %1：%2").arg(path, f.errorString()));
 }
 
@@ -143,14 +146,11 @@ void writeBackup(data::Connection& c, const QString& target, const DataProgress&
     const QString part = newFileBeside(target);
     try {
         if (data::DirectStatement::available(c)) {
-            data::copyPagesInto(c, part, [&progress] {
-                if (progress)
-                    progress(QString());
-            });
+            data::copyPagesInto(c, part, tickOf(progress));
         } else {
             copyTableByTable(c, part, progress);
         }
-        syncToDisk(part);
+        syncToDisk(part, progress);
         replaceTarget(part, target);
     } catch (...) {
         removeWithCompanions(part);

@@ -24,20 +24,16 @@ const QStringList& clearedTables()
 
 void clearAllData(data::Connection& c, const DataProgress& progress)
 {
-    const data::StatementTicker ticker(c, [&progress] {
-        if (progress)
-            progress(QString());
-    });
+    data::StatementTicker ticker(c, tickOf(progress));
     data::Transaction tx(c);
-    for (const QString& sql : c.dialect().lockTimeoutSql())
-        c.exec(sql);
     refuseOtherSessions(c);
     for (const QString& sql : c.dialect().emptyTablesSql(clearedTables())) {
-        c.exec(sql);
+        ticker.run(sql);
         if (progress)
             progress(QString());
     }
-    tx.commit();
+    ticker.commit(tx);
+    ticker.settle();
 }
 
 }  // namespace app

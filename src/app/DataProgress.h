@@ -10,4 +10,12 @@ namespace app {
 
 using DataProgress = std::function<void(const QString& table)>;
 
+// The progress as a call without a table (none when there is no progress).
+inline std::function<void()> tickOf(const DataProgress& progress)
+{
+    if (!progress)
+        return {};
+    return [progress] { progress(QString()); };
+}
+
 }  // namespace app

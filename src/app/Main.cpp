@@ -11,6 +11,7 @@
 #include "session/Session.h"
 
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
@@ -46,6 +47,7 @@ TmdiForm::TmdiForm(QWidget* parent) : ui::MdiFrame(parent)
         buildModule(int(i), modules[i]);
     createDataLabels();
     refreshOpeners();
+    connect(mdiArea(), &QMdiArea::subWindowActivated, this, &followActiveWindow);
     // The system module's menu is the one in place until a module is chosen.
     installMenuBar(m_menuBars.back());
 }

@@ -21,8 +21,8 @@ public:
     explicit TmdiForm(QWidget* parent = nullptr);
     ~TmdiForm() override;
 
-    // The key of the window most recently opened through an opener (the
-    // session's moduleKey() while this frame lives).
+    // The key of the window in front, as its opener set it (the session's
+    // moduleKey() while this frame lives).
     QString ModuleKey;
     // "保安" or "工程": which staff the shared staff window lists.
     QString EmpKind;

@@ -11,6 +11,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
+#include <QTimer>
 #include <QVBoxLayout>
 
 TfrmMain1* frmMain1 = nullptr;
@@ -94,6 +95,15 @@ TfrmMain1::TfrmMain1(QWidget* parent) : ui::Form(parent)
     root->addWidget(version);
     root->addWidget(contact);
     centerOnScreen();
+
+    // The status bar's clock is kept current: rewritten as each minute begins.
+    StatusClock = new QTimer(this);
+    StatusClock->setObjectName(QStringLiteral("StatusClock"));
+    connect(StatusClock, &QTimer::timeout, this, [this] {
+        ShowTime();
+        StatusClock->setInterval(msecsToNextMinute());
+    });
+    StatusClock->start(msecsToNextMinute());
 }
 
 TfrmMain1::~TfrmMain1()
@@ -112,9 +122,22 @@ void TfrmMain1::ShowStatus()
     if (!rights.isEmpty())
         mdiForm->setPanelText(0, rights);
     mdiForm->setPanelWidth(1, 255);
+    ShowTime();
+}
+
+void TfrmMain1::ShowTime()
+{
+    if (!mdiForm)
+        return;
     const QDateTime now = clock()();
     mdiForm->setPanelText(1, QStringLiteral("当前日期：") + now.toString(QStringLiteral("yyyy-MM-dd"))
                                  + QStringLiteral("    时间：") + now.toString(QStringLiteral("hh:mm")));
+}
+
+int TfrmMain1::msecsToNextMinute()
+{
+    const QTime now = QTime::currentTime();
+    return 60000 - (now.second() * 1000 + now.msec()) + 50;
 }
 
 void TfrmMain1::pressModule(int index)

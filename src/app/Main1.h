@@ -10,6 +10,7 @@
 #include <vector>
 
 class QPushButton;
+class QTimer;
 
 class TfrmMain1 : public ui::Form {
     Q_OBJECT
@@ -22,10 +23,13 @@ public:
     void pressModule(int index);
     // Writes the rights text and the date and time into the frame's status bar.
     void ShowStatus();
+    // Writes the date and time alone (the clock does, every minute).
+    void ShowTime();
 
     QPushButton* moduleButton(int index) const { return m_modules.at(size_t(index)); }
     QPushButton* SP_Email = nullptr;
     QPushButton* SP_Exit = nullptr;
+    QTimer* StatusClock = nullptr;
 
     // The clock the status bar reads (replaced by tests).
     static std::function<QDateTime()>& clock();
@@ -42,6 +46,7 @@ protected:
 
 private:
     void hover(QPushButton* over);
+    static int msecsToNextMinute();
 
     std::vector<QPushButton*> m_modules;
     std::vector<QPushButton*> m_all;

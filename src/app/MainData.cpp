@@ -20,6 +20,7 @@
 #include "session/Session.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -102,7 +103,10 @@ void TmdiForm::hideLabel(QLabel* label)
 
 void TmdiForm::BackupClick()
 {
-    const QString offered = app::iniDatabaseName(app::iniFilePath()) + QStringLiteral(".db");
+    // Dated, so the name offered is not the live embedded database
+    // ("Region.db" in the working folder) that a backup may not replace.
+    const QString offered = app::iniDatabaseName(app::iniFilePath())
+                            + QDate::currentDate().toString(QStringLiteral("-yyyy-MM-dd")) + QStringLiteral(".db");
     // The replace question below is the program's own; the dialog asks none.
     const QString file = ui::Msg::saveFile(kBackupFilter, offered, QStringLiteral("数据备份"), QStringLiteral("db"),
                                            /*confirmOverwrite=*/false);
@@ -158,7 +162,7 @@ void TmdiForm::RestoreClick()
 bool TmdiForm::DoRestore(const QString& file)
 {
     try {
-        app::checkBackupFile(file);
+        app::checkBackupFile(file, keepPainted());
     } catch (const std::exception& e) {
         hideLabel(lbl_hf);
         ui::Msg::warning(QStringLiteral("数据库恢复失败！\n%1").arg(causeOf(e)));

@@ -3,8 +3,11 @@
 #include "app/Main.h"
 #include "platform/ui/Msg.h"
 #include "session/Session.h"
+#include "session/ToolbarSync.h"
 
 #include <QHash>
+#include <QMdiSubWindow>
+#include <QScopedValueRollback>
 
 namespace {
 
@@ -86,6 +89,25 @@ const std::vector<OpenerDef> kOpeners = {
     {"FJLJF", "", "TfrmFJL", true},
 };
 
+// The opener's keys, kept on the window it opened.
+const char* const kOpenerKey = "openerKey";
+const char* const kOpenerEmpKind = "openerEmpKind";
+
+void setFrameKeys(const QString& key, const QString& empKind)
+{
+    if (!mdiForm)
+        return;
+    mdiForm->ModuleKey = key;
+    if (!empKind.isEmpty())
+        mdiForm->EmpKind = empKind;
+}
+
+bool& openerRunning()
+{
+    static bool running = false;
+    return running;
+}
+
 QHash<QString, WindowOpener>& registry()
 {
     static QHash<QString, WindowOpener> r;
@@ -126,11 +148,9 @@ QString refusalText()
 
 void runOpener(const OpenerDef& row, QWidget* frame)
 {
-    if (mdiForm) {
-        mdiForm->ModuleKey = QString::fromUtf8(row.key);
-        if (*row.empKind)
-            mdiForm->EmpKind = QString::fromUtf8(row.empKind);
-    }
+    const QString key = QString::fromUtf8(row.key);
+    const QString empKind = QString::fromUtf8(row.empKind);
+    setFrameKeys(key, empKind);
     if (row.refusedForLevel2 && session::level() == 2) {
         ui::Msg::warning(refusalText());
         return;
@@ -138,5 +158,26 @@ void runOpener(const OpenerDef& row, QWidget* frame)
     const auto it = registry().constFind(QString::fromUtf8(row.windowClass));
     if (it == registry().constEnd())
         return;
-    it.value()(frame);
+    // The window it opens or brings forward takes this opener's keys, not
+    // those it was opened with before.
+    {
+        const QScopedValueRollback<bool> running(openerRunning(), true);
+        it.value()(frame);
+    }
+    if (QWidget* window = openWindow(row.windowClass)) {
+        window->setProperty(kOpenerKey, key);
+        window->setProperty(kOpenerEmpKind, empKind);
+    }
+}
+
+void followActiveWindow(QMdiSubWindow* active)
+{
+    // No active child: a message box or another program has the activation
+    // for a while; the window in front stays the one.
+    QWidget* window = active ? active->widget() : nullptr;
+    if (!window || openerRunning())
+        return;
+    const QVariant key = window->property(kOpenerKey);
+    if (key.isValid())
+        setFrameKeys(key.toString(), window->property(kOpenerEmpKind).toString());
 }

@@ -11,6 +11,7 @@
 #include <functional>
 #include <vector>
 
+class QMdiSubWindow;
 class QWidget;
 
 struct OpenerDef {
@@ -34,3 +35,8 @@ QString refusalText();
 
 // Runs an opener (see above); `frame` is the frame the window opens in.
 void runOpener(const OpenerDef& row, QWidget* frame);
+
+// The frame's child window in front changed: a window an opener opened puts
+// that opener's keys back in the frame (without asking the rights again), so
+// that its tool buttons follow it as they did when it was opened.
+void followActiveWindow(QMdiSubWindow* active);

@@ -1,7 +1,6 @@
 #include "app/RestoreData.h"
 
 #include "app/SoleSession.h"
-#include "platform/data/BatchInsert.h"
 #include "platform/data/Connection.h"
 #include "platform/data/Dialect.h"
 #include "platform/data/DirectStatement.h"
@@ -9,6 +8,7 @@
 #include "platform/data/IndexesAside.h"
 #include "platform/data/PageCopy.h"
 #include "platform/data/SchemaCatalog.h"
+#include "platform/data/ServerCopy.h"
 #include "platform/data/StatementTicker.h"
 
 #include <QSet>
@@ -18,8 +18,8 @@ namespace app {
 
 namespace {
 
-// Rows sent to the server per statement.
-constexpr int kWriteBatch = 5000;
+// Rows copied between two progress calls.
+constexpr int kProgressRows = 5000;
 
 const QLatin1String kAlias("bak");
 
@@ -41,15 +41,13 @@ QStringList columnsOf(const data::TableDef& t)
     return out;
 }
 
-void beginReplacing(data::Connection& c)
+void beginReplacing(data::Connection& c, data::StatementTicker& ticker)
 {
-    for (const QString& sql : c.dialect().lockTimeoutSql())
-        c.exec(sql);
     // Checked again inside the transaction: someone may have connected since
     // the user was asked.
     refuseOtherSessions(c);
     for (const QString& sql : c.dialect().emptyTablesSql(storedTables()))
-        c.exec(sql);
+        ticker.run(sql);
 }
 
 bool sameLayout(const QList<data::ColumnInfo>& a, const QList<data::ColumnInfo>& b)
@@ -126,9 +124,9 @@ void restoreByAttaching(data::Connection& c, const QString& file, const QString&
             if (progress)
                 progress(table);
         };
-        const data::StatementTicker ticker(c, tick);
+        data::StatementTicker ticker(c, tick);
         data::Transaction tx(c);
-        beginReplacing(c);
+        beginReplacing(c, ticker);
         for (const data::TableDef& t : data::systemTables()) {
             if (t.isView)
                 continue;
@@ -143,11 +141,13 @@ void restoreByAttaching(data::Connection& c, const QString& file, const QString&
                         c.exec(QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM %3.%1 ORDER BY %4")
                                    .arg(table, cols, kAlias, QLatin1String(data::kRowIdColumn)));
                     },
-                    tick);
+                    ticker);
             }
             tick();
         }
-        tx.commit();
+        ticker.commit(tx);
+        table.clear();
+        ticker.settle();
     } catch (...) {
         // Detached only after the transaction has ended: the database keeps
         // the file open while a transaction has read it.
@@ -160,7 +160,8 @@ void restoreByAttaching(data::Connection& c, const QString& file, const QString&
     c.exec(c.dialect().detachFileSql(kAlias));
 }
 
-void copyTableIn(data::DirectStatement& read, data::BatchInsert& write, int columns, const QString& table,
+// The rows of one table, read from the file, streamed to the server.
+void copyTableIn(data::DirectStatement& read, data::CopyIn& write, int columns, const QString& table,
                  const DataProgress& progress)
 {
     int held = 0;
@@ -175,27 +176,32 @@ void copyTableIn(data::DirectStatement& read, data::BatchInsert& write, int colu
             }
         }
         write.endRow();
-        if (++held == kWriteBatch) {
+        if (++held == kProgressRows) {
             held = 0;
             if (progress)
                 progress(table);
         }
     }
-    write.flush();
+    write.finish();
     if (progress)
         progress(table);
 }
 
-// The rows are read from the file and sent to the server in batches.
+// The rows are read from the file and sent to the server with its bulk copy.
 void restoreThroughProgram(data::Connection& c, const QString& file, const DataProgress& progress)
 {
     auto source = data::Connection::openSqliteReadOnly(file);
+    QString table;
+    data::StatementTicker ticker(c, [&] {
+        if (progress)
+            progress(table);
+    });
     data::Transaction tx(c);
-    beginReplacing(c);
+    beginReplacing(c, ticker);
     for (const data::TableDef& t : data::systemTables()) {
         if (t.isView)
             continue;
-        const QString table = QLatin1String(t.name);
+        table = QLatin1String(t.name);
         const QStringList cols = columnsOf(t);
         data::DirectStatement read(*source, QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
                                                 .arg(cols.join(QStringLiteral(", ")), table,
@@ -203,13 +209,10 @@ void restoreThroughProgram(data::Connection& c, const QString& file, const DataP
         data::loadWithIndexesAside(
             c, table,
             [&] {
-                data::BatchInsert write(c, table, cols, kWriteBatch);
+                data::CopyIn write(c, table, cols);
                 copyTableIn(read, write, int(cols.size()), table, progress);
             },
-            [&] {
-                if (progress)
-                    progress(table);
-            });
+            ticker);
         for (const data::ColumnDef& col : t.columns)
             if (col.identity)
                 if (const QString sql = c.dialect().resetIdentitySql(table, QLatin1String(col.name)); !sql.isEmpty())
@@ -217,7 +220,7 @@ void restoreThroughProgram(data::Connection& c, const QString& file, const DataP
         if (const QString sql = c.dialect().resetIdentitySql(table, QLatin1String(data::kRowIdColumn)); !sql.isEmpty())
             c.exec(sql);
     }
-    tx.commit();
+    ticker.commit(tx);
 }
 
 }  // namespace
@@ -226,10 +229,7 @@ void restoreDatabase(data::Connection& c, const QString& file, const DataProgres
 {
     const QString attachSql = c.dialect().attachFileSql(kAlias);
     if (!attachSql.isEmpty() && copiesWhole(c, file))
-        data::copyPagesFrom(c, file, [&] {
-            if (progress)
-                progress(QString());
-        });
+        data::copyPagesFrom(c, file, tickOf(progress));
     else if (!attachSql.isEmpty())
         restoreByAttaching(c, file, attachSql, progress);
     else

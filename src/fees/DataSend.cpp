@@ -5,6 +5,7 @@
 #include "platform/data/Error.h"
 #include "platform/report/ReportSystem.h"
 #include "platform/ui/Buttons.h"
+#include "platform/ui/ControlLabel.h"
 #include "platform/ui/DBEdit.h"
 #include "platform/ui/Handler.h"
 #include "templates/ReportHeading.h"
@@ -117,7 +118,9 @@ void TfrmDataSend::buildSections(int pageIndex)
         registerEdit(e);
         g->addWidget(e, row, col);
         g->addWidget(label(unit, table), row, col + 1);
+        return e;
     };
+    const QString areaHeading = QStringLiteral("房屋建筑面积");
     for (const fees::AnnualSection& s : fees::annualSections()) {
         if (s.page != pageIndex)
             continue;
@@ -129,16 +132,18 @@ void TfrmDataSend::buildSections(int pageIndex)
         g->addWidget(label(QStringLiteral("代码"), table), row, 1);
         g->addWidget(label(pairs ? QStringLiteral("项目个数") : QStringLiteral("数值"), table), row, 2);
         if (pairs)
-            g->addWidget(label(QStringLiteral("房屋建筑面积"), table), row, 4);
+            g->addWidget(label(areaHeading, table), row, 4);
         ++row;
         for (const fees::AnnualItem& item : s.items) {
             auto* name = label(QString::fromUtf8(item.windowLabel), table);
             name->setIndent(item.isPart() ? 16 : 0);
             g->addWidget(name, row, 0);
             g->addWidget(label(QString::fromLatin1(item.code), table), row, 1);
-            figure(item.column, item.limit, QString::fromUtf8(s.unit), 2);
+            // A figure is named by its row, an area by its row and heading.
+            name->setBuddy(figure(item.column, item.limit, QString::fromUtf8(s.unit), 2));
             if (item.areaColumn)
-                figure(item.areaColumn, item.areaLimit, QString::fromUtf8(fees::kAreaUnit), 4);
+                figure(item.areaColumn, item.areaLimit, QString::fromUtf8(fees::kAreaUnit), 4)->link().caption =
+                    [named = ui::captionText(name->text()), areaHeading] { return named + u'的' + areaHeading; };
             ++row;
         }
     }

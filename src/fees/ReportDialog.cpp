@@ -136,7 +136,7 @@ void ReportDialog::buildLayout(const ReportDialogDef& def)
         E_2 = named(new QLineEdit(this), "E_2");
         grid->addWidget(new QLabel(QStringLiteral("计算单价"), this), row, 0);
         grid->addWidget(E_1, row, 1);
-        grid->addWidget(new QLabel(QStringLiteral("元/m⒉"), this), row++, 2);
+        grid->addWidget(new QLabel(QStringLiteral("元/m²"), this), row++, 2);
         grid->addWidget(new QLabel(QStringLiteral("统计月数"), this), row, 0);
         grid->addWidget(E_2, row, 1);
         grid->addWidget(new QLabel(QStringLiteral("个月"), this), row++, 2);

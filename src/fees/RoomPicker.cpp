@@ -94,6 +94,9 @@ bool RoomPicker::roomsListed() const
 void RoomPicker::open()
 {
     lists::reopenDistricts();
+    // The shared room list may still hold another window's building: none
+    // is listed until this window's district and building are chosen.
+    loadRooms();
     clearFeeRows();
 }
 
@@ -123,8 +126,23 @@ void RoomPicker::DBLC_BuildCloseUp()
 
 void RoomPicker::DTP_DateChange()
 {
+    // The room chosen keeps its place: found again in the list read anew,
+    // it shows its rows of the new month.
+    const std::optional<RoomKey> room = m_room;
     loadRooms();
     clearFeeRows();
+    if (room && roomsListed() && moveToRoom(*room))
+        SelectValue();
+}
+
+bool RoomPicker::moveToRoom(const RoomKey& room)
+{
+    data::Query* rooms = DM->AQ_SFee1;
+    for (rooms->first(); !rooms->eof(); rooms->next())
+        if (fieldText(*rooms, "UnitName") == room.unitName && fieldText(*rooms, "RoomNum") == room.roomNum
+            && fieldText(*rooms, "UserId") == room.ownerId && fieldText(*rooms, "Users") == room.ownerName)
+            return true;
+    return false;
 }
 
 void RoomPicker::loadRooms()

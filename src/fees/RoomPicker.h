@@ -6,9 +6,11 @@
 //
 // The lookups cascade through the data module: the district list (AT_Regs),
 // the district's buildings (AQ_Bud), the building's occupied rooms (AQ_SFee1)
-// and the room's rows of the month (AQ_SFeeM). A change of district, building
-// or month empties the fee rows and forgets the room until one is chosen
-// again, so the rows shown always belong to the room and month on the screen.
+// and the room's rows of the month (AQ_SFeeM). A change of district or
+// building empties the fee rows and forgets the room until one is chosen
+// again; a change of month keeps the room (found again in the list read anew)
+// and shows its rows of the new month. The rows shown always belong to the
+// room and month on the screen.
 //
 // The windows put the controls where they want them and add their own work
 // through the signals: the collection window's receipts follow the room list.
@@ -81,7 +83,7 @@ public:
     const QString& period() const { return m_period; }
     bool roomsListed() const;
 
-    // The creation handler's part: the districts read again, no rows.
+    // The creation handler's part: the districts read again, no rooms, no rows.
     void open();
 
     void DBLC_RegCloseUp();
@@ -104,6 +106,8 @@ signals:
 
 private:
     void loadRooms();
+    // Moves the room list to the room with this key; false when it is not listed.
+    bool moveToRoom(const RoomKey& room);
 
     RoomPickerOptions m_options;
     QHBoxLayout* m_choices = nullptr;

@@ -13,13 +13,11 @@
 #include "session/DMRegion.h"
 
 #include <QDateEdit>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
-#include <QScreen>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -129,14 +127,13 @@ TfrmSFee::TfrmSFee(QWidget* parent) : ui::Form(parent)
 
 void TfrmSFee::formCreate()
 {
-    if (QMdiSubWindow* sw = mdiSubWindow())
-        sw->setWindowState(sw->windowState() | Qt::WindowMaximized);
-    const QScreen* s = QGuiApplication::primaryScreen();
-    if (s && s->size().width() > 800 && s->size().height() > 600)
-        DBG_SFee->setMaximumSize(1000, 560);
     lists::reopenDistricts();
     lists::loadFeeItems(fees::kMeteredKind);
+    // 1000 x 640 when restored; opened maximised, the grid grows with the
+    // window and uses the whole of it.
     setFormSize(1000, 640);
+    if (QMdiSubWindow* sw = mdiSubWindow())
+        sw->setWindowState(sw->windowState() | Qt::WindowMaximized);
 }
 
 bool TfrmSFee::formCloseQuery()

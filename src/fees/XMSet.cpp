@@ -4,6 +4,7 @@
 #include "fees/Cpsc.h"
 #include "platform/data/TrimmedText.h"
 #include "platform/ui/Buttons.h"
+#include "platform/ui/ColumnWidth.h"
 #include "platform/ui/DBEdit.h"
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/DBLookupComboBox.h"
@@ -135,6 +136,9 @@ TfrmXMSet::TfrmXMSet(QWidget* parent) : ui::Form(parent)
     DBG_FeeSet->setColumns({{QStringLiteral("FeeId"), QStringLiteral("编号"), 36, true, true},
                             {QStringLiteral("FeeName"), QStringLiteral("计费项目名称"), 80, true, true},
                             {QStringLiteral("Flag"), QStringLiteral("有效性"), 44}});
+    // The item lists show their columns whole, the window widening for them.
+    for (ui::DBGrid* items : {DBG_Fee, DBG_FeeSet})
+        items->setMinimumWidth(ui::columnsWidth(*items));
     ui::connectHandler(DBG_FeeSet, &ui::DBGrid::entered, this, [this] { DBG_FeeSetCellClick(); });
     ui::connectHandler(DBG_FeeSet, &ui::DBGrid::cellClicked, this, [this] { DBG_FeeSetCellClick(); });
 

@@ -1,6 +1,7 @@
 #include "property/FCBuild.h"
 
 #include "platform/data/Error.h"
+#include "platform/data/TrimmedText.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/DBGrid.h"
 #include "platform/ui/DBLookupComboBox.h"
@@ -48,11 +49,13 @@ public:
     }
 };
 
+// A field of the current row as stored: rows derived from it (rooms of a
+// unit, copies) must carry the very same key, blanks at either end included.
 QString text(data::DataSet* ds, const char* field)
 {
     if (!ds->isActive() || (ds->isEmpty() && !ds->isEditing()))
         return QString();
-    return ds->fieldByName(QString::fromLatin1(field))->asString().trimmed();
+    return ds->fieldByName(QString::fromLatin1(field))->asString();
 }
 
 // Deletes the current row of a level of the tree; a delete the data module
@@ -67,7 +70,7 @@ void removeRow(data::DataSet* ds)
 
 bool present(data::DataSet* ds, const char* field)
 {
-    return !text(ds, field).isEmpty();
+    return !data::trimmed(text(ds, field)).isEmpty();
 }
 
 bool buildingValid()

@@ -76,7 +76,6 @@ TfrmMan::TfrmMan(QWidget* parent) : ui::Form(parent)
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setTabPosition(QTabWidget::South);
-    PageControl1->setMaximumSize(1000, 560);
     TS_Owner = buildOwnerPage();
     TS_member = buildMemberPage();
     TS_Pic = buildPicturePage();

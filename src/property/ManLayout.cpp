@@ -105,7 +105,6 @@ QWidget* TfrmMan::buildLeftPanel()
                          {QStringLiteral("ownerName"), QStringLiteral("业主姓名"), 90}});
     DBGrid1->setRowSelect(true);
     DBGrid1->setReadOnly(true);
-    DBGrid1->setMaximumHeight(560);
     DBGrid1->setEnabled(false);
     l->addWidget(DBGrid1, 1);
     l->addStretch(0);

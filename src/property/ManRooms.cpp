@@ -214,6 +214,13 @@ void TfrmMan::BB_OutClick()
         ui::Msg::warning(kNoOwnerRoom);
         return;
     }
+    // The collection window finds a room's rows by its present occupant: what
+    // the owner leaves unpaid here is out of its reach once the room is freed.
+    const occupancy::Uncollected owed = occupancy::uncollectedFees(*DM->connection(), m_regionId, m_buildId, unit, room,
+                                                                   id, storedOwner("ownerName"));
+    if (owed.rows > 0
+        && !ui::Msg::confirm(QStringLiteral("该业主尚有未收费用 %1 元，确定要退房吗？").arg(owed.total.toFixed(2))))
+        return;
     const bool wasEditing = o->isEditing();
     const QString units = text(o, "UnitName");
     const QString rooms = text(o, "RoomNum");

@@ -5,6 +5,8 @@
 // state "B"; a vacant room the state "A". The owner keeps the unit names and
 // room numbers of its rooms joined without a separator.
 
+#include "platform/data/Decimal.h"
+
 #include <QDate>
 #include <QString>
 
@@ -22,6 +24,18 @@ QString monthText(const QDate& date);
 // The joined list without the first occurrence of part (unchanged when part
 // is empty or absent).
 QString removeFirst(const QString& joined, const QString& part);
+
+// What an occupant still owes for a room: the fee rows (Fee) of every month
+// kept under the room and the occupant that are not collected. A row whose
+// total a later month's row of the same item took over as arrears is paid
+// through that row and counts there only; a row not yet charged counts 0.
+struct Uncollected {
+    int rows = 0;
+    data::Decimal total{0};
+};
+Uncollected uncollectedFees(data::Connection& c, const QString& regionId, const QString& buildId,
+                            const QString& unitName, const QString& roomNum, const QString& ownerId,
+                            const QString& ownerName);
 
 // An owner who leaves takes their fee items (FeeSet) of the rooms left with
 // them, so the month's generation bills neither the departed owner nor the

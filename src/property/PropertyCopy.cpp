@@ -2,6 +2,7 @@
 
 #include "platform/data/Connection.h"
 #include "platform/data/Decimal.h"
+#include "platform/data/TrimmedText.h"
 
 #include <QHash>
 #include <QSet>
@@ -54,9 +55,10 @@ public:
                                     params);
         int n = 0;
         for (const QVariantList& r : source) {
-            const QString unit = renameUnitTo.isEmpty() ? r[0].toString().trimmed() : renameUnitTo;
-            const QString num = r[1].toString().trimmed();
-            if (num.isEmpty() || !claim(unit, num))
+            // Unit names and numbers as stored: a copy is found by the same keys as its source.
+            const QString unit = renameUnitTo.isEmpty() ? r[0].toString() : renameUnitTo;
+            const QString num = r[1].toString();
+            if (data::trimmed(num).isEmpty() || !claim(unit, num))
                 continue;
             m_c.execCached(QStringLiteral("INSERT INTO Rooms (BuildId, BuildName, RegionID, UnitName, RoomNum, "
                                           "LCNum, FXNum, HXName, JZm, SYm, SS) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
@@ -78,7 +80,7 @@ private:
                                                      .arg(kBuildingWhere),
                                       keyOf(m_target) << unit);
             for (const QVariantList& r : rows)
-                have.insert(r[0].toString().trimmed());
+                have.insert(r[0].toString());
         }
         QSet<QString>& have = m_numbers[unit];
         if (have.contains(num))
@@ -146,7 +148,7 @@ CopyResult copyBuilding(data::Connection& c, const BuildingKey& source, const QS
                                keyOf(source));
     QSet<QString> names;
     for (const QVariantList& u : units) {
-        const QString name = u[0].toString().trimmed();
+        const QString name = u[0].toString();
         if (names.contains(name))
             continue;
         names.insert(name);

@@ -1,5 +1,6 @@
 #include "property/Units.h"
 
+#include "platform/data/TrimmedText.h"
 #include "platform/ui/DBLookupComboBox.h"
 #include "platform/ui/ExitCheck.h"
 #include "platform/ui/Handler.h"
@@ -125,8 +126,9 @@ void TfrmUnits::BB_okClick()
         ui::Msg::warning(QStringLiteral("楼层和房号均不能为空！重新输入。"));
         return;
     }
-    const QString name = DBE_UnitName->text().trimmed();
-    if (name.isEmpty()) {
+    // The name as it will be stored, so the checks below find the rows it would meet.
+    const QString name = DBE_UnitName->text();
+    if (data::trimmed(name).isEmpty()) {
         ui::Msg::warning(QStringLiteral("单元名不能为空！重新输入。"));
         DBE_UnitName->setFocus();
         return;

@@ -151,8 +151,11 @@ void install(const SyncRow& r, data::DataSource* s)
             if (!w || !src.dataSet())
                 return;
             navigation(w, src.dataSet());
+            // A row not yet stored is not printed.
             if (r.nav == Nav::WithPrint)
-                setEnabled(w, "TB_Print", !(src.dataSet()->bof() && src.dataSet()->eof()));
+                setEnabled(w, "TB_Print",
+                           !(src.dataSet()->bof() && src.dataSet()->eof())
+                               && src.state() != data::DataSetState::Insert);
         };
     }
     switch (r.state) {
@@ -167,6 +170,8 @@ void install(const SyncRow& r, data::DataSource* s)
             if (!w)
                 return;
             saveCancel(w, src, r.offForLevel2, "TB_Save", "TB_Cancel");
+            if (r.nav == Nav::WithPrint && src.state() == data::DataSetState::Insert)
+                setEnabled(w, "TB_Print", false);
             if (DM->UserLevel != 2 && QLatin1String(r.source) == QLatin1String("DS_Man"))
                 checkBirthDate(w);
         };

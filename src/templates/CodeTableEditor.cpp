@@ -120,6 +120,8 @@ void CodeTableEditor::build()
 
     DBNag = new ui::DBNavigator(m_src, this);
     DBNag->setObjectName(QStringLiteral("DBNag"));
+    if (!m_cfg.deleteQuestion.isEmpty())
+        DBNag->setDeleteText(m_cfg.deleteQuestion);
 
     auto input = [this](const QString& field, const QString& name) {
         auto* e = new ui::DBEdit(m_src, field, this);

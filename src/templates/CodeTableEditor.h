@@ -102,6 +102,9 @@ struct CodeTableConfig {
     bool detailsInPlace = false;
     // Delete closes the detail inputs after the navigator's delete.
     bool deleteClosesDetails = false;
+    // Asked before Delete instead of the navigator's question, for a row
+    // whose delete takes other rows with it.
+    QString deleteQuestion = {};
     // The code is typed on Add (none is generated) and may not repeat a
     // stored code: duplicateMessage refuses it.
     bool typedCode = false;

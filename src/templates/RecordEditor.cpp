@@ -83,6 +83,14 @@ RecordEditor::RecordEditor(const RecordEditorConfig& config, QWidget* parent)
         throw data::Error(QStringLiteral("数据模块中没有 %1 / %2。").arg(config.dataSet, config.dataSource));
 
     buildToolBar();
+    // Modify and Delete need a row to act on (Delete also drops a new one);
+    // a row not yet stored is not printed.
+    TB_Modi->setAllowedWhen([this] { return storedRows() > 0; });
+    TB_Delete->setAllowedWhen([this] { return adding() || storedRows() > 0; });
+    if (TB_Print)
+        TB_Print->setAllowedWhen([this] { return !adding(); });
+    connect(m_src, &data::DataSource::stateChanged, this, &RecordEditor::followRows);
+    connect(m_src, &data::DataSource::dataChanged, this, &RecordEditor::followRows);
 
     if (config.hasGrid) {
         DBGrid1 = new ui::DBGrid(this);
@@ -116,7 +124,7 @@ RecordEditor::RecordEditor(const RecordEditorConfig& config, QWidget* parent)
     if (config.pages.size() == 1 && config.pages.front().isEmpty())
         m_pages->tabBar()->hide();
 
-    auto* right = new QWidget(this);
+    auto* right = m_details = new QWidget(this);
     auto* rl = new QVBoxLayout(right);
     rl->setContentsMargins(0, 0, 0, 0);
     rl->addWidget(CheckBox, 0, Qt::AlignRight);
@@ -126,7 +134,12 @@ RecordEditor::RecordEditor(const RecordEditorConfig& config, QWidget* parent)
     if (DBGrid1)
         body->addWidget(DBGrid1);
     body->addWidget(right);
-    body->setStretchFactor(body->count() - 1, 1);
+    if (DBGrid1 && config.detailsWidth > 0) {
+        body->setStretchFactor(0, 1);
+        body->setStretchFactor(1, 0);
+    } else {
+        body->setStretchFactor(body->count() - 1, 1);
+    }
 
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(2, 2, 2, 2);
@@ -300,6 +313,32 @@ bool RecordEditor::lockedNow(const QString& field) const
     return m_ds->state() != data::DataSetState::Insert && listHas(m_cfg.lockedInModify, field);
 }
 
+bool RecordEditor::adding() const
+{
+    return m_ds->isActive() && m_ds->state() == data::DataSetState::Insert;
+}
+
+int RecordEditor::storedRows() const
+{
+    if (!m_ds->isActive())
+        return 0;
+    return m_ds->recordCount() - (adding() ? 1 : 0);
+}
+
+void RecordEditor::followRows()
+{
+    TB_Modi->recheck();
+    TB_Delete->recheck();
+    if (!TB_Print)
+        return;
+    const bool nowAdding = adding();
+    if (nowAdding)
+        TB_Print->setEnabled(false);
+    else if (m_wasAdding && m_cfg.printButton == RecordEditorConfig::PrintButton::Enabled)
+        TB_Print->setEnabled(true);
+    m_wasAdding = nowAdding;
+}
+
 void RecordEditor::setEditsEnabled(bool on)
 {
     for (QWidget* w : m_edits) {
@@ -343,6 +382,9 @@ void RecordEditor::formCreate()
     if (m_ds->recordCount() == 0)
         for (ui::ToolButton* b : {TB_First, TB_Prev, TB_Next, TB_Last})
             b->setEnabled(false);
+    // The panel of edits at its width, or wider where its controls need it.
+    if (DBGrid1 && m_cfg.detailsWidth > 0)
+        m_details->setMinimumWidth(std::max(m_cfg.detailsWidth, m_details->minimumSizeHint().width()));
     // Sized here: only now is the window in its MDI sub-window.
     if (m_cfg.size.isValid())
         setFormSize(m_cfg.size.width(), m_cfg.size.height());
@@ -611,8 +653,8 @@ void RecordEditor::TB_AddClick()
         m_ds->checkBrowseMode();
         ModeFlag() = QStringLiteral("N");
         m_src->setEnabled(false);
-        m_ds->last();
-        m_ds->insert();
+        // The new row shows at the end, where it stays once stored.
+        m_ds->append();
         writeAddDefaults();
         onAdd();
         m_src->setEnabled(true);

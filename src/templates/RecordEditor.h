@@ -14,6 +14,8 @@
 //   the typed key differs from the stored one (never against the row itself);
 // - Delete asks, then removes the row and its dependants by the stored key
 //   in one transaction; Delete while adding only drops the new row;
+// - Add appends the new row at the end of the list; Modify and Delete stay
+//   disabled while the table is empty, Print while a row is being added;
 // - a browse-only user (level 2) sees no switch and cannot change anything;
 // - closing the window drops whatever was typed and not saved.
 //
@@ -76,6 +78,9 @@ struct RecordEditorConfig {
     QStringList pages;       // titles of the pages of edits, tabs at the bottom;
                              // one untitled page shows no tab
     QSize size;              // outer size of the window
+    // The width of the panel of edits beside the grid, which then takes the
+    // rest of the window; 0: the panel takes what the grid leaves.
+    int detailsWidth = 0;
     bool hasModify = true;
     bool hasNavigation = true;  // First, Prior, Next, Last and Refresh
     bool hasRefresh = true;     // Refresh, where the navigation shows
@@ -123,7 +128,7 @@ struct RecordEditorConfig {
     QVector<AddDefault> addDefaults;
 
     // Confirm asks deleteQuestion and drops a row being added without asking;
-    // Navigator asks "Delete record?" in both cases.
+    // Navigator asks the navigator's question in both cases.
     enum class DeleteKind { Confirm, Navigator };
     DeleteKind deleteKind = DeleteKind::Confirm;
     bool requeryAfterDelete = true;
@@ -269,12 +274,18 @@ private:
     void writeAddDefaults();
     bool lockedNow(const QString& field) const;
     bool removeCurrent();
+    bool adding() const;
+    // Rows of the table, without one being added.
+    int storedRows() const;
+    // Withdraws the buttons the rows leave nothing to do for.
+    void followRows();
 
     RecordEditorConfig m_cfg;
     data::DataSet* m_ds = nullptr;
     data::DataSource* m_src = nullptr;
     QToolBar* m_toolBar = nullptr;
     QTabWidget* m_pages = nullptr;
+    QWidget* m_details = nullptr;  // the edit switch over the pages
     int takeRow(int page);
 
     QVector<QGridLayout*> m_pageLayouts;
@@ -287,4 +298,5 @@ private:
     };
     QVector<TypeList> m_typeLists;
     bool m_checking = false;
+    bool m_wasAdding = false;
 };

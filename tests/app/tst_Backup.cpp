@@ -12,11 +12,14 @@
 #include "app/Openers.h"
 #include "app/RestoreData.h"
 #include "app/SoleSession.h"
+#include "platform/data/BatchInsert.h"
 #include "platform/data/Dialect.h"
 #include "platform/data/Error.h"
 #include "platform/data/SchemaCatalog.h"
+#include "platform/data/StatementTicker.h"
 #include "platform/ui/ModalRun.h"
 #include "platform/ui/Msg.h"
+#include "platform/ui/DBImage.h"
 #include "support/AppFixture.h"
 #include "support/TestDb.h"
 #include "support/TestMain.h"
@@ -30,9 +33,12 @@
 #include <QMessageBox>
 #include <QMdiArea>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QProcess>
 #include <QTextBrowser>
 #include <QTimer>
 #include <functional>
+#include <sys/stat.h>
 
 using testsupport::AppFixture;
 using testsupport::dumpAll;
@@ -118,6 +124,24 @@ void onNext(const std::function<void(Dialog*)>& look)
     poll->start(10);
 }
 
+// The record locks this process holds on a file, as the kernel lists them
+// ("1: POSIX ADVISORY READ <pid> <major>:<minor>:<inode> <start> <end>").
+int locksHeld(const QString& path)
+{
+    struct stat st;
+    QFile list(QStringLiteral("/proc/locks"));
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !list.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray pid = QByteArray::number(QCoreApplication::applicationPid());
+    const QByteArray inode = ':' + QByteArray::number(qulonglong(st.st_ino));
+    int n = 0;
+    for (const QByteArray& line : list.readAll().split('\n')) {
+        const QList<QByteArray> f = line.simplified().split(' ');
+        n += f.size() > 5 && f[4] == pid && f[5].endsWith(inode);
+    }
+    return n;
+}
+
 bool anyLabelShown()
 {
     return mdiForm->lbl_bf->isVisible() || mdiForm->lbl_hf->isVisible() || mdiForm->lbl_zq->isVisible();
@@ -178,6 +202,21 @@ private slots:
         // with the same values, and one of an embedded database into the
         // database in use: on a test run on the server, both ways across.
         AppFixture app("0", seedEveryKind);
+        // A hundred thousand rows of every kind of value: text with tabs,
+        // line ends, quotes and backslashes, nulls, negative and large
+        // numbers, cents, dates to the second.
+        {
+            data::Transaction tx(app.db());
+            data::BatchInsert ins(app.db(), "NZBB", {"QYmc", "CLDate", "ZClx", "XMhj2"});
+            for (qint64 i = 0; i < 100000; ++i)
+                ins.add({i % 7 ? QVariant(QStringLiteral("单位%1\t\"甲\"\\乙\n丙\\N").arg(i)) : QVariant(),
+                         i % 5 ? app.db().dialect().dateTimeValue(QDateTime(QDate(1999, 12, 31), QTime(0, 0)).addSecs(i * 7919))
+                               : QVariant(),
+                         i % 3 ? QVariant(i * 21001 - 1000000000) : QVariant(),
+                         QStringLiteral("%1%2.%3").arg(i % 2 ? "-" : "").arg(i * 9973).arg(i % 100, 2, 10, QLatin1Char('0'))});
+            ins.flush();
+            tx.commit();
+        }
         const QString file = backupThroughFrame("either.db");
         data::ConnectionSpec spec;
         spec.database = scratchPath("second.db");
@@ -222,6 +261,7 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("not a database") << "text" << "不是可用的备份文件";
         QTest::newRow("cut short") << "truncate" << "";
+        QTest::newRow("a damaged page") << "damage" << "备份文件已损坏，无法恢复。";
         QTest::newRow("table missing") << "DROP TABLE Tools" << "缺少数据表 Tools";
         QTest::newRow("column missing") << "ALTER TABLE Fee DROP COLUMN SSJE" << "缺少列 SSJE";
         QTest::newRow("no account") << "DELETE FROM users" << "没有可以登录的用户";
@@ -243,6 +283,12 @@ private slots:
             QFile f(bad);
             QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
             f.write(all.left(all.size() / 2));
+        } else if (spoil == "damage") {
+            QByteArray all = bytesOf(good);
+            all.replace(3 * 4096, 8, QByteArray(8, '\xff'));  // the head of page 4
+            QFile f(bad);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(all);
         } else {
             bad = spoiledCopy(good, "bad.db", {spoil});
         }
@@ -322,6 +368,46 @@ private slots:
         }
         QCOMPARE(dumpAll(app.db()), before);
         QVERIFY(!anyLabelShown());
+    }
+
+    void fileDialogsInTheDatabasesFolderLeaveItsLocksAlone()
+    {
+        if (testsupport::onPostgres())
+            QSKIP("a server database has no file of the program's");
+        AppFixture app("0", seedEveryKind);
+        const QString live = testsupport::lastSpec().database;
+        const QString folder = QFileInfo(live).absolutePath();
+        // The connection's own locks come and go with its reads; the ones on
+        // the database and its -shm stay while it is open.
+        const auto locked = [&] { return locksHeld(live) > 0 && locksHeld(live + "-shm") > 0; };
+        QVERIFY(locked());
+        // The seam's open and save dialogs, and one made outside it as the
+        // printer set-up makes its PDF path's; each lists every file of the folder.
+        Msg::setScripted(false);
+        const std::function<void()> dialogs[] = {
+            [] { Msg::openFile("图片|*.jpg;*.bmp"); }, [] { Msg::saveFile("数据库备份文件|*.db"); },
+            [] { QFileDialog::getSaveFileName(nullptr, QString(), QString(), "PDF 文件 (*.pdf)"); }};
+        for (const auto& show : dialogs) {
+            onNext<QFileDialog>([&](QFileDialog* dlg) {
+                dlg->setDirectory(folder);
+                dlg->setNameFilter("*");
+                auto* model = dlg->findChild<QFileSystemModel*>();
+                QVERIFY(QTest::qWaitFor([&] { return model->index(live + "-shm").isValid(); }));
+            });
+            show();
+            QVERIFY(locked());
+        }
+        Msg::setScripted(true);
+        QVERIFY(ui::loadPicture(live).isNull());
+        QVERIFY(locked());
+        // The set-up tool, as a second copy of the program starts it, opens
+        // and closes the database: it cannot take the database over and
+        // delete the -wal this process writes into.
+        QProcess tool;
+        tool.start(WYGL_SETUP_TOOL, {"--if-new", testsupport::writeConnFile(folder)});
+        QVERIFY(tool.waitForFinished());
+        QCOMPARE(tool.exitCode(), 0);
+        QVERIFY(QFile::exists(live + "-wal"));
     }
 
     void replacingAnExistingBackupAsksAndCancelKeepsItByteForByte()
@@ -458,6 +544,24 @@ private slots:
         QCOMPARE(dumpAll(app.db()), before);
     }
 
+    void oneLongStepOfTheDatabaseKeepsTheWindowPaintedAndCanBeStopped()
+    {
+        // A statement the database works on for a while in one step (the
+        // embedded engine cannot call back from inside it; the server
+        // answers only at its end): the window is painted meanwhile, and a
+        // stop asked for there ends it, the connection still usable.
+        AppFixture app("0", seedEveryKind);
+        const QString slow = testsupport::onPostgres()
+                                 ? "SELECT pg_sleep(0.4)"
+                                 : "SELECT count(*) FROM (WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 "
+                                   "FROM n WHERE i < 1000000) SELECT i FROM n ORDER BY -i)";
+        int calls = 0;
+        data::StatementTicker(app.db(), [&] { ++calls; }).run(slow);
+        QVERIFY2(calls >= 3, qPrintable(QString::number(calls)));
+        QVERIFY_THROWS_EXCEPTION(data::Error, data::StatementTicker(app.db(), [] { throw data::Error("stop"); }).run(slow));
+        QCOMPARE(app.db().scalar("SELECT count(*) FROM users").toInt(), 2);
+    }
+
     void aBrowseOnlyUserMayBackUpButNotRestoreOrClear()
     {
         AppFixture app("2", seedEveryKind);
@@ -517,8 +621,6 @@ private slots:
         {
             data::Transaction tx(app.db());
             QVERIFY_THROWS_EXCEPTION(data::Error, {
-                for (const QString& sql : app.db().dialect().lockTimeoutSql())
-                    app.db().exec(sql);
                 for (const QString& sql : app.db().dialect().emptyTablesSql(app::clearedTables()))
                     app.db().exec(sql);
             });
@@ -582,6 +684,9 @@ private slots:
             QCOMPARE(dlg->acceptMode(), QFileDialog::AcceptSave);
             QVERIFY(dlg->testOption(QFileDialog::DontConfirmOverwrite));
             QCOMPARE(dlg->defaultSuffix(), QString("db"));
+            // The catalogue's name, dated: never the live "Region.db" of the working folder.
+            QCOMPARE(dlg->selectedFiles().value(0),
+                     QDir::current().absoluteFilePath(QDate::currentDate().toString("'Region'-yyyy-MM-dd'.db'")));
             QCOMPARE(dlg->nameFilters().value(0), QString("数据库备份文件 (*.db)"));
             QVERIFY(!mdiForm->lbl_bf->isVisibleTo(mdiForm));
             shown = testsupport::saveScreenshot(dlg, "backup_save_dialog");

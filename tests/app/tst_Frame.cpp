@@ -2,7 +2,11 @@
 #include "app/Main.h"
 #include "app/Main1.h"
 #include "app/Openers.h"
+#include "platform/data/DataSet.h"
+#include "platform/ui/ControlLabel.h"
+#include "platform/ui/DBEdit.h"
 #include "platform/ui/DBGrid.h"
+#include "platform/ui/ErrorBox.h"
 #include "platform/ui/ModalRun.h"
 #include "platform/ui/Msg.h"
 #include "platform/ui/OpenChildForm.h"
@@ -10,12 +14,15 @@
 #include "support/TestMain.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QRegularExpression>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QTimerEvent>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -116,6 +123,37 @@ const QStringList kToolBars = {
 
 const QStringList kCaptions = {"房产管理", "业主管理", "收费管理", "人员管理", "文件管理", "库存管理",
                                "设备管理", "事务管理", "安全保洁", "数据管理", "系统管理"};
+
+// Opens every window the frame opens, one at a time, and shows each to
+// `look`; a window that runs a dialog of its own on opening is answered Cancel.
+void everyWindow(const std::function<void(const OpenerDef&)>& look)
+{
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (ui::isRunningModal(w))
+                ui::endModal(w, ui::mrCancel);
+    });
+    closer.start(20);
+    for (const OpenerDef& o : openerTable()) {
+        if (!windowRegistered(QString::fromLatin1(o.windowClass)))
+            continue;
+        runOpener(o, mdiForm);
+        look(o);
+        mdiForm->mdiArea()->closeAllSubWindows();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+// The dataset in edit state (a new row when it has none); false when it
+// cannot be edited.
+bool startEditing(data::DataSet* ds)
+{
+    if (!ds->isEditing())
+        ui::guarded([ds] { ds->isEmpty() ? ds->append() : ds->edit(); });
+    Msg::clearLog();
+    return ds->isEditing();
+}
 
 }  // namespace
 
@@ -275,9 +313,13 @@ private slots:
         nav.moduleButton(2)->click();
         QCOMPARE(mdiForm->panelText(0), texts[2]);
         QCOMPARE(mdiForm->panelText(1), QString("当前日期：2024-03-05    时间：09:07"));
-        // Written only on a button press.
+        // Kept current by the clock as each minute begins.
         TfrmMain1::clock() = [] { return QDateTime(QDate(2024, 3, 6), QTime(0, 1)); };
-        QCOMPARE(mdiForm->panelText(1), QString("当前日期：2024-03-05    时间：09:07"));
+        QVERIFY(nav.StatusClock->isActive() && nav.StatusClock->interval() <= 60100);
+        QTimerEvent minute(nav.StatusClock->timerId());
+        QCoreApplication::sendEvent(nav.StatusClock, &minute);
+        QCOMPARE(mdiForm->panelText(1), QString("当前日期：2024-03-06    时间：00:01"));
+        QCOMPARE(mdiForm->panelText(0), texts[2]);
         TfrmMain1::clock() = [] { return QDateTime::currentDateTime(); };
     }
 
@@ -301,20 +343,9 @@ private slots:
     void noGridHeaderShowsAFieldName()
     {
         AppFixture app;
-        // A window that runs a dialog of its own on opening is answered Cancel.
-        QTimer closer;
-        QObject::connect(&closer, &QTimer::timeout, [] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (ui::isRunningModal(w))
-                    ui::endModal(w, ui::mrCancel);
-        });
-        closer.start(20);
         QStringList faults;
         int grids = 0;
-        for (const OpenerDef& o : openerTable()) {
-            if (!windowRegistered(QString::fromLatin1(o.windowClass)))
-                continue;
-            runOpener(o, mdiForm);
+        everyWindow([&](const OpenerDef& o) {
             for (QWidget* top : QApplication::topLevelWidgets())
                 for (ui::DBGrid* g : top->findChildren<ui::DBGrid*>()) {
                     ++grids;
@@ -326,10 +357,70 @@ private slots:
                             faults << QStringLiteral("%1 %2: %3").arg(o.windowClass, g->objectName(), title);
                     }
                 }
-            mdiForm->mdiArea()->closeAllSubWindows();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        }
+        });
         QVERIFY(grids > 10);
+        faults.removeDuplicates();
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n")));
+    }
+
+    // In every window the frame opens, an edit or a grid column of a number
+    // or a date refuses what it cannot take naming the field as the screen
+    // does (a label beside the edit, the column's title), never by a column
+    // name: the message holds no Latin letter at all.
+    void refusalsNameTheFieldAsTheScreenDoes()
+    {
+        AppFixture app;
+        QStringList faults;
+        int tried = 0;
+        // The refusal shown for `what`, which must quote one of `names`
+        // (alone or with more words, as an area is named by its row).
+        auto check = [&](const OpenerDef& o, const QString& what, const QStringList& names) {
+            ++tried;
+            const QStringList shown = Msg::texts(MsgKind::Error);
+            const QString text = shown.value(0);
+            bool named = false;
+            for (auto q = QRegularExpression("“([^”]*)”").globalMatch(text); q.hasNext();) {
+                const QString quoted = q.next().captured(1);
+                for (const QString& n : names)
+                    named = named || (!n.isEmpty() && quoted.contains(n));
+            }
+            if (shown.size() != 1 || !named || text.contains(QRegularExpression("[A-Za-z]")))
+                faults << QStringLiteral("%1 %2: %3").arg(o.windowClass, what, shown.join(" / "));
+        };
+        everyWindow([&](const OpenerDef& o) {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                for (ui::DBEdit* e : top->findChildren<ui::DBEdit*>()) {
+                    data::Field* f = e->field();
+                    if (!f || e->isHidden() || f->type() == data::ColType::String
+                        || f->type() == data::ColType::Memo || !startEditing(f->dataSet()))
+                        continue;
+                    const QString bad = e->inputMask().isEmpty() ? "十二" : "9999-99-99";
+                    static_cast<QLineEdit*>(e)->setText(bad);
+                    emit e->textEdited(bad);
+                    ui::guarded([e] { e->commit(); });
+                    QStringList labels;
+                    for (QLabel* l : e->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+                        labels << ui::captionText(l->text());
+                    check(o, e->objectName(), labels);
+                    f->dataSet()->cancel();
+                }
+                for (ui::DBGrid* g : top->findChildren<ui::DBGrid*>()) {
+                    const QVector<ui::GridColumn> cols = g->columns();
+                    for (int c = 0; c < cols.size(); ++c) {
+                        data::Field* f = g->dataModel()->fieldOf(c);
+                        const QModelIndex cell = g->model()->index(0, c);
+                        if (!f || f->type() == data::ColType::String || f->type() == data::ColType::Memo
+                            || g->isColumnHidden(c) || !(g->model()->flags(cell) & Qt::ItemIsEditable)
+                            || !startEditing(f->dataSet()))
+                            continue;
+                        g->model()->setData(g->model()->index(f->dataSet()->recNo() - 1, c), "十二");
+                        check(o, g->objectName() + "." + cols[c].field, {ui::captionText(cols[c].title)});
+                        f->dataSet()->cancel();
+                    }
+                }
+            }
+        });
+        QVERIFY(tried > 50);
         faults.removeDuplicates();
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n")));
     }

@@ -111,7 +111,7 @@ private slots:
         DM->AT_Users->last();
         Msg::queueAnswer(true);
         w->TB_DeleteClick();
-        QCOMPARE(Msg::texts(MsgKind::Confirm), QStringList{"Delete record?"});
+        QCOMPARE(Msg::texts(MsgKind::Confirm), QStringList{"确定要删除该记录吗？"});
         QCOMPARE(count(app, "SELECT count(*) FROM users WHERE userID = 7"), 0);
     }
 

@@ -48,7 +48,7 @@ private slots:
                 // Long text is declared unbounded on both backends.
                 if (it->type != want.type)
                     problems << QString("%1 is %2, expected %3").arg(want.name, typeName(it->type), typeName(want.type));
-                else if (want.type == ColType::String && it->width != want.width)
+                else if ((want.type == ColType::String || want.type == ColType::Integer) && it->width != want.width)
                     problems << QString("%1 width %2, expected %3").arg(want.name).arg(it->width).arg(want.width);
                 else if (want.type == ColType::Decimal && (it->scale != want.scale || it->precision != want.precision))
                     problems << QString("%1 is (%2,%3), expected (%4,%5)")

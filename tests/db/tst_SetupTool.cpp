@@ -67,6 +67,10 @@ private slots:
         QCOMPARE(r.code, 0);
         QVERIFY(QFile::exists(dir.filePath("-odd.udl")));
         QVERIFY(QFile::exists(dir.filePath("Region.db")));
+        // It reports its work in Chinese, as it explains itself.
+        QVERIFY2(r.out.startsWith("已写入连接文件 ") && r.out.contains("指向内嵌数据库 Region.db。\n已建立数据库 ")
+                     && r.out.contains("Region.db，第一个帐户为“"),
+                 qPrintable(r.out));
     }
 };
 

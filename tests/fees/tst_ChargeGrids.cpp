@@ -169,7 +169,11 @@ private slots:
         QVERIFY(editor);
         QTest::keyClick(editor, Qt::Key_Down);
         QCOMPARE(Msg::texts(MsgKind::Error).size(), 1);
-        QVERIFY2(Msg::log().last().text.contains(typed.trimmed()), qPrintable(Msg::log().last().text));
+        // The refusal names the column by its title, never by the field behind it.
+        const QString title = s.grid->model()->headerData(column(s.grid, w.column), Qt::Horizontal).toString();
+        const QString shown = Msg::log().last().text;
+        QVERIFY2(shown.contains(typed.trimmed()) && shown.contains("“" + title + "”") && !shown.contains(w.column),
+                 qPrintable(shown));
 
         // Neither leaving the row, nor Enter, nor closing stores it without the value.
         QTest::keyClick(s.grid, Qt::Key_Down);
@@ -181,6 +185,16 @@ private slots:
         QCOMPARE(s.rows->state(), data::DataSetState::Edit);
         QVERIFY(amount(app.db(), "BYHJ", s.first).isNull());
         QCOMPARE(amount(app.db(), "FTFee", s.first), d("0"));
+
+        // Escape withdraws the refused value alone: the row is left and stored without it.
+        const int told = Msg::log().size();
+        QTest::keyClick(s.grid, Qt::Key_Escape);
+        QVERIFY(s.rows->fieldByName(w.column)->isNull());
+        QTest::keyClick(s.grid, Qt::Key_Down);
+        QCOMPARE(s.rows->recNo(), 2);
+        QCOMPARE(Msg::log().size(), told);
+        QCOMPARE(amount(app.db(), "FTFee", s.first), d("3"));
+        QVERIFY(amount(app.db(), w.column, s.first).isNull());
 
         // Typed again correctly, the row is stored with both values.
         typeCell(s.grid, 0, w.column, w.typed);

@@ -83,13 +83,14 @@ private slots:
         QCOMPARE(w->period(), QString("202405"));
         testsupport::saveScreenshot(w->frameWidget(), "collection_window");
 
-        // A new month: no rows until the room is chosen again, then that month's.
-        setMonth(w, 2024, 4);
-        QVERIFY(feeNames(w).isEmpty());
-        QVERIFY(!w->chosenRoom());
-        QCOMPARE(rooms(w), QStringList({"101", "102", "104"}));
+        // A new month keeps the room, not the list's cursor, and shows its rows.
+        QVERIFY(clickRow(w->DBG_JBxx, "RoomNum", "102"));
         QVERIFY(clickRow(w->DBG_JBxx, "RoomNum", "101"));
+        setMonth(w, 2024, 4);
+        QCOMPARE(rooms(w), QStringList({"101", "102", "104"}));
         QCOMPARE(feeNames(w), QStringList({"水费"}));
+        QVERIFY(w->chosenRoom() && w->chosenRoom()->ownerName == "张三");
+        QCOMPARE(w->period(), QString("202404"));
 
         // Turning the page reads the chosen room again and chooses none.
         w->PageControl1->setCurrentIndex(1);

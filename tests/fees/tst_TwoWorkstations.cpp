@@ -1,11 +1,23 @@
+#include "CollectionDesk.h"
 #include "FeeFixture.h"
 #include "fees/Collection.h"
 #include "fees/FeeLock.h"
 #include "fees/GenerateReceivables.h"
+#include "fees/Shouqu.h"
+#include "operations/stores/StockVoucher.h"
 #include "platform/data/Error.h"
+#include "platform/ui/DBEdit.h"
+#include "platform/ui/ErrorBox.h"
+#include "platform/ui/Msg.h"
+#include "platform/ui/OpenChildForm.h"
+#include "property/OwnerFixture.h"
+#include "support/AppFixture.h"
 #include "support/TestDb.h"
 #include "support/TestMain.h"
 
+#include <QCheckBox>
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <QThread>
 #include <functional>
 
@@ -49,11 +61,77 @@ private:
     std::unique_ptr<QThread> m_thread;
 };
 
+// A clerk's saving while another workstation holds what it writes: the
+// window as the clerk leaves it before saving, the save itself, the table
+// the other one holds and the tables the save writes.
+struct HeldSave {
+    const char* name;
+    std::function<void(data::Connection&)> seed;
+    std::function<std::function<void()>()> prepare;
+    QString held;
+    QStringList written;
+};
+
+const std::vector<HeldSave>& heldSaves()
+{
+    static const std::vector<HeldSave> table = {
+        {"stock receipt",
+         [](data::Connection& c) {
+             c.exec("INSERT INTO repertory (GoodsName, reperName, startNum, inputNum, outputNum, storage) "
+                    "VALUES ('水泥', '建材', 10, 0, 0, 10)");
+         },
+         [] {
+             runOpener(*findOpener("Input"), mdiForm);
+             StockVoucher* w = nullptr;
+             for (ui::Form* f : ui::liveForms())
+                 w = w ? w : dynamic_cast<StockVoucher*>(f);
+             w->CheckBox->click();
+             w->TB_AddClick();
+             for (const auto& [name, text] : {std::pair{"DBE_IoputId", "D1"}, {"DBE_GoodsName", "水泥"},
+                                              {"DBE_IoNum", "4"}, {"DBE_Keeper", "王五"}})
+                 testsupport::typeInto(qobject_cast<ui::DBEdit*>(w->control(name)), text);
+             return [w] { w->TB_SaveClick(); };
+         },
+         "repertory", {"inputs", "repertory"}},
+        {"owner modified", testsupport::seedOwners,
+         [] {
+             TfrmMan* w = testsupport::openMan();
+             testsupport::openBuilding(w);
+             w->DBGrid1CellClick();
+             w->TB_ModiClick();
+             testsupport::typeInto(w->DBE_OwnerName, "张三丰");
+             return [w] { w->TB_SaveClick(); };
+         },
+         "Owner", {"Owner", "Rooms"}},
+        {"collection", deskRegister,
+         [] {
+             TfrmSk* w = openDesk();
+             chooseRoom(w, "翠苑小区", "2号楼", 2024, 5, "101");
+             w->N2->trigger();
+             return [] { frmShouqu->BB_OkClick(); };
+         },
+         "Fee", {"Fee", "SFSJ"}},
+    };
+    return table;
+}
+
+// Every row of the tables, to tell whether anything changed.
+QString rowsOf(data::Connection& c, const QStringList& tables)
+{
+    QStringList out;
+    for (const QString& t : tables)
+        for (QSqlQuery q = c.exec("SELECT * FROM " + t + " ORDER BY rid"); q.next();)
+            for (int i = 0; i < q.record().count(); ++i)
+                out << q.value(i).toString();
+    return out.join(u'|');
+}
+
 }  // namespace
 
 // Two workstations on one database: generating a month and collecting in it
 // take the fee lock first, so the second one waits and then sees the first
-// one's work; nothing is doubled, nothing committed is undone.
+// one's work; nothing is doubled, nothing committed is undone. No wait for
+// the other workstation is unlimited.
 class TestTwoWorkstations : public QObject {
     Q_OBJECT
     std::unique_ptr<data::Connection> c;
@@ -146,6 +224,47 @@ private slots:
         QCOMPARE(other->transactionDepth(), 0);
         holding.commit();
         QCOMPARE(generate(*other, true).outcome, Outcome::Regenerated);
+    }
+
+    // A save that meets rows another workstation holds (the server) or the
+    // file's write lock (the embedded database) is refused after the lock
+    // wait with nothing written, and goes through once the other lets go.
+    void aSaveMeetingHeldDataIsRefusedAfterTheWait_data()
+    {
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < int(heldSaves().size()); ++i)
+            QTest::newRow(heldSaves()[i].name) << i;
+    }
+    void aSaveMeetingHeldDataIsRefusedAfterTheWait()
+    {
+        QFETCH(int, row);
+        const HeldSave& h = heldSaves()[row];
+        testsupport::AppFixture app("1", h.seed);
+        const std::function<void()> save = h.prepare();
+        app.db().setLockWaitMs(300);
+        const QString before = rowsOf(app.db(), h.written);
+        auto other = data::Connection::open(testsupport::lastSpec());
+        other->begin();
+        if (testsupport::onPostgres()) {
+            // Should the wait have no limit, the server lets the rows go.
+            other->exec("SET LOCAL idle_in_transaction_session_timeout = 5000");
+            other->exec("SELECT * FROM " + h.held + " FOR UPDATE");
+        } else {
+            other->exec("UPDATE " + h.held + " SET rid = rid WHERE 0 = 1");
+        }
+        ui::Msg::clearLog();
+        QVERIFY(!ui::guarded(save));
+        // On the embedded database the collection already waits for the fee lock.
+        const bool feeLock = !testsupport::onPostgres() && h.held == "Fee";
+        QCOMPARE(ui::Msg::texts(ui::MsgKind::Error),
+                 QStringList(feeLock ? "另一台电脑正在生成或收取费用，请稍后再试。" : "另一台电脑正在使用这些数据，请稍后再试。"));
+        QCOMPARE(app.db().transactionDepth(), 0);
+        QCOMPARE(rowsOf(app.db(), h.written), before);
+        other.reset();
+        ui::Msg::clearLog();
+        QVERIFY(ui::guarded(save));
+        QCOMPARE(ui::Msg::texts(ui::MsgKind::Error), QStringList());
+        QVERIFY(rowsOf(app.db(), h.written) != before);
     }
 };
 

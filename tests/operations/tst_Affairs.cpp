@@ -244,7 +244,7 @@ private slots:
         testsupport::typeInto(child<ui::DBEdit>(w, "DBE_RDate"), "20240230");
         QTest::mouseClick(w->TB_Save, Qt::LeftButton);
         QCOMPARE(Msg::log().size(), 1);
-        QVERIFY(Msg::log()[0].text.startsWith("日期格式不正确"));
+        QVERIFY2(Msg::log()[0].text.contains("“启用日期”的日期格式不正确"), qPrintable(Msg::log()[0].text));
         QCOMPARE(w->dataSet()->state(), data::DataSetState::Edit);
         w->TB_CancelClick();
         Msg::clearLog();

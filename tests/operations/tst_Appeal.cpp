@@ -211,11 +211,11 @@ private slots:
             c.exec("INSERT INTO Appeal (AppealId, AppealMan) VALUES ('T2', '李四')");
         });
         Window a = openAppeal();
-        // While adding, "Delete record?" drops only the new row.
+        // While adding, "确定要删除该记录吗？" drops only the new row.
         a.w->TB_AddClick();
         a.edit("DBE_AppId")->setText("T1");
         a.w->TB_DeleteClick();
-        QCOMPARE(Msg::texts(MsgKind::Confirm), QStringList{"Delete record?"});
+        QCOMPARE(Msg::texts(MsgKind::Confirm), QStringList{"确定要删除该记录吗？"});
         QCOMPARE(count(app, "SELECT count(*) FROM Appeal WHERE AppealId = 'T1'"), 1);
         QCOMPARE(a.ds()->state(), data::DataSetState::Browse);
         // Of two complaints with one number, the one shown goes.

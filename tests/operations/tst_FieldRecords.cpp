@@ -85,6 +85,9 @@ private slots:
 
         const QTime before = QTime::currentTime().addSecs(-1);
         w->TB_AddClick();
+        // The new visit shows after the stored one, where it stays.
+        QCOMPARE(w->dataSet()->recordCount(), 2);
+        QCOMPARE(w->dataSet()->recNo(), 2);
         QCOMPARE(textOf(w, "DBE_Data"), QDate::currentDate().toString("yyyy-MM-dd"));
         const QTime at = QTime::fromString(textOf(w, "DBE_Time"), "hh:mm:ss");
         QVERIFY(at >= before && at <= QTime::currentTime());

@@ -301,7 +301,7 @@ private slots:
         auto* w = optest::openTarget<CodeTableEditor>("BoanPost");
         w->CheckBox->click();
         w->TB_DeleteClick();
-        QCOMPARE(Msg::texts(MsgKind::Confirm), QStringList{"Delete record?"});
+        QCOMPARE(Msg::texts(MsgKind::Confirm), QStringList{"删除该岗位，其人员派工记录也将被删除！"});
         QCOMPARE(stored(app.db(), w->config()), QStringList{"2|名2||2|"});
         QCOMPARE(app.db().scalar("SELECT count(*) FROM BoanPaiG WHERE BPostId = 1").toInt(), 0);
         QCOMPARE(app.db().scalar("SELECT count(*) FROM BoanPaiG").toInt(), 1);

@@ -20,6 +20,8 @@
 #include "support/TestMain.h"
 
 #include <QCheckBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QRandomGenerator>
 
 using stores::Direction;
@@ -105,6 +107,7 @@ private slots:
         StockVoucher* w = open(windowClass);
         QVERIFY(w);
         w->CheckBox->click();
+        QVERIFY(w->TB_Add->isEnabled() && !w->TB_Modi->isEnabled() && !w->TB_Delete->isEnabled());
         add(w, "D1", "水泥", "4");
         QVERIFY2(Msg::log().isEmpty(), qPrintable(Msg::log().value(0).text));
         QCOMPARE(vouchers(app, w), 1);
@@ -139,6 +142,7 @@ private slots:
         Msg::queueAnswer(true);
         w->TB_DeleteClick();
         QCOMPARE(vouchers(app, w), 0);
+        QVERIFY(!w->TB_Modi->isEnabled() && !w->TB_Delete->isEnabled());
         r = stockOf(app.db(), "水泥");
         QCOMPARE(QList<qint64>({r.in, r.out, r.storage}), QList<qint64>({0, 0, 10}));
         QCOMPARE(r.category, QString("五金"));  // a delete leaves the category
@@ -333,6 +337,23 @@ private slots:
             QVERIFY2(breach.isEmpty(), qPrintable(QString("step %1: %2").arg(step).arg(breach)));
         }
         QVERIFY(vouchers(app, in) > 5 && vouchers(app, out) > 0);
+    }
+
+    // Back in the window opened first, Modify and Save work there: the tool
+    // buttons follow the window in front, not the one opened last.
+    void theToolButtonsFollowTheWindowInFront()
+    {
+        AppFixture app("1", store);
+        StockVoucher* in = open("TfrmInput");
+        in->CheckBox->click();
+        add(in, "D1", "水泥", "4");
+        QVERIFY(open("TfrmOutput"));
+        in->mdiSubWindow()->mdiArea()->setActiveSubWindow(in->mdiSubWindow());
+        in->TB_ModiClick();
+        type(in, "水泥", "6");
+        QVERIFY(in->TB_Save->isEnabled() && in->TB_Cancel->isEnabled());
+        in->TB_SaveClick();
+        QCOMPARE(stockOf(app.db(), "水泥").storage, 16);
     }
 
     void printsTheCurrentVoucher_data() { kinds_data(); }

@@ -124,6 +124,24 @@ private slots:
                  QDate::currentDate());
     }
 
+    // An empty register offers only Add; a new order is not printed, and
+    // an empty one is refused rather than printed full of "--".
+    void anEmptyRegister_data() { orderKinds(); }
+    void anEmptyRegister()
+    {
+        QFETCH(QString, windowClass);
+        AppFixture app("1");
+        WorkOrder* w = openOrder(windowClass);
+        QVERIFY(w->TB_Add->isEnabled() && !w->TB_Modi->isEnabled() && !w->TB_Delete->isEnabled());
+        w->TB_PrintClick();
+        QCOMPARE(Msg::texts(MsgKind::Information), QStringList{"不能打印空记录！"});
+        QVERIFY(w->RvSystem->LastDocument().pages.empty());
+        w->TB_AddClick();
+        QVERIFY(w->TB_Delete->isEnabled() && !w->TB_Print->isEnabled());
+        w->TB_CancelClick();
+        QVERIFY(!w->TB_Modi->isEnabled() && !w->TB_Delete->isEnabled() && w->TB_Print->isEnabled());
+    }
+
     // A memo takes what its band prints whole: 3 lines of 72 display
     // columns on the repair order, 6 of 60 on the maintenance order. A
     // Chinese character that would straddle a line's end starts the next

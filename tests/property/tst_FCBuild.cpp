@@ -9,6 +9,7 @@
 #include "platform/ui/Msg.h"
 #include "platform/ui/OpenChildForm.h"
 #include "property/FCBuild.h"
+#include "property/LouCopy.h"
 #include "property/Louyu.h"
 #include "property/Region.h"
 #include "support/AppFixture.h"
@@ -276,6 +277,39 @@ private slots:
             QVERIFY(DM->AT_Units->locate("UnitName", "3"));
             QCOMPARE(DM->AT_Room->recordCount(), 6);
         }
+    }
+
+    void namesWithBlanksAtTheEndsKeepTheirRooms()
+    {
+        AppFixture app("1", seedPropertyTree);
+        TfrmFCBuild* w = openGenerator();
+        w->CheckBox->click();
+        // Typed with blanks at both ends; stored as the program writes text.
+        auto add = [](data::DataSet* ds, const QVariantList& values) {
+            ds->append();
+            for (int i = 0; i < values.size(); i += 2)
+                ds->fieldByName(values[i].toString())->setValue(values[i + 1]);
+            ds->post();
+        };
+        add(DM->AT_Buid, {"BuildId", "01", "BuildName", " 1号楼 ", "Csum", 12});
+        w->DBG_buidCellClick();
+        add(DM->AT_Units, {"UnitName", " 1单元 ", "KLNum", 1, "JLNum", 2, "KFNum", 1, "JFNum", 2});
+        w->DBG_UnitsCellClick();
+        w->SB_BuildClick();
+        QCOMPARE(DM->AT_Room->recordCount(), 4);
+        // The unit copy and the building copy: every room lands in a unit of its building.
+        Msg::queueInput(true, "2");
+        Msg::queueAnswer(true);
+        w->SB_UnitClick();
+        QCOMPARE(DM->AT_Room->recordCount(), 4);
+        w->SB_ZDFClick();
+        frmLouCopy->E_ID->setText("02");
+        frmLouCopy->BB_OkClick();
+        QCOMPARE(count(app, "SELECT count(*) FROM Rooms r WHERE BuildId IN ('01', '02') AND EXISTS (SELECT 1 FROM Units u "
+                            "WHERE u.RegionId = r.RegionID AND u.BuildId = r.BuildId AND u.BuildName = r.BuildName "
+                            "AND u.UnitName = r.UnitName)"),
+                 16);
+        QCOMPARE(count(app, "SELECT count(*) FROM Units WHERE BuildId = '02' AND UnitName = ' 1单元'"), 1);
     }
 
     void aDialogHoldsTheGeneratorOnly()

@@ -184,7 +184,7 @@ private slots:
         w->CheckBox->click();
         Msg::queueAnswer(false);
         w->TB_DeleteClick();
-        QCOMPARE(Msg::texts(MsgKind::Confirm), QStringList{"Delete record?"});
+        QCOMPARE(Msg::texts(MsgKind::Confirm), QStringList{"确定要删除该记录吗？"});
         QCOMPARE(levels(app), kThree);
         w->TB_DeleteClick();
         QCOMPARE(levels(app), kThree.mid(1));

@@ -369,7 +369,7 @@ void DutyDispatch::TB_DeleteClick()
     if (m_assignments->fieldByName(QStringLiteral("EmpId"))->isNull()
         || m_assignments->fieldByName(QStringLiteral("EmpName"))->isNull())
         return;
-    if (!ui::Msg::confirm(QStringLiteral("确实要删除吗，删除后将不能恢复 !!\r确定 ？")))
+    if (!ui::Msg::confirmWarning(QStringLiteral("确实要删除吗，删除后将不能恢复 !!\r确定 ？")))
         return;
     // The row shown, by its identity: of two equal assignments only this one.
     m_assignments->remove();
@@ -382,7 +382,7 @@ void DutyDispatch::TB_ReSetClick()
         ui::Msg::information(QStringLiteral("未选中要重排的岗位编号"));
         return;
     }
-    if (ui::Msg::confirm(QStringLiteral("      %1 号岗位要重排吗，重排后将不能恢复 !!\r确定 ？").arg(*m_post)))
+    if (ui::Msg::confirmWarning(QStringLiteral("      %1 号岗位要重排吗，重排后将不能恢复 !!\r确定 ？").arg(*m_post)))
         ClearPostPaiG(*m_post);
 }
 

@@ -4,6 +4,7 @@
 #include "platform/data/DataSet.h"
 #include "platform/report/ReportSystem.h"
 #include "platform/ui/DBMemo.h"
+#include "platform/ui/Msg.h"
 #include "templates/ReportHeading.h"
 
 WorkOrder::WorkOrder(const char* windowClass, const OrderLayout& layout, QWidget* parent)
@@ -25,6 +26,10 @@ WorkOrder::~WorkOrder() = default;
 void WorkOrder::TB_PrintClick()
 {
     ModeFlag() = QStringLiteral("N");
+    if (dataSet()->isEmpty()) {
+        ui::Msg::information(QStringLiteral("不能打印空记录！"));
+        return;
+    }
     RvSystem->Execute();
 }
 

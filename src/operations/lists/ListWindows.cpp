@@ -42,6 +42,8 @@ CodeTableConfig post(const char* window, const char* caption, const char* key, c
                .rangeMessage = "班数必须是 1 到 10 之间的整数！"},
               {.field = "BPHead", .label = "负责人：", .input = "DBE_BPHead"}};
     c.modify = true;
+    // The post's staff assignments of the duty dispatch go with it.
+    c.deleteQuestion = QStringLiteral("删除该岗位，其人员派工记录也将被删除！");
     return c;
 }
 

@@ -34,6 +34,7 @@ RegisterConfig awardRegister()
     // The serial is checked and taken again inside the post's transaction.
     c.postInTransaction = true;
     c.size = QSize(815, 588);
+    c.detailsWidth = 329;
     c.maximized = true;
     r.controls = {
         {K::Edit, "DBE_ID", "AwardId", "序号：", 0, K::Key | K::Required | K::Shown},

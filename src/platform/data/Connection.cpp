@@ -66,7 +66,7 @@ std::unique_ptr<Connection> Connection::openSqliteReadOnly(const QString& path)
     const QString name = nextConnectionName();
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
     db.setDatabaseName(path);
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"));
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1").arg(kLockWaitMs));
     if (!db.open()) {
         const QString why = db.lastError().text().trimmed();
         db = QSqlDatabase();
@@ -99,7 +99,7 @@ std::unique_ptr<Connection> Connection::openImpl(const ConnectionSpec& target, b
         db.setPassword(target.password);
         db.setConnectOptions(QStringLiteral("connect_timeout=5"));
     } else {
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kLockWaitMs));
     }
     if (!db.open()) {
         const QString why = db.lastError().text().trimmed();
@@ -117,6 +117,7 @@ std::unique_ptr<Connection> Connection::openImpl(const ConnectionSpec& target, b
             c->exec(QStringLiteral("PRAGMA journal_mode = WAL"));
     } else {
         c->exec(QStringLiteral("SET client_min_messages TO WARNING"));
+        c->setLockWaitMs(kLockWaitMs);
     }
     return c;
 }
@@ -203,8 +204,8 @@ bool Connection::hasTable(const QString& name) const
 void Connection::setLockWaitMs(int ms)
 {
     m_lockWaitMs = std::max(1, ms);
-    if (backend() == Backend::SQLite)
-        exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(m_lockWaitMs));
+    exec(backend() == Backend::SQLite ? QStringLiteral("PRAGMA busy_timeout = %1").arg(m_lockWaitMs)
+                                      : QStringLiteral("SET lock_timeout = %1").arg(m_lockWaitMs));
 }
 
 void Connection::begin()
@@ -216,16 +217,19 @@ void Connection::begin()
     ++m_depth;
 }
 
-void Connection::commit()
+void Connection::commit(const std::function<void(const QString& sql)>& run)
 {
     if (m_depth == 0)
         throw Error(QStringLiteral("没有进行中的事务。"));
+    const QString sql = m_depth == 1 ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE SAVEPOINT sp%1").arg(m_depth - 1);
+    if (run)
+        run(sql);
+    else
+        exec(sql);
     if (m_depth == 1) {
-        exec(QStringLiteral("COMMIT"));
         m_depth = 0;
         m_touched.clear();
     } else {
-        exec(QStringLiteral("RELEASE SAVEPOINT sp%1").arg(m_depth - 1));
         --m_depth;
     }
 }
@@ -270,9 +274,9 @@ Transaction::~Transaction()
         m_conn.rollback();
 }
 
-void Transaction::commit()
+void Transaction::commit(const std::function<void(const QString& sql)>& run)
 {
-    m_conn.commit();
+    m_conn.commit(run);
     m_done = true;
 }
 

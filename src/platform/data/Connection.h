@@ -64,13 +64,18 @@ public:
     // view of the system.
     bool isNewOrSystemDatabase() const;
 
-    // How long a statement waits for another workstation's lock before it
-    // fails (see TableLock.h); 10 seconds unless set.
+    // How long any statement of this connection waits for another
+    // workstation's lock before it fails (the server's lock timeout, the
+    // embedded database's busy timeout): kLockWaitMs from the moment the
+    // connection opens; shorter only in tests.
+    static constexpr int kLockWaitMs = 10000;
     int lockWaitMs() const { return m_lockWaitMs; }
     void setLockWaitMs(int ms);
 
     void begin();
-    void commit();
+    // `run`, when given, runs the statement that ends the level (so that a
+    // long commit can be waited for while the window is painted).
+    void commit(const std::function<void(const QString& sql)>& run = {});
     void rollback();
     int transactionDepth() const { return m_depth; }
 
@@ -87,7 +92,7 @@ private:
     QSqlDatabase m_db;
     std::unique_ptr<Dialect> m_dialect;
     int m_depth = 0;
-    int m_lockWaitMs = 10000;
+    int m_lockWaitMs = kLockWaitMs;
     QHash<QString, std::shared_ptr<QSqlQuery>> m_prepared;
     std::vector<std::pair<QPointer<QObject>, std::function<void()>>> m_touched;
 };
@@ -98,7 +103,7 @@ class Transaction {
 public:
     explicit Transaction(Connection& c) : m_conn(c) { m_conn.begin(); }
     ~Transaction();
-    void commit();
+    void commit(const std::function<void(const QString& sql)>& run = {});
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
 

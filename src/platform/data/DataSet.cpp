@@ -673,6 +673,19 @@ void DataSet::noteRefusedValue(int index, const QString& message)
         m_refused.insert(index, message);
 }
 
+void DataSet::revertRefusedValues()
+{
+    if (m_refused.isEmpty())
+        return;
+    if (m_state == DataSetState::Edit) {
+        const Row& stored = m_all[size_t(m_visible[size_t(m_cur)])];
+        for (auto it = m_refused.cbegin(); it != m_refused.cend(); ++it)
+            m_buffer.v[it.key()] = stored.v[it.key()];
+    }
+    m_refused.clear();
+    notifyData();
+}
+
 void DataSet::touch()
 {
     QPointer<DataSet> self(this);

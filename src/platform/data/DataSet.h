@@ -199,6 +199,10 @@ public:
     // so it is never stored without what was typed.
     void noteRefusedValue(int index, const QString& message);
     bool hasRefusedValue() const { return !m_refused.isEmpty(); }
+    // Withdraws what was typed into the fields whose values were refused:
+    // each goes back to its stored value (on a new row, to what it held
+    // before), and the row can be posted or left again.
+    void revertRefusedValues();
     QVariant currentValue(int index) const;
     QVariant storedValue(int index) const;
     // Internal: re-reads after a rolled-back transaction, keeping the row.

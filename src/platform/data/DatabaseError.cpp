@@ -6,7 +6,7 @@ namespace data {
 
 namespace {
 
-const QString kBusy = QStringLiteral("数据正被另一工作站使用，请稍后再试。");
+const QString kBusy = QStringLiteral("另一台电脑正在使用这些数据，请稍后再试。");
 const QString kStructure = QStringLiteral("数据库的结构与本系统不符（缺少数据表或字段）。");
 const QString kConstraint = QStringLiteral("数据与数据库的约束不符（例如与已有记录重复），未能保存。");
 const QString kCharacters = QStringLiteral("数据中含有数据库不能保存的字符。");

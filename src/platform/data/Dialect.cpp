@@ -9,6 +9,16 @@
 
 namespace data {
 
+int integerBytes(const QString& typeName)
+{
+    const QString t = typeName.trimmed().toLower();
+    if (t.startsWith(u"smallint") || t.startsWith(u"int2"))
+        return 2;
+    if (t.startsWith(u"bigint") || t.startsWith(u"int8"))
+        return 8;
+    return 4;
+}
+
 ColumnInfo columnInfoFromTypeName(const QString& name, const QString& typeName)
 {
     ColumnInfo c;
@@ -28,6 +38,7 @@ ColumnInfo columnInfoFromTypeName(const QString& name, const QString& typeName)
         c.scale = b;
     } else if (t.contains(u"int")) {
         c.type = ColType::Integer;
+        c.width = integerBytes(t);
     } else if (t.startsWith(u"datetime") || t.startsWith(u"timestamp") || t == u"date") {
         c.type = ColType::DateTime;
     } else if (t == u"text" || t.isEmpty()) {
@@ -67,13 +78,11 @@ public:
     QStringList scratchFileSql() const override
     {
         return {QStringLiteral("PRAGMA journal_mode = OFF"), QStringLiteral("PRAGMA synchronous = OFF"),
-                QStringLiteral("PRAGMA cache_size = -65536")};
+                QStringLiteral("PRAGMA cache_size = -65536"), QStringLiteral("PRAGMA threads = 4")};
     }
     QStringList standaloneFileSql() const override { return {QStringLiteral("PRAGMA journal_mode = DELETE")}; }
     QStringList snapshotSql() const override { return {}; }
-    QString columnAsTextSql(const QString& column) const override { return column; }
     QString dateTimeAsTextSql(const QString& column) const override { return column; }
-    QStringList lockTimeoutSql() const override { return {}; }
     // Row identities continue from the largest one stored: nothing to reset.
     QString resetIdentitySql(const QString&, const QString&) const override { return QString(); }
     int otherClientSessions(Connection&) const override { return 0; }
@@ -115,7 +124,7 @@ public:
         return QStringLiteral("trim(%1, %2)").arg(expr, chars);
     }
     int exactDigits() const override { return 15; }
-    QStringList writeLockSql(const QString& table, int) const override
+    QStringList writeLockSql(const QString& table) const override
     {
         // A write, even of no row, takes the file's one write lock; the wait
         // is the connection's busy timeout.
@@ -172,15 +181,10 @@ public:
         return {QStringLiteral("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ READ ONLY"),
                 QStringLiteral("SET LOCAL DateStyle = ISO")};
     }
-    QString columnAsTextSql(const QString& column) const override
-    {
-        return QStringLiteral("CAST(%1 AS text)").arg(column);
-    }
     QString dateTimeAsTextSql(const QString& column) const override
     {
         return QStringLiteral("to_char(%1, 'YYYY-MM-DD HH24:MI:SS')").arg(column);
     }
-    QStringList lockTimeoutSql() const override { return {QStringLiteral("SET LOCAL lock_timeout = '10s'")}; }
     QString resetIdentitySql(const QString& table, const QString& column) const override
     {
         return QStringLiteral("SELECT setval(pg_get_serial_sequence('%1', '%2'), COALESCE(MAX(%2), 0) + 1, false) "
@@ -234,7 +238,7 @@ public:
             else if (t == u"numeric")
                 ci.type = ColType::Decimal, ci.precision = q.value(3).toInt(), ci.scale = q.value(4).toInt();
             else if (t.contains(u"int"))
-                ci.type = ColType::Integer;
+                ci.type = ColType::Integer, ci.width = integerBytes(t);
             else if (t.startsWith(u"timestamp") || t == u"date")
                 ci.type = ColType::DateTime;
             else
@@ -260,10 +264,7 @@ public:
         return QStringLiteral("btrim(%1, %2)").arg(expr, chars);
     }
     int exactDigits() const override { return 0; }
-    QStringList writeLockSql(const QString& table, int waitMs) const override
-    {
-        return {QStringLiteral("SET LOCAL lock_timeout = %1").arg(std::max(1, waitMs)), tableLockSql(table)};
-    }
+    QStringList writeLockSql(const QString& table) const override { return {tableLockSql(table)}; }
     bool isLockTimeout(const QSqlError& e) const override
     {
         return e.nativeErrorCode() == QStringLiteral("55P03");

@@ -17,7 +17,7 @@ class Connection;
 struct ColumnInfo {
     QString name;
     ColType type = ColType::String;
-    int width = 0;
+    int width = 0;  // as ColumnDef::width
     int precision = 0;
     int scale = 0;
 };
@@ -57,15 +57,9 @@ public:
     // Statements run first in a transaction that only reads, so that every
     // table is read as of one moment while other workstations go on writing.
     virtual QStringList snapshotSql() const = 0;
-    // A column read as the text the embedded database stores for it (dates
-    // "yyyy-MM-dd HH:mm:ss", decimals with their digits as written).
-    virtual QString columnAsTextSql(const QString& column) const = 0;
     // A date-time column read as the text the embedded database stores for
     // it ("yyyy-MM-dd HH:mm:ss"), whatever the session's date style.
     virtual QString dateTimeAsTextSql(const QString& column) const = 0;
-    // Statements run first in a transaction that replaces whole tables, so
-    // that a lock held elsewhere fails it in a few seconds instead of hanging.
-    virtual QStringList lockTimeoutSql() const = 0;
     // Makes the next value the database assigns to an identity column follow
     // the largest one stored; "" where the backend does so by itself.
     virtual QString resetIdentitySql(const QString& table, const QString& column) const = 0;
@@ -118,16 +112,18 @@ public:
     // Statements that take, as the first step of a transaction, the lock on a
     // table that other writers of it wait for until the transaction ends (on
     // the embedded database the file's one write lock, so that the
-    // transaction reads what the one before it wrote); a wait longer than
-    // waitMs fails with an error isLockTimeout() knows.
-    virtual QStringList writeLockSql(const QString& table, int waitMs) const = 0;
+    // transaction reads what the one before it wrote); a wait longer than the
+    // connection's lock wait fails with an error isLockTimeout() knows.
+    virtual QStringList writeLockSql(const QString& table) const = 0;
     virtual bool isLockTimeout(const QSqlError& e) const = 0;
 
     static std::unique_ptr<Dialect> create(Backend b);
 };
 
 // Maps a declared SQL type ("varchar(20)", "numeric(18,2)", "timestamp") to a
-// column kind with its width and scale.
+// column kind with its width (a whole number's: its bytes) and scale.
 ColumnInfo columnInfoFromTypeName(const QString& name, const QString& typeName);
+// The bytes of a whole-number type: 2 for smallint, 8 for bigint, else 4.
+int integerBytes(const QString& typeName);
 
 }  // namespace data

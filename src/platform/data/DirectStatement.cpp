@@ -148,6 +148,11 @@ void DirectStatement::run()
     }
 }
 
+void DirectStatement::interrupt() const
+{
+    sqlite3_interrupt(m_db);
+}
+
 int DirectStatement::columnCount() const
 {
     return sqlite3_column_count(m_stmt);

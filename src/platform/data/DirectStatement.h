@@ -67,6 +67,9 @@ public:
     bool step();
     // Runs a statement that returns no rows, then resets it for the next run.
     void run();
+    // Stops the statement where it is running on another thread: its step
+    // fails with an error there. May be called from any thread.
+    void interrupt() const;
 
     // --- the current row -------------------------------------------------
     enum class Kind { Null, Integer, Real, Text, Blob };

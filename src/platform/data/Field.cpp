@@ -6,12 +6,18 @@
 #include "platform/data/Error.h"
 
 #include <QRegularExpression>
+#include <limits>
 
 namespace data {
 
 QString dateErrorText()
 {
     return QStringLiteral("日期格式不正确！请输入正确格式。\r\n如：1999-01-30 。");
+}
+
+QString dateErrorText(const QString& what)
+{
+    return QStringLiteral("%1的").arg(what) + dateErrorText();
 }
 
 QDateTime parseDateTimeText(const QString& text)
@@ -68,6 +74,31 @@ QString rtrim(const QString& s)
         --n;
     return s.left(n);
 }
+
+// The values a whole-number column of `bytes` bytes holds (bigint's when 0).
+std::pair<qlonglong, qlonglong> integerRange(int bytes)
+{
+    if (bytes == 2)
+        return {std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max()};
+    if (bytes == 4)
+        return {std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max()};
+    return {std::numeric_limits<qint64>::min(), std::numeric_limits<qint64>::max()};
+}
+
+QString integerRangeText(const QString& value, int bytes, const QString& what)
+{
+    const auto [low, high] = integerRange(bytes);
+    return QStringLiteral("“%1”超出了%2能存放的范围（%3 至 %4）。").arg(value, what).arg(low).arg(high);
+}
+
+qlonglong checkIntegerFits(qlonglong n, int bytes, const QString& what)
+{
+    const auto [low, high] = integerRange(bytes);
+    if (n < low || n > high)
+        throw Error(integerRangeText(QString::number(n), bytes, what));
+    return n;
+}
+
 }  // namespace
 
 QVariant normalizeValue(const QVariant& v, ColType type, int width, int scale, const QString& what)
@@ -86,27 +117,31 @@ QVariant normalizeValue(const QVariant& v, ColType type, int width, int scale, c
         return s;
     }
     case ColType::Integer: {
-        if (v.metaType().id() == QMetaType::LongLong)
-            return v;
-        if (v.metaType().id() == QMetaType::Int || v.metaType().id() == QMetaType::UInt
-            || v.metaType().id() == QMetaType::Short || v.metaType().id() == QMetaType::UShort)
-            return QVariant(v.toLongLong());
+        if (v.metaType().id() == QMetaType::LongLong || v.metaType().id() == QMetaType::Int
+            || v.metaType().id() == QMetaType::UInt || v.metaType().id() == QMetaType::Short
+            || v.metaType().id() == QMetaType::UShort)
+            return QVariant(checkIntegerFits(v.toLongLong(), width, what));
         if (v.metaType().id() == QMetaType::Bool)
             return QVariant(qlonglong(v.toBool()));
         if (v.metaType() == QMetaType::fromType<Decimal>() || v.metaType().id() == QMetaType::Double) {
             const Decimal d = Decimal::fromVariant(v);
             if (d.quantize(0) != d)
                 throw Error(QStringLiteral("“%1”不是%2需要的整数。").arg(d.toString(), what));
-            return QVariant(d.toLongLong());
+            if (d.integerDigits() > 18)
+                throw Error(integerRangeText(d.toString(), width, what));
+            return QVariant(checkIntegerFits(d.toLongLong(), width, what));
         }
         const QString s = v.toString().trimmed();
         if (s.isEmpty())
             return QVariant();
         bool ok = false;
         const qlonglong n = s.toLongLong(&ok);
-        if (!ok)
-            throw Error(QStringLiteral("“%1”不是%2需要的整数。").arg(s, what));
-        return QVariant(n);
+        if (!ok) {
+            static const QRegularExpression digits(QStringLiteral("^[+-]?[0-9]+$"));
+            throw Error(digits.match(s).hasMatch() ? integerRangeText(s, width, what)
+                                                   : QStringLiteral("“%1”不是%2需要的整数。").arg(s, what));
+        }
+        return QVariant(checkIntegerFits(n, width, what));
     }
     case ColType::Decimal: {
         Decimal d;
@@ -133,7 +168,7 @@ QVariant normalizeValue(const QVariant& v, ColType type, int width, int scale, c
             return QVariant();
         const QDateTime dt = parseDateTimeText(s);
         if (!dt.isValid())
-            throw Error(dateErrorText());
+            throw Error(dateErrorText(what));
         return QVariant(dt);
     }
     }
@@ -200,9 +235,14 @@ QVariant Field::fromDatabase(const QVariant& raw) const
     return raw;
 }
 
+QString Field::what() const
+{
+    return QStringLiteral("字段“%1”").arg(displayLabel());
+}
+
 QVariant Field::normalize(const QVariant& v) const
 {
-    const QString what = QStringLiteral("字段“%1”").arg(displayLabel());
+    const QString what = this->what();
     QVariant n = normalizeValue(v, m_type, m_width, m_scale, what);
     if (m_type == ColType::Decimal && n.isValid()) {
         const Connection* c = m_owner ? m_owner->connection() : nullptr;
@@ -239,7 +279,7 @@ qlonglong Field::asInteger() const
         return 0;
     if (m_type == ColType::Integer)
         return v.toLongLong();
-    return normalizeValue(v, ColType::Integer, 0, 0, QStringLiteral("字段“%1”").arg(displayLabel())).toLongLong();
+    return normalizeValue(v, ColType::Integer, 0, 0, what()).toLongLong();
 }
 
 Decimal Field::asDecimal() const

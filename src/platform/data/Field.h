@@ -21,6 +21,8 @@ class DataSet;
 
 // The text of the date error shown for any bad date.
 QString dateErrorText();
+// The same for a date-time field, naming it (`what`, as "字段“日期”").
+QString dateErrorText(const QString& what);
 // Strict date conversion: "yyyy-MM-dd" (or "yyyy/MM/dd", one-digit month and
 // day accepted) with an optional " hh:mm[:ss]"; invalid text gives an invalid QDateTime.
 QDateTime parseDateTimeText(const QString& text);
@@ -42,9 +44,13 @@ public:
     int index() const { return m_index; }
     DataSet* dataSet() const { return m_owner; }
 
-    // A caption for messages and grids; the name unless set.
+    // A caption for messages and grids; the name unless set. The controls
+    // and grid columns that write the field set it to what the clerk reads
+    // beside them on the screen.
     QString displayLabel() const { return m_label.isEmpty() ? m_name : m_label; }
     void setDisplayLabel(const QString& l) { m_label = l; }
+    // The field as messages name it: 字段“displayLabel()”.
+    QString what() const;
 
     bool isNull() const;
     QVariant value() const;
@@ -88,7 +94,8 @@ private:
 
 // Same conversions, without a dataset (used for parameters). A decimal is
 // rounded to the scale half away from zero, as a database decimal column
-// rounds what it is given.
+// rounds what it is given. A whole number beyond what a column of `width`
+// bytes holds (ColumnDef::width) is refused; width 0 allows bigint's range.
 QVariant normalizeValue(const QVariant& v, ColType type, int width, int scale, const QString& what);
 // Refuses (data::Error naming `what`) a decimal, already at the column's
 // scale, with more integer digits than precision - scale allows, or with more

@@ -3,11 +3,12 @@
 #include "platform/data/Connection.h"
 #include "platform/data/Dialect.h"
 #include "platform/data/Error.h"
+#include "platform/data/StatementTicker.h"
 
 namespace data {
 
 void loadWithIndexesAside(Connection& c, const QString& table, const std::function<void()>& load,
-                          const std::function<void()>& built)
+                          StatementTicker& ticker)
 {
     QList<IndexDef> indexes = c.dialect().secondaryIndexes(c, table);
     try {
@@ -21,11 +22,8 @@ void loadWithIndexesAside(Connection& c, const QString& table, const std::functi
         indexes.clear();
     }
     load();
-    for (const IndexDef& ix : indexes) {
-        c.exec(ix.createSql);
-        if (built)
-            built();
-    }
+    for (const IndexDef& ix : indexes)
+        ticker.run(ix.createSql);
 }
 
 }  // namespace data

@@ -10,12 +10,14 @@
 namespace data {
 
 class Connection;
+class StatementTicker;
 
 // Drops the secondary indexes of the table, runs load, and creates them
-// again, calling `built` after each; inside the caller's transaction, so a
-// failure leaves them in place. Where the indexes cannot be dropped (a server
-// user who does not own them), the table is loaded with them in place.
+// again through `ticker` (the window stays painted while the database
+// builds them); inside the caller's transaction, so a failure leaves them in
+// place. Where the indexes cannot be dropped (a server user who does not own
+// them), the table is loaded with them in place.
 void loadWithIndexesAside(Connection& c, const QString& table, const std::function<void()>& load,
-                          const std::function<void()>& built = {});
+                          StatementTicker& ticker);
 
 }  // namespace data

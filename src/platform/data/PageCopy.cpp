@@ -5,6 +5,8 @@
 #include "platform/data/Dialect.h"
 #include "platform/data/DirectStatement.h"
 #include "platform/data/Error.h"
+#include "platform/data/StatementTicker.h"
+#include "platform/data/WorkBeside.h"
 
 #include <algorithm>
 #include <sqlite3.h>
@@ -40,9 +42,19 @@ void copyAll(sqlite3* to, sqlite3* from, int pages, const std::function<void()>&
         fail(sqlite3_extended_errcode(to));
     int rc = SQLITE_OK;
     try {
-        while ((rc = sqlite3_backup_step(copy, pages)) == SQLITE_OK)
+        while ((rc = sqlite3_backup_step(copy, pages)) == SQLITE_OK && sqlite3_backup_remaining(copy) > pages)
             if (tick)
                 tick();
+        // The last stretch also commits the copy, writing what is held of it
+        // in one step: it runs beside this thread. A stop asked for then
+        // comes too late to keep the copy from being whole.
+        if (rc == SQLITE_OK)
+            runBeside([&] { rc = sqlite3_backup_step(copy, -1); }, !tick ? tick : [&tick] {
+                try {
+                    tick();
+                } catch (...) {
+                }
+            });
     } catch (...) {
         // Finishing a copy that has not reached its end rolls its write
         // transaction back.
@@ -69,7 +81,7 @@ void copyPagesFrom(Connection& c, const QString& file, const std::function<void(
     copyAll(embeddedHandle(c), embeddedHandle(*source), stretchOf(*source), tick);
     // The copy went into the log: moved into the database file now, the log
     // does not stay as large as the database until the program ends.
-    c.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+    StatementTicker(c, tick).settle();
 }
 
 void copyPagesInto(Connection& c, const QString& file, const std::function<void()>& tick)

@@ -20,7 +20,7 @@ enum class ColType {
 struct ColumnDef {
     const char* name;          // spelled as the system spells it; matched without case
     ColType type;
-    int width = 0;             // String: characters
+    int width = 0;             // String: characters; Integer: bytes (2 smallint, 4 integer, 8 bigint)
     int scale = 0;             // Decimal: digits after the point
     int precision = 0;         // Decimal: total digits (18 unless stated)
     const char* defaultValue = nullptr;  // SQL literal text of the default, nullptr for none

@@ -19,7 +19,16 @@ ColumnDef str(const char* name, int width)
 
 ColumnDef integer(const char* name)
 {
-    return ColumnDef{name, ColType::Integer};
+    ColumnDef c{name, ColType::Integer};
+    c.width = 4;
+    return c;
+}
+
+ColumnDef smallint(const char* name)
+{
+    ColumnDef c{name, ColType::Integer};
+    c.width = 2;
+    return c;
 }
 
 ColumnDef dec(const char* name, int precision, int scale)
@@ -184,19 +193,19 @@ std::vector<TableDef> buildTables()
     }});
 
     // ---- Code tables -------------------------------------------------------------
-    t.push_back(codeTable("cultureType", integer("cultureId"), "cultureName", 20));
-    t.push_back(codeTable("jobType", integer("jobId"), "jobName", 20));
-    t.push_back(codeTable("ZhZType", integer("ZhZId"), "ZhZName", 20));
-    t.push_back(codeTable("ZhJType", integer("ZhJType"), "ZhJName", 20));
-    t.push_back(codeTable("folkType", integer("folkId"), "folkName", 20));
-    t.push_back(codeTable("nexusType", integer("nexusID"), "nexusName", 20));
+    t.push_back(codeTable("cultureType", smallint("cultureId"), "cultureName", 20));
+    t.push_back(codeTable("jobType", smallint("jobId"), "jobName", 20));
+    t.push_back(codeTable("ZhZType", smallint("ZhZId"), "ZhZName", 20));
+    t.push_back(codeTable("ZhJType", smallint("ZhJType"), "ZhJName", 20));
+    t.push_back(codeTable("folkType", smallint("folkId"), "folkName", 20));
+    t.push_back(codeTable("nexusType", smallint("nexusID"), "nexusName", 20));
     t.push_back({"roomType", false, {
-        integer("roomId"),
+        smallint("roomId"),
         str("roomName", 10),
         integer("roomSize"),
     }});
     t.push_back({"feeType", false, {
-        integer("feeID"),
+        smallint("feeID"),
         str("feeName", 10),
         dec("feePrice", 18, 4),
     }});
@@ -204,7 +213,7 @@ std::vector<TableDef> buildTables()
     t.push_back(codeTable("fixSys", str("fixsysId", 4), "fixsysName", 20));
     t.push_back(codeTable("fixtype", integer("fixTypeID"), "fixName", 20));
     t.push_back(codeTable("ShPType", integer("ShPId"), "ShPName", 20));
-    t.push_back(codeTable("fileType", integer("fileTypeId"), "fileTypeName", 20));
+    t.push_back(codeTable("fileType", smallint("fileTypeId"), "fileTypeName", 20));
     t.push_back(codeTable("UseType", integer("useTypeId"), "useTypeName", 20));
 
     t.push_back(noteCodeTable("prjType", "prjTypeid", "prjTname"));

@@ -10,7 +10,7 @@ void lockTable(Connection& c, const QString& table, const QString& busyMessage)
 {
     if (c.transactionDepth() == 0)
         throw Error(QStringLiteral("没有进行中的事务。"));
-    for (const QString& sql : c.dialect().writeLockSql(table, c.lockWaitMs())) {
+    for (const QString& sql : c.dialect().writeLockSql(table)) {
         QSqlQuery q = c.newQuery();
         if (q.exec(sql))
             continue;

@@ -1,9 +1,12 @@
 #include "platform/report/SetupDialog.h"
 
+#include "platform/ui/Msg.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -126,10 +129,22 @@ void SetupDialog::updateState()
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(canAccept());
 }
 
+void SetupDialog::accept()
+{
+    const SetupChoice c = choice();
+    if (c.destination == SetupChoice::PdfFile && QFileInfo::exists(c.pdfPath)
+        && !ui::Msg::confirmWarning(QFileInfo(c.pdfPath).fileName() + QStringLiteral("已经存在，要替换它吗？"),
+                                    QStringLiteral("保存为 PDF 文件")))
+        return;
+    QDialog::accept();
+}
+
 void SetupDialog::browsePdf()
 {
+    // The file is written, and replacing it asked about, on OK.
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("保存为 PDF 文件"), m_pdfPath->text(),
-                                                      QStringLiteral("PDF 文件 (*.pdf)"));
+                                                      QStringLiteral("PDF 文件 (*.pdf)"), nullptr,
+                                                      QFileDialog::DontConfirmOverwrite);
     if (path.isEmpty())
         return;
     m_pdfPath->setText(path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) ? path : path + ".pdf");

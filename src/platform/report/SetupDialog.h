@@ -28,6 +28,10 @@ public:
     // Shows the dialog and waits; Cancel when the person cancels.
     static SetupChoice ask(const SetupChoice& proposed, QWidget* parent);
 
+    // OK: a PDF file that exists already is replaced only when the person
+    // says so; otherwise the dialog stays open.
+    void accept() override;
+
 private:
     void updateState();
     void browsePdf();

@@ -2,6 +2,7 @@
 
 #include "platform/ui/Appearance.h"
 #include "platform/ui/ErrorBox.h"
+#include "platform/ui/FileDialogGuard.h"
 #include "platform/ui/Fonts.h"
 
 #include <QFileInfo>
@@ -29,6 +30,7 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv)
     installFontSubstitutions();
     installToolkitTranslation();
     setWindowIcon(programIcon());
+    guardFileDialogs(*this);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

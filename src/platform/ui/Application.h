@@ -12,7 +12,8 @@ class Application : public QApplication {
 public:
     // Also installs the substitutions for the Chinese font names, the
     // toolkit's Chinese translation and the program's icon (Appearance.h),
-    // and has the local time zone read once instead of at every conversion.
+    // has the local time zone read once instead of at every conversion, and
+    // keeps file dialogs from reading the files they list (FileDialogGuard.h).
     Application(int& argc, char** argv);
 
     bool notify(QObject* receiver, QEvent* event) override;

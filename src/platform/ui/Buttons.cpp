@@ -1,6 +1,7 @@
 #include "platform/ui/Buttons.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QToolBar>
 
 namespace ui {
@@ -13,6 +14,19 @@ ToolButton::ToolButton(const QString& caption, QWidget* parent) : QToolButton(pa
     setFocusPolicy(Qt::NoFocus);
     setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     setAutoRaise(true);
+}
+
+void ToolButton::recheck()
+{
+    if (isEnabled() && m_allowed && !m_allowed())
+        setEnabled(false);
+}
+
+void ToolButton::changeEvent(QEvent* e)
+{
+    QToolButton::changeEvent(e);
+    if (e->type() == QEvent::EnabledChange)
+        recheck();
 }
 
 SpeedButton::SpeedButton(QWidget* parent) : SpeedButton(QString(), parent) {}

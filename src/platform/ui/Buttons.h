@@ -7,6 +7,7 @@
 
 #include <QPushButton>
 #include <QToolButton>
+#include <functional>
 
 class QAction;
 class QCheckBox;
@@ -19,6 +20,18 @@ class ToolButton : public QToolButton {
 public:
     explicit ToolButton(QWidget* parent = nullptr);
     ToolButton(const QString& caption, QWidget* parent = nullptr);
+
+    // What the button needs to do anything (a row to act on, say): while it
+    // does not hold, enabling the button leaves it disabled, whoever enables
+    // it. recheck() disables it when the condition no longer holds.
+    void setAllowedWhen(std::function<bool()> allowed) { m_allowed = std::move(allowed); }
+    void recheck();
+
+protected:
+    void changeEvent(QEvent* e) override;
+
+private:
+    std::function<bool()> m_allowed;
 };
 
 class SpeedButton : public QPushButton {

@@ -15,19 +15,19 @@ DBEdit::DBEdit(data::DataSource* source, const QString& fieldName, QWidget* pare
         return f->asString();
     };
     m_binding->fromText = [this](const QString& text) -> QVariant {
-        data::Field* f = field();
+        data::Field* f = m_link.namedField();
         if (m_displayFormat.isEmpty() || !f || f->type() != data::ColType::DateTime || text.trimmed().isEmpty())
             return text;
         const bool hasDate = m_displayFormat.contains(u'y') || m_displayFormat.contains(u'd');
         if (hasDate) {
             const QDateTime dt = QDateTime::fromString(text.trimmed(), m_displayFormat);
             if (!dt.isValid())
-                throw data::Error(data::dateErrorText());
+                throw data::Error(data::dateErrorText(f->what()));
             return dt;
         }
         const QTime t = QTime::fromString(text.trimmed(), m_displayFormat);
         if (!t.isValid())
-            throw data::Error(QStringLiteral("“%1”不是有效的时间。").arg(text));
+            throw data::Error(QStringLiteral("“%1”不是%2需要的时间。").arg(text, f->what()));
         const QDate d = f->isNull() ? QDate(1899, 12, 30) : f->asDateTime().date();
         return QDateTime(d, t);
     };

@@ -1,5 +1,6 @@
 #include "platform/ui/DBGrid.h"
 
+#include "platform/ui/ColumnWidth.h"
 #include "platform/ui/ErrorBox.h"
 #include "platform/ui/Form.h"
 
@@ -66,7 +67,8 @@ void DBGrid::applyColumns()
     for (int i = 0; i < cols.size(); ++i) {
         setColumnHidden(i, !cols[i].visible);
         if (cols[i].width > 0)
-            setColumnWidth(i, cols[i].width);
+            setColumnWidth(i, cols[i].visible ? fittedColumnWidth(*this, i, cols[i], m_model->fieldOf(i))
+                                              : cols[i].width);
     }
 }
 
@@ -127,6 +129,8 @@ void DBGrid::commitData(QWidget* editor)
 void DBGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
 {
     QTableView::closeEditor(editor, hint);
+    if (hint == QAbstractItemDelegate::RevertModelCache)
+        withdrawRefusedValue();
     // Enter in the editor commits with this hint; so does a move to another
     // row, which stores the row by itself.
     if (hint == QAbstractItemDelegate::SubmitModelCache && m_enterStoresRow && !m_changingRow
@@ -154,6 +158,15 @@ void DBGrid::storeRow()
     data::DataSet* ds = m_model->dataSet();
     if (ds && ds->isEditing())
         guarded([ds] { ds->post(); });
+}
+
+bool DBGrid::withdrawRefusedValue()
+{
+    data::DataSet* ds = m_model->dataSet();
+    if (!ds || !ds->hasRefusedValue())
+        return false;
+    ds->revertRefusedValues();
+    return true;
 }
 
 void DBGrid::focusInEvent(QFocusEvent* e)
@@ -184,6 +197,10 @@ void DBGrid::keyPressEvent(QKeyEvent* e)
     if (m_enterStoresRow && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && state() != EditingState) {
         e->accept();
         storeRow();
+        return;
+    }
+    if (e->key() == Qt::Key_Escape && state() != EditingState && withdrawRefusedValue()) {
+        e->accept();
         return;
     }
     QTableView::keyPressEvent(e);

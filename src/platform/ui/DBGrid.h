@@ -43,6 +43,9 @@ public:
     // Enter, in a cell being typed or on the grid, stores the row being
     // edited, as leaving the row would (for windows that have no Save button).
     void setEnterStoresRow(bool on) { m_enterStoresRow = on; }
+    // Escape, in a cell being typed or on the grid, withdraws a value the
+    // field refused: the cell shows what is stored again and the row can be
+    // left.
     // Writes what an open cell editor holds into the row and closes the
     // editor; false when the value was refused (the user has been told).
     bool commitEditor();
@@ -64,6 +67,7 @@ private:
     void followCursor();
     void applyColumns();
     void storeRow();
+    bool withdrawRefusedValue();
 
     DataSetModel* m_model;
     bool m_following = false;

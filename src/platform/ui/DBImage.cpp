@@ -1,5 +1,7 @@
 #include "platform/ui/DBImage.h"
 
+#include "platform/data/DatabaseFiles.h"
+
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -8,7 +10,9 @@ namespace ui {
 QPixmap loadPicture(const QString& path)
 {
     const QString p = path.trimmed();
-    if (p.isEmpty() || !QFileInfo(p).isFile())
+    // The database's own files are no pictures, and reading one would drop
+    // the connection's locks on it.
+    if (p.isEmpty() || !QFileInfo(p).isFile() || data::isOpenDatabaseFile(p))
         return QPixmap();
     QImageReader reader(p);
     reader.setDecideFormatFromContent(true);

@@ -22,9 +22,20 @@ DBMaskDateEdit::DBMaskDateEdit(data::DataSource* source, const QString& fieldNam
         const QDateTime dt = data::parseDateTimeText(raw);
         return dt.isValid() ? dt.date().toString(QStringLiteral("yyyy-MM-dd")) : raw;
     };
-    binding().fromText = [](const QString& text) { return QVariant(normalizeMaskedDate(text)); };
-    binding().onExitFailure = [this](const data::Error&) {
-        Msg::error(data::dateErrorText());
+    binding().fromText = [this](const QString& text) {
+        try {
+            return QVariant(normalizeMaskedDate(text));
+        } catch (const data::Error&) {
+            // A text date is refused in the words of the date check; a
+            // date-time field names itself.
+            data::Field* f = link().namedField();
+            if (f && f->type() == data::ColType::DateTime)
+                throw data::Error(data::dateErrorText(f->what()));
+            throw;
+        }
+    };
+    binding().onExitFailure = [this](const data::Error& e) {
+        Msg::error(e.message());
         setText(QString());
         setFocus(Qt::OtherFocusReason);
     };

@@ -27,7 +27,7 @@ void DBNavigator::btnClick(Button b)
     case Delete:
         if (ds->isEmpty() && ds->state() != data::DataSetState::Insert)
             return;
-        if (m_confirmDelete && !Msg::confirm(deleteQuestion()))
+        if (m_confirmDelete && !Msg::confirm(m_deleteText))
             return;
         ds->remove();
         break;

@@ -2,7 +2,7 @@
 // The record navigator: the standard record operations on a data source,
 // pressed by the windows' own buttons (it is usually kept hidden).
 //
-// Delete asks "Delete record?" (OK / Cancel) first; on OK a row being added is
+// Delete asks "确定要删除该记录吗？" (确定 / 取消) first; on OK a row being added is
 // dropped, otherwise the current row is deleted. With nothing to delete
 // (an empty dataset, or a disabled or closed source) nothing happens and
 // nothing is asked.
@@ -29,11 +29,14 @@ public:
     // Does what the button stands for; errors of the dataset are thrown.
     void btnClick(Button b);
 
-    static QString deleteQuestion() { return QStringLiteral("Delete record?"); }
+    static QString deleteQuestion() { return QStringLiteral("确定要删除该记录吗？"); }
+    // The question Delete asks, for a window whose delete takes more than the row.
+    void setDeleteText(const QString& text) { m_deleteText = text; }
 
 private:
     QPointer<data::DataSource> m_source;
     bool m_confirmDelete = true;
+    QString m_deleteText = deleteQuestion();
 };
 
 }  // namespace ui

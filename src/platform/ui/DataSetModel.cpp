@@ -1,6 +1,7 @@
 #include "platform/ui/DataSetModel.h"
 
 #include "platform/data/Error.h"
+#include "platform/ui/ControlLabel.h"
 #include "platform/ui/ErrorBox.h"
 
 namespace ui {
@@ -137,6 +138,9 @@ bool DataSetModel::setData(const QModelIndex& index, const QVariant& value, int 
     if (!f || !m_source->edit())
         return false;
     f = fieldOf(index.column());
+    // Named as the column's title names it.
+    if (const QString title = captionText(columns().value(index.column()).title); !title.isEmpty())
+        f->setDisplayLabel(title);
     try {
         f->setValue(value);
     } catch (const data::Error&) {

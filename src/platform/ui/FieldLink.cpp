@@ -1,5 +1,7 @@
 #include "platform/ui/FieldLink.h"
 
+#include "platform/ui/ControlLabel.h"
+
 #include <QWidget>
 
 namespace ui {
@@ -59,9 +61,22 @@ bool FieldLink::edit()
     return m_source->edit();
 }
 
-void FieldLink::write(const QVariant& value)
+data::Field* FieldLink::namedField()
 {
     data::Field* f = field();
+    if (!f)
+        return nullptr;
+    // The caption is looked up once the window has placed its labels.
+    if (m_caption.isEmpty() && caption)
+        m_caption = caption();
+    if (!m_caption.isEmpty())
+        f->setDisplayLabel(m_caption);
+    return f;
+}
+
+void FieldLink::write(const QVariant& value)
+{
+    data::Field* f = namedField();
     if (!f)
         return;
     const QVariant v = f->normalize(value);
@@ -85,6 +100,11 @@ void FieldLink::dataChanged(data::Field* f)
 {
     if (f == nullptr || (!m_writing && f == field()))
         refresh();
+}
+
+BoundControl::BoundControl()
+{
+    m_link.caption = [this] { return controlLabel(dynamic_cast<const QWidget*>(this)); };
 }
 
 void setBoundControlsReadOnly(QWidget* root, bool readOnly)

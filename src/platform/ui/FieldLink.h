@@ -44,10 +44,15 @@ public:
     // empty dataset). False when the control may not change the field now.
     bool edit();
     // Writes a value into the field (the dataset must be editing); the
-    // control's own refresh is skipped. Throws data::Error on a refused value.
+    // control's own refresh is skipped. Throws data::Error on a refused value,
+    // naming the field by the control's caption.
     void write(const QVariant& value);
+    // The field, named for messages by the caption the clerk reads beside
+    // the control (ui::controlLabel); nullptr when inactive.
+    data::Field* namedField();
 
     // The control's work.
+    std::function<QString()> caption;       // the control's caption
     std::function<void()> onRefresh;        // show the field again
     std::function<void()> onUpdateRecord;   // write pending input (may throw)
 
@@ -61,6 +66,7 @@ private:
     QString m_fieldName;
     bool m_readOnly = false;
     bool m_writing = false;
+    QString m_caption;
     QMetaObject::Connection m_c1, m_c2, m_c3;
 };
 
@@ -68,6 +74,7 @@ private:
 // its controls at once.
 class BoundControl {
 public:
+    BoundControl();
     virtual ~BoundControl() = default;
 
     FieldLink& link() { return m_link; }

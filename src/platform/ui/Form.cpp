@@ -32,7 +32,9 @@ QWidget* Form::frameWidget() const
 
 void Form::setFormSize(int width, int height)
 {
-    frameWidget()->resize(width, height);
+    // Never smaller than its controls need in the program's font.
+    QWidget* f = frameWidget();
+    f->resize(QSize(width, height).expandedTo(f->minimumSizeHint()));
 }
 
 void Form::centerOnScreen()

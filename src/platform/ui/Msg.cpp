@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -43,6 +46,21 @@ QString shownText(const QString& text)
     return shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
 }
 
+// A window manager cuts a title that does not fit beside the title bar's
+// icon and buttons ("物… 理"), and a box with a short text is narrow: the box
+// is made at least as wide as its whole title needs.
+void fitTitle(QMessageBox& box)
+{
+    const QFontMetrics title(QFontDatabase::systemFont(QFontDatabase::TitleFont));
+    // The icon, the close button and the margins of the title bar.
+    const int decoration = 5 * title.height();
+    const int width = title.horizontalAdvance(box.windowTitle()) + decoration;
+    // The box sets its own fixed size from its layout's minimum.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+}
+
 // Shows a real box; returns true when OK was pressed.
 bool showBox(QMessageBox::Icon icon, const QString& caption, const QString& text, bool withCancel)
 {
@@ -55,6 +73,7 @@ bool showBox(QMessageBox::Icon icon, const QString& caption, const QString& text
         box.setEscapeButton(ok);
     }
     box.setDefaultButton(ok);
+    fitTitle(box);
     box.exec();
     return box.clickedButton() == ok;
 }
@@ -154,6 +173,7 @@ Choice Msg::question(const QString& text, const QString& caption)
     QPushButton* cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(cancel);
+    fitTitle(box);
     box.exec();
     if (box.clickedButton() == yes)
         return Choice::Yes;
@@ -193,7 +213,7 @@ bool Msg::input(const QString& caption, const QString& prompt, QString& value)
     }
     QInputDialog dlg(dialogParent());
     dlg.setWindowTitle(cap);
-    dlg.setLabelText(prompt);
+    dlg.setLabelText(shownText(prompt));
     dlg.setTextValue(value);
     dlg.setOkButtonText(QStringLiteral("确定"));
     dlg.setCancelButtonText(QStringLiteral("取消"));

@@ -7,6 +7,8 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 
+#include <algorithm>
+
 namespace ui {
 
 namespace {
@@ -14,6 +16,24 @@ QPointer<QMdiArea>& host()
 {
     static QPointer<QMdiArea> h;
     return h;
+}
+
+// A new child opens wholly inside the frame's free area: moved in where it
+// runs past an edge, and shrunk only where it is larger than the area.
+void fitIntoArea(QMdiSubWindow* sw)
+{
+    QMdiArea* a = sw->mdiArea();
+    if (!a || !a->isVisible() || sw->isMaximized() || sw->isMinimized())
+        return;
+    const QSize free = a->viewport()->size();
+    if (free.isEmpty())
+        return;
+    const QRect g = sw->geometry();
+    if (g.width() > free.width() || g.height() > free.height())
+        sw->resize(g.size().boundedTo(free));
+    const QSize size = sw->size();
+    sw->move(std::clamp(g.x(), 0, std::max(0, free.width() - size.width())),
+             std::clamp(g.y(), 0, std::max(0, free.height() - size.height())));
 }
 
 QMdiArea* areaFor(QWidget* owner)
@@ -123,6 +143,7 @@ void finishCreate(Form* f)
         sw->setWindowTitle(f->windowTitle());
         f->watchActivation();
         f->showForm();
+        fitIntoArea(sw);
         if (QMdiArea* a = sw->mdiArea())
             a->setActiveSubWindow(sw);
     } else if (f->showOnCreate()) {

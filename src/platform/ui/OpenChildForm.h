@@ -9,9 +9,11 @@
 // the variable set to it, placed (MDI children in the frame's MDI area, other
 // windows owned by `owner`, freed with it), and only then its creation handler
 // formCreate() runs, so that the handler already finds the variable referring
-// to its window. The variable is cleared when the window is freed. If the
-// creation handler throws, the window is freed, the variable cleared and the
-// exception passed on to the caller (and so to the error box).
+// to its window; a new MDI child is then shown wholly inside the area's free
+// space (moved in, and shrunk only where it cannot fit). The variable is
+// cleared when the window is freed. If the creation handler throws, the
+// window is freed, the variable cleared and the exception passed on to the
+// caller (and so to the error box).
 
 #include "platform/ui/Form.h"
 

@@ -3,6 +3,7 @@
 #include "platform/report/PageWriter.h"
 #include "platform/report/PreviewDialog.h"
 #include "platform/report/SetupDialog.h"
+#include "platform/ui/Msg.h"
 #include "support/Screenshots.h"
 #include "support/TestMain.h"
 
@@ -10,10 +11,12 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTemporaryDir>
 
 using namespace report;
 
@@ -46,6 +49,28 @@ private slots:
         QVERIFY(!dlg.canAccept());
         dlg.findChild<QLineEdit*>("pdfPath")->setText("/tmp/x.pdf");
         QVERIFY(dlg.canAccept());
+    }
+
+    void replacingAnExistingPdfAsksAndNoKeepsTheFileAndTheDialog()
+    {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("欠费通知.pdf");
+        QFile f(pdf);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("kept") == 4);
+        f.close();
+        SetupDialog dlg(SetupChoice::fromAnswer("pdf:" + pdf), {});
+        ui::Msg::clearLog();
+        ui::Msg::queueAnswer(false);
+        dlg.accept();
+        QCOMPARE(ui::Msg::texts(ui::MsgKind::Confirm), QStringList{"欠费通知.pdf已经存在，要替换它吗？"});
+        QCOMPARE(dlg.result(), int(QDialog::Rejected));
+        dlg.accept();
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        // A new file is written without a question.
+        SetupDialog fresh(SetupChoice::fromAnswer("pdf:" + dir.filePath("新.pdf")), {});
+        fresh.accept();
+        QCOMPARE(fresh.result(), int(QDialog::Accepted));
+        QCOMPARE(ui::Msg::log().size(), 2);
     }
 
     void printerIsOfferedOnlyWhenThereIsOne()

@@ -165,7 +165,7 @@ private slots:
         nav.btnClick(ui::DBNavigator::Delete);
         QCOMPARE(d.table.recordCount(), 3);
         QCOMPARE(Msg::log().last().kind, MsgKind::Confirm);
-        QCOMPARE(Msg::log().last().text, QStringLiteral("Delete record?"));
+        QCOMPARE(Msg::log().last().text, QStringLiteral("确定要删除该记录吗？"));
 
         nav.btnClick(ui::DBNavigator::Delete);  // OK
         QCOMPARE(d.table.recordCount(), 2);

@@ -2,12 +2,18 @@
 
 #include "platform/data/DataSet.h"
 #include "platform/data/Error.h"
+#include "platform/ui/DBNavigator.h"
 #include "platform/ui/ErrorBox.h"
 #include "platform/ui/Msg.h"
+#include "support/Screenshots.h"
 #include "support/TestMain.h"
 #include "UiFixture.h"
 
+#include <QApplication>
+#include <QFontDatabase>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTimer>
 
 using ui::Msg;
@@ -51,6 +57,47 @@ private slots:
         QVERIFY(ui::guarded([] {}));
         QVERIFY(!ui::guarded([] { throw data::Abort(); }));
         QCOMPARE(Msg::texts(MsgKind::Error), (QStringList{QStringLiteral("定时出错"), QStringLiteral("启动出错")}));
+    }
+
+    void shownBoxesAreWideEnoughForTheirWholeTitle()
+    {
+        // Beside the title, the title bar holds the icon and the close button.
+        const QFontMetrics titleFont(QFontDatabase::systemFont(QFontDatabase::TitleFont));
+        const struct {
+            const char* picture;
+            std::function<void()> show;
+            QString title;
+        } boxes[] = {
+            {"box_login", [] { Msg::information(QStringLiteral("登录成功")); }, QStringLiteral("物业管理")},
+            {"box_backup_done", [] { Msg::plain(QStringLiteral("数据备份完成"), QStringLiteral("成功！")); },
+             QStringLiteral("成功！")},
+            {"box_navigator_delete", [] { Msg::confirm(ui::DBNavigator::deleteQuestion()); }, QStringLiteral("物业管理")},
+        };
+        Msg::setScripted(false);
+        const auto scriptedAgain = qScopeGuard([] { Msg::setScripted(true); });
+        QStringList buttons;
+        for (const auto& b : boxes) {
+            QString title;
+            int width = 0;
+            buttons.clear();
+            QTimer poll;
+            connect(&poll, &QTimer::timeout, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!box || width)
+                    return;
+                title = box->windowTitle();
+                width = box->width();
+                for (QAbstractButton* button : box->buttons())
+                    buttons << button->text();
+                testsupport::saveScreenshot(box, QString::fromLatin1(b.picture));
+                box->reject();
+            });
+            poll.start(10);
+            b.show();
+            QCOMPARE(title, b.title);
+            QVERIFY2(width >= titleFont.horizontalAdvance(title) + 3 * titleFont.height(), b.picture);
+        }
+        QCOMPARE(buttons, (QStringList{QStringLiteral("确定"), QStringLiteral("取消")}));
     }
 
     void fileDialogsTakeQueuedNamesAndOtherwiseCancel()
