@@ -680,7 +680,7 @@ void DataSet::revertRefusedValues()
     if (m_state == DataSetState::Edit) {
         const Row& stored = m_all[size_t(m_visible[size_t(m_cur)])];
         for (auto it = m_refused.cbegin(); it != m_refused.cend(); ++it)
-            m_buffer.v[it.key()] = stored.v[it.key()];
+            m_buffer.v[it.key()] = rawValue(stored, it.key());
     }
     m_refused.clear();
     notifyData();
