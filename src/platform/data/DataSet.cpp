@@ -3,7 +3,6 @@
 #include "platform/data/Connection.h"
 #include "platform/data/DataSource.h"
 #include "platform/data/Dialect.h"
-#include "platform/data/DirectStatement.h"
 #include "platform/data/Error.h"
 
 #include <QSqlField>
@@ -102,53 +101,6 @@ void DataSet::readRows(bool whenNeeded)
     fetchAll(sql, params);
 }
 
-namespace {
-
-// Parameters the embedded database takes straight as the Qt driver would
-// bind them: null, text, whole numbers.
-bool bindsDirectly(const QVariantList& params)
-{
-    for (const QVariant& v : params)
-        if (!v.isNull()
-            && !(v.metaType().id() == QMetaType::QString || v.metaType().id() == QMetaType::Int
-                 || v.metaType().id() == QMetaType::LongLong))
-            return false;
-    return true;
-}
-
-}  // namespace
-
-void DataSet::fetchAll(const QString& sql, const QVariantList& params)
-{
-    if (fieldsBeforeRows() && DirectStatement::available(*m_conn) && bindsDirectly(params)) {
-        m_all.clear();
-        m_visible.clear();
-        m_packed.clear();
-        try {
-            fetchEmbedded(sql, params);
-        } catch (...) {
-            m_all.clear();
-            m_packed.clear();
-            throw;
-        }
-        showVisibleRows();
-        return;
-    }
-    QSqlQuery q = m_conn->newQuery();
-    if (!q.prepare(sql))
-        throwQueryError(q, objectName());
-    for (int i = 0; i < params.size(); ++i)
-        q.bindValue(i, params[i]);
-    if (!q.exec())
-        throwQueryError(q, objectName());
-    prepareFields(q.record());
-    m_all.clear();
-    m_visible.clear();
-    m_packed.clear();
-    fetchRows(q, m_all);
-    showVisibleRows();
-}
-
 void DataSet::showVisibleRows()
 {
     m_visible.clear();
@@ -168,94 +120,6 @@ void DataSet::readPendingRows()
     m_eof = true;
     fetchAll(m_pendingSql, m_pendingParams);
     m_eof = m_visible.empty();
-}
-
-void DataSet::fetchRows(QSqlQuery& q, std::vector<Row>& out)
-{
-    const QSqlRecord rec = q.record();
-    // Map result columns to fields once; the identity column is hidden.
-    std::vector<int> colOfField(m_fields.size(), -1);
-    for (size_t i = 0; i < m_fields.size(); ++i)
-        colOfField[i] = rec.indexOf(m_fields[i]->name());
-    // QSqlRecord::indexOf ignores case already; fall back to a manual search
-    // for drivers that do not.
-    for (size_t i = 0; i < m_fields.size(); ++i)
-        if (colOfField[i] < 0)
-            for (int c = 0; c < rec.count(); ++c)
-                if (rec.fieldName(c).compare(m_fields[i]->name(), Qt::CaseInsensitive) == 0)
-                    colOfField[i] = c;
-    int ridCol = -1;
-    for (int c = 0; c < rec.count(); ++c)
-        if (rec.fieldName(c).compare(QLatin1String(kRowIdColumn), Qt::CaseInsensitive) == 0)
-            ridCol = c;
-    const size_t nf = m_fields.size();
-    const PackedRows::Mark from = m_packed.mark();
-    size_t count = 0;
-    while (q.next()) {
-        for (size_t i = 0; i < nf; ++i)
-            m_packed.add(colOfField[i] >= 0 ? q.value(colOfField[i]) : QVariant());
-        m_packed.finishRow(ridCol >= 0 ? q.value(ridCol).toLongLong() : 0);
-        ++count;
-    }
-    out.reserve(out.size() + count);
-    m_packed.rowsSince(from, int(nf), [&](const char* row) { out.push_back(Row{row}); });
-}
-
-void DataSet::fetchEmbedded(const QString& sql, const QVariantList& params)
-{
-    DirectStatement st(*m_conn, sql);
-    for (int i = 0; i < params.size(); ++i) {
-        const QVariant& v = params[i];
-        if (v.isNull() || (v.metaType().id() == QMetaType::QString && v.toString().isNull())) {
-            st.bindNull(i);
-        } else if (v.metaType().id() == QMetaType::QString) {
-            const QByteArray text = v.toString().toUtf8();
-            st.bindUtf8(i, text.constData(), int(text.size()));
-        } else {
-            st.bindInteger(i, v.toLongLong());
-        }
-    }
-    std::vector<int> colOfField(m_fields.size(), -1);
-    int ridCol = -1;
-    for (int c = 0; c < st.columnCount(); ++c) {
-        const QString name = st.columnName(c);
-        if (name.compare(QLatin1String(kRowIdColumn), Qt::CaseInsensitive) == 0)
-            ridCol = c;
-        for (size_t i = 0; i < m_fields.size(); ++i)
-            if (colOfField[i] < 0 && name.compare(m_fields[i]->name(), Qt::CaseInsensitive) == 0)
-                colOfField[i] = c;
-    }
-    int bytes = 0;
-    const PackedRows::Mark from = m_packed.mark();
-    size_t count = 0;
-    while (st.step()) {
-        for (const int c : colOfField) {
-            switch (c < 0 ? DirectStatement::Kind::Null : st.kind(c)) {
-            case DirectStatement::Kind::Null:
-                m_packed.addNull();
-                break;
-            case DirectStatement::Kind::Integer:
-                m_packed.addInteger(st.integer(c));
-                break;
-            case DirectStatement::Kind::Real:
-                m_packed.addReal(st.real(c));
-                break;
-            case DirectStatement::Kind::Text: {
-                const char* text = st.utf8(c, &bytes);
-                m_packed.addUtf8(text, bytes);
-                break;
-            }
-            case DirectStatement::Kind::Blob:
-                m_packed.add(QVariant(st.blob(c)));
-                break;
-            }
-        }
-        m_packed.finishRow(ridCol >= 0 ? st.integer(ridCol) : 0);
-        ++count;
-    }
-    // Listed once all are read: the list is made once, at its size.
-    m_all.reserve(m_all.size() + count);
-    m_packed.rowsSince(from, fieldCount(), [&](const char* row) { m_all.push_back(Row{row}); });
 }
 
 void DataSet::reloadVisibleRows(const QString& sql, const QVariantList& params)

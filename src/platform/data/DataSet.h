@@ -258,11 +258,18 @@ private:
     // Builds the statement and reads the rows; with `whenNeeded`, a dataset
     // that reads on demand keeps the statement for ensureRows().
     void readRows(bool whenNeeded = false);
+    // Reads every row `sql` selects (DataSetReading.cpp).
     void fetchAll(const QString& sql, const QVariantList& params);
-    // The same for a table on the embedded database, read through its own
-    // interface: text stays the UTF-8 it is kept in instead of becoming a
-    // variant of UTF-16 per value; the values unpack as the Qt driver gives them.
+    // The same for a table, through the database's own interface; false,
+    // having read nothing, for a statement it does not read that way (its
+    // parameters, or columns whose values the Qt driver reads otherwise).
+    bool fetchDirect(const QString& sql, const QVariantList& params);
     void fetchEmbedded(const QString& sql, const QVariantList& params);
+    bool fetchServer(const QString& sql);
+    // Which result column holds each field (-1: none), and the identity.
+    std::vector<int> columnsOfFields(const QStringList& names, int* rowIdColumn) const;
+    // Lists in `out` the `count` rows packed since `from`.
+    void listPackedRows(PackedRows::Mark from, size_t count, std::vector<Row>& out) const;
     // Chooses the visible rows among the loaded ones (rowVisible).
     void showVisibleRows();
     // Reads the rows put off at open, if any; the cursor is then as the open

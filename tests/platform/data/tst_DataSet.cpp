@@ -526,6 +526,7 @@ private slots:
         QTest::newRow("a date that is none") << "inDate" << QVariant(QString("2024-02-30"));
         QTest::newRow("a date and time") << "SS" << QVariant(QString("2023-12-31 23:59:59"));
         QTest::newRow("nearly one") << "SS" << QVariant(QString("2023-12-31 23:59:5x"));
+        QTest::newRow("backslash, tab, line end") << "SS" << QVariant(QString("a\\N\tb\nc\\"));
     }
     void textReadAsStored()
     {
