@@ -126,13 +126,7 @@ void DataSet::reloadVisibleRows(const QString& sql, const QVariantList& params)
 {
     ensureRows();
     checkBrowseMode();
-    QSqlQuery q = m_conn->newQuery();
-    if (!q.prepare(sql))
-        throwQueryError(q, objectName());
-    for (int i = 0; i < params.size(); ++i)
-        q.bindValue(i, params[i]);
-    if (!q.exec())
-        throwQueryError(q, objectName());
+    QSqlQuery q = executed(sql, params);
     std::vector<Row> fresh;
     fetchRows(q, fresh);
     std::vector<bool> visible(m_all.size(), false);

@@ -280,6 +280,9 @@ private:
             const_cast<DataSet*>(this)->readPendingRows();
     }
     void readPendingRows();
+    // The statement run through Qt with its parameters bound; throws the
+    // cause when it fails.
+    QSqlQuery executed(const QString& sql, const QVariantList& params) const;
     // Reads the rows of an executed statement, mapping its columns to the fields by name.
     void fetchRows(QSqlQuery& q, std::vector<Row>& out);
     void startInsert(int position);

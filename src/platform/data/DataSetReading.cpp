@@ -58,13 +58,7 @@ void DataSet::fetchAll(const QString& sql, const QVariantList& params)
             return;
         }
     }
-    QSqlQuery q = m_conn->newQuery();
-    if (!q.prepare(sql))
-        throwQueryError(q, objectName());
-    for (int i = 0; i < params.size(); ++i)
-        q.bindValue(i, params[i]);
-    if (!q.exec())
-        throwQueryError(q, objectName());
+    QSqlQuery q = executed(sql, params);
     prepareFields(q.record());
     fetchRows(q, m_all);
     showVisibleRows();
@@ -80,6 +74,18 @@ bool DataSet::fetchDirect(const QString& sql, const QVariantList& params)
     if (serverCopyAvailable(*m_conn) && params.isEmpty())
         return fetchServer(sql);
     return false;
+}
+
+QSqlQuery DataSet::executed(const QString& sql, const QVariantList& params) const
+{
+    QSqlQuery q = m_conn->newQuery();
+    if (!q.prepare(sql))
+        throwQueryError(q, objectName());
+    for (int i = 0; i < params.size(); ++i)
+        q.bindValue(i, params[i]);
+    if (!q.exec())
+        throwQueryError(q, objectName());
+    return q;
 }
 
 std::vector<int> DataSet::columnsOfFields(const QStringList& names, int* rowIdColumn) const
