@@ -169,16 +169,19 @@ void copyTableByTable(data::Connection& from, const QString& file, const DataPro
         if (progress)
             progress(table);
     });
-    to.exec(QStringLiteral("BEGIN"));
     for (const data::TableDef& t : data::systemTables()) {
         if (t.isView)
             continue;
         table = QLatin1String(t.name);
+        // The table's rows on their way to the disk while its indexes are
+        // built over them.
+        to.exec(QStringLiteral("BEGIN"));
         copyTable(from, to.handle(), t, progress);
+        ticker.run(QStringLiteral("COMMIT"));
+        to.startWritingOut();
         for (const data::IndexDef& ix : indexes.value(table))
             ticker.run(ix.createSql);
     }
-    ticker.run(QStringLiteral("COMMIT"));
     snapshot.commit();
 }
 

@@ -10,6 +10,8 @@
 // DirectStatement.h). Errors throw data::Error with the database's message.
 
 #include <QString>
+#include <atomic>
+#include <thread>
 
 struct sqlite3;
 
@@ -27,9 +29,15 @@ public:
     sqlite3* handle() const { return m_db; }
     // Runs one statement, whose rows, if any, are not wanted.
     void exec(const QString& sql);
+    // Has the system start writing what is written so far to the disk,
+    // without waiting for it: a later sync of the file has less to do.
+    void startWritingOut();
 
 private:
+    QString m_path;
     sqlite3* m_db = nullptr;
+    std::thread m_writer;
+    std::atomic<bool> m_written{true};
 };
 
 }  // namespace data
