@@ -127,8 +127,13 @@ void copyTable(data::Connection& from, sqlite3* to, const data::TableDef& t, con
 // A new embedded database with the system's schema, its secondary indexes
 // set aside: each table's are built once its rows are in. Returns them by
 // table.
-QHash<QString, QList<data::IndexDef>> createSchemaWithoutIndexes(const QString& file)
+QHash<QString, QList<data::IndexDef>> createSchemaWithoutIndexes(const QString& file, const DataProgress& progress)
 {
+    // The schema is many small statements: the window is painted between them.
+    const auto tick = [&] {
+        if (progress)
+            progress(QString());
+    };
     data::ConnectionSpec spec;
     spec.backend = data::Backend::SQLite;
     spec.database = file;
@@ -136,6 +141,7 @@ QHash<QString, QList<data::IndexDef>> createSchemaWithoutIndexes(const QString& 
     for (const QString& sql : to->dialect().scratchFileSql())
         to->exec(sql);
     session::createSchema(*to);
+    tick();
     QHash<QString, QList<data::IndexDef>> indexes;
     data::Transaction drop(*to);
     for (const data::TableDef& t : data::systemTables()) {
@@ -145,6 +151,7 @@ QHash<QString, QList<data::IndexDef>> createSchemaWithoutIndexes(const QString& 
         indexes[table] = to->dialect().secondaryIndexes(*to, table);
         for (const data::IndexDef& ix : indexes[table])
             to->exec(QStringLiteral("DROP INDEX %1").arg(ix.name));
+        tick();
     }
     drop.commit();
     // Whole in itself, as a file to be opened read-only later must be: not
@@ -159,7 +166,7 @@ QHash<QString, QList<data::IndexDef>> createSchemaWithoutIndexes(const QString& 
 // file's own, outside the Qt driver: nothing is converted on the way.
 void copyTableByTable(data::Connection& from, const QString& file, const DataProgress& progress)
 {
-    const QHash<QString, QList<data::IndexDef>> indexes = createSchemaWithoutIndexes(file);
+    const QHash<QString, QList<data::IndexDef>> indexes = createSchemaWithoutIndexes(file, progress);
     data::OwnFile to(file);
     data::Transaction snapshot(from);
     for (const QString& sql : from.dialect().snapshotSql())
