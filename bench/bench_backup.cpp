@@ -232,6 +232,11 @@ int main(int argc, char** argv)
         for (int m = 1; m <= 12; ++m)
             bench::fillFeeMonth(*c, QStringLiteral("%1%2").arg(y).arg(m, 2, 10, QLatin1Char('0')), true);
     bench::analyze(*c);
+    // As a database in use stands, after the server's own upkeep: the first
+    // reading of rows just written marks them on the server, and would
+    // otherwise fall to whichever of the backup and its floor reads first.
+    if (server)
+        c->exec(QStringLiteral("VACUUM"));
     const qint64 feeRows = c->scalar(QStringLiteral("SELECT count(*) FROM Fee")).toLongLong();
     qint64 allRows = 0;
     for (const data::TableDef& td : data::systemTables())

@@ -4,7 +4,7 @@
 #include "platform/data/Dialect.h"
 #include "platform/data/DirectStatement.h"
 #include "platform/data/Error.h"
-#include "platform/data/IndexesAside.h"
+#include "platform/data/OwnFile.h"
 #include "platform/data/PageCopy.h"
 #include "platform/data/SchemaCatalog.h"
 #include "platform/data/ServerCopy.h"
@@ -14,7 +14,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QTemporaryFile>
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 #include <unistd.h>
@@ -25,6 +27,10 @@ namespace {
 
 // Rows copied between two progress calls.
 constexpr int kProgressRows = 5000;
+// Rows written by one statement, as far as the parameters a statement may
+// have allow (the embedded database's least limit).
+constexpr int kRowsPerInsert = 32;
+constexpr int kMostParameters = 999;
 
 // An empty file with a name of its own beside the target (the embedded
 // database writes a copy only into a file that is new or empty).
@@ -54,47 +60,80 @@ void replaceTarget(const QString& done, const QString& target)
         throw data::Error(QStringLiteral("无法写入文件 %1：%2").arg(target, QString::fromLocal8Bit(ec.message())));
 }
 
-void copyTable(data::Connection& from, data::Connection& to, const data::TableDef& t, const DataProgress& progress)
+// The statement that inserts so many rows of the columns at once.
+QString insertSql(const QString& table, const QStringList& names, int rows)
+{
+    const QString row = QStringLiteral("(?%1)").arg(QStringLiteral(", ?").repeated(names.size() - 1));
+    QStringList values;
+    for (int i = 0; i < rows; ++i)
+        values << row;
+    return QStringLiteral("INSERT INTO %1 (%2) VALUES %3")
+        .arg(table, names.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
+}
+
+void copyTable(data::Connection& from, sqlite3* to, const data::TableDef& t, const DataProgress& progress)
 {
     QStringList names{QLatin1String(data::kRowIdColumn)};
-    QStringList marks{QStringLiteral("?")};
-    for (const data::ColumnDef& c : t.columns) {
+    for (const data::ColumnDef& c : t.columns)
         names << QLatin1String(c.name);
-        marks << QStringLiteral("?");
-    }
     const QString table = QLatin1String(t.name);
-    const QString list = names.join(QStringLiteral(", "));
+    const int columns = int(names.size());
     // The server streams the table's rows as the texts the embedded database
     // stores (dates "yyyy-MM-dd HH:mm:ss" in the snapshot's date style,
     // decimals with their digits as written) while this side writes the ones
-    // it has; only one row is held at a time.
-    data::CopyOut read(from, QStringLiteral("SELECT %1 FROM %2").arg(list, table));
-    data::DirectStatement insert(to, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                         .arg(table, list, marks.join(QStringLiteral(", "))));
-    int rows = 0;
-    while (read.next()) {
-        for (int i = 0; i < names.size(); ++i) {
+    // it has, each value bound where it lies, several rows a statement.
+    data::CopyOut read(from, QStringLiteral("SELECT %1 FROM %2").arg(names.join(QStringLiteral(", ")), table));
+    const int perRun = std::clamp(kMostParameters / columns, 1, kRowsPerInsert);
+    data::DirectStatement many(to, insertSql(table, names, perRun));
+    data::DirectStatement one(to, insertSql(table, names, 1));
+    const auto bind = [&](data::DirectStatement& insert, int first) {
+        for (int i = 0; i < columns; ++i) {
             if (read.isNull(i)) {
-                insert.bindNull(i);
+                insert.bindNull(first + i);
             } else {
                 // Bound as stored: no trimming, the column's type decides.
                 int bytes = 0;
                 const char* text = read.utf8(i, &bytes);
-                insert.bindUtf8(i, text, bytes);
+                insert.bindUtf8InPlace(first + i, text, bytes);
             }
         }
-        insert.run();
-        if (++rows % kProgressRows == 0 && progress)
-            progress(table);
+    };
+    int rows = 0;
+    while (read.next()) {
+        if (read.rowsAtHand() + 1 >= perRun) {
+            // The rows bound stay where they lie until the statement ran.
+            bind(many, 0);
+            for (int r = 1; r < perRun; ++r) {
+                read.next();
+                bind(many, r * columns);
+            }
+            many.run();
+            rows += perRun;
+        } else {
+            bind(one, 0);
+            one.run();
+            ++rows;
+        }
+        if (rows >= kProgressRows) {
+            rows = 0;
+            if (progress)
+                progress(table);
+        }
     }
     if (progress)
         progress(table);
 }
 
-// Every table of the schema, read as of one moment, into a new embedded
-// database with the same schema.
-void copyTableByTable(data::Connection& from, const QString& file, const DataProgress& progress)
+// A new embedded database with the system's schema, its secondary indexes
+// set aside: each table's are built once its rows are in. Returns them by
+// table.
+QHash<QString, QList<data::IndexDef>> createSchemaWithoutIndexes(const QString& file, const DataProgress& progress)
 {
+    // The schema is many small statements: the window is painted between them.
+    const auto tick = [&] {
+        if (progress)
+            progress(QString());
+    };
     data::ConnectionSpec spec;
     spec.backend = data::Backend::SQLite;
     spec.database = file;
@@ -102,27 +141,55 @@ void copyTableByTable(data::Connection& from, const QString& file, const DataPro
     for (const QString& sql : to->dialect().scratchFileSql())
         to->exec(sql);
     session::createSchema(*to);
-    {
-        data::Transaction snapshot(from);
-        for (const QString& sql : from.dialect().snapshotSql())
-            from.exec(sql);
-        QString table;
-        data::StatementTicker ticker(*to, [&] {
-            if (progress)
-                progress(table);
-        });
-        data::Transaction write(*to);
-        for (const data::TableDef& t : data::systemTables()) {
-            if (t.isView)
-                continue;
-            table = QLatin1String(t.name);
-            data::loadWithIndexesAside(*to, table, [&] { copyTable(from, *to, t, progress); }, ticker);
-        }
-        ticker.commit(write);
-        snapshot.commit();
+    tick();
+    QHash<QString, QList<data::IndexDef>> indexes;
+    data::Transaction drop(*to);
+    for (const data::TableDef& t : data::systemTables()) {
+        if (t.isView)
+            continue;
+        const QString table = QLatin1String(t.name);
+        indexes[table] = to->dialect().secondaryIndexes(*to, table);
+        for (const data::IndexDef& ix : indexes[table])
+            to->exec(QStringLiteral("DROP INDEX %1").arg(ix.name));
+        tick();
     }
+    drop.commit();
+    // Whole in itself, as a file to be opened read-only later must be: not
+    // in the log mode a new database is given.
     for (const QString& sql : to->dialect().standaloneFileSql())
         to->exec(sql);
+    return indexes;
+}
+
+// Every table of the schema, read as of one moment, into a new embedded
+// database with the same schema. The rows are written on a handle of the
+// file's own, outside the Qt driver: nothing is converted on the way.
+void copyTableByTable(data::Connection& from, const QString& file, const DataProgress& progress)
+{
+    const QHash<QString, QList<data::IndexDef>> indexes = createSchemaWithoutIndexes(file, progress);
+    data::OwnFile to(file);
+    data::Transaction snapshot(from);
+    for (const QString& sql : from.dialect().snapshotSql())
+        from.exec(sql);
+    QString table;
+    data::StatementTicker ticker(to.handle(), [&] {
+        if (progress)
+            progress(table);
+    });
+    for (const data::TableDef& t : data::systemTables()) {
+        if (t.isView)
+            continue;
+        table = QLatin1String(t.name);
+        // The table's rows on their way to the disk while its indexes are
+        // built over them.
+        to.exec(QStringLiteral("BEGIN"));
+        copyTable(from, to.handle(), t, progress);
+        ticker.run(QStringLiteral("COMMIT"));
+        to.startWritingOut();
+        for (const data::IndexDef& ix : indexes.value(table))
+            ticker.run(ix.createSql);
+    }
+    snapshot.commit();
 }
 
 // On the disk before it takes the target's place, so that a crash never

@@ -56,7 +56,9 @@ sqlite3* embeddedHandle(Connection& c)
     return db;
 }
 
-DirectStatement::DirectStatement(Connection& c, const QString& sql) : m_db(embeddedHandle(c))
+DirectStatement::DirectStatement(Connection& c, const QString& sql) : DirectStatement(embeddedHandle(c), sql) {}
+
+DirectStatement::DirectStatement(sqlite3* db, const QString& sql) : m_db(db)
 {
     const QByteArray text = sql.toUtf8();
     check(sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &m_stmt, nullptr), "prepare");
@@ -97,6 +99,11 @@ void DirectStatement::bindText(int i, const QString& text)
 void DirectStatement::bindUtf8(int i, const char* text, int bytes)
 {
     check(sqlite3_bind_text(m_stmt, i + 1, text, bytes, SQLITE_TRANSIENT), "bind");
+}
+
+void DirectStatement::bindUtf8InPlace(int i, const char* text, int bytes)
+{
+    check(sqlite3_bind_text(m_stmt, i + 1, text, bytes, SQLITE_STATIC), "bind");
 }
 
 void DirectStatement::bindInteger(int i, qint64 v)

@@ -49,6 +49,8 @@ public:
     static bool available(const Connection& c);
 
     DirectStatement(Connection& c, const QString& sql);
+    // On a database handle the program opened itself (see OwnFile.h).
+    DirectStatement(sqlite3* db, const QString& sql);
     ~DirectStatement();
     DirectStatement(const DirectStatement&) = delete;
     DirectStatement& operator=(const DirectStatement&) = delete;
@@ -57,6 +59,8 @@ public:
     void bindNull(int i);
     void bindText(int i, const QString& text);         // right-trimmed, like every bound text
     void bindUtf8(int i, const char* text, int bytes);  // copied
+    // Not copied: the bytes must stay as they are until the statement ran.
+    void bindUtf8InPlace(int i, const char* text, int bytes);
     void bindInteger(int i, qint64 v);
     // Binds column `column` of another statement's current row as it is stored.
     void bindColumn(int i, const DirectStatement& from, int column);

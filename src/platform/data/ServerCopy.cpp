@@ -312,6 +312,11 @@ const char* CopyOut::utf8(int column, int* bytes) const
     return m_rows->text.constData() + start;
 }
 
+int CopyOut::rowsAtHand() const
+{
+    return m_rows ? m_rows->count - 1 - m_row : 0;
+}
+
 CopyIn::CopyIn(Connection& c, const QString& table, const QStringList& columns)
     : m_conn(serverHandle(c)), m_table(table), m_columns(int(columns.size()))
 {

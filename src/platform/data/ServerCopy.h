@@ -79,6 +79,9 @@ public:
     bool isNull(int column) const;
     // The value's UTF-8 bytes (not terminated), valid until the next row.
     const char* utf8(int column, int* bytes) const;
+    // How many more rows next() gives from the rows read already: until
+    // then the values of the rows before stay where they are.
+    int rowsAtHand() const;
 
 private:
     struct Rows;

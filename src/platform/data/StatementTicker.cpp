@@ -19,12 +19,11 @@ constexpr int kSteps = 200000;
 constexpr int kWaitMs = 50;
 }  // namespace
 
-StatementTicker::StatementTicker(Connection& c, std::function<void()> tick) : m_c(c), m_tick(std::move(tick))
+StatementTicker::StatementTicker(Connection& c, std::function<void()> tick) : m_c(&c), m_tick(std::move(tick))
 {
     if (!DirectStatement::available(c) || !m_tick)
         return;
-    m_db = embeddedHandle(c);
-    sqlite3_progress_handler(m_db, kSteps, &StatementTicker::onProgress, this);
+    watch(embeddedHandle(c));
     // A commit would otherwise write the log into the database file in one
     // step, as long as the whole write took.
     DirectStatement setting(c, QStringLiteral("PRAGMA wal_autocheckpoint"));
@@ -32,12 +31,27 @@ StatementTicker::StatementTicker(Connection& c, std::function<void()> tick) : m_
     sqlite3_wal_autocheckpoint(m_db, 0);
 }
 
+StatementTicker::StatementTicker(sqlite3* db, std::function<void()> tick) : m_tick(std::move(tick))
+{
+    if (m_tick)
+        watch(db);
+    else
+        m_db = db;
+}
+
+void StatementTicker::watch(sqlite3* db)
+{
+    m_db = db;
+    sqlite3_progress_handler(m_db, kSteps, &StatementTicker::onProgress, this);
+}
+
 StatementTicker::~StatementTicker()
 {
-    if (!m_db)
+    if (!m_db || !m_tick)
         return;
     sqlite3_progress_handler(m_db, 0, nullptr, nullptr);
-    sqlite3_wal_autocheckpoint(m_db, m_autoCheckpoint);
+    if (m_c)
+        sqlite3_wal_autocheckpoint(m_db, m_autoCheckpoint);
 }
 
 int StatementTicker::onProgress(void* self)
@@ -57,12 +71,14 @@ int StatementTicker::onProgress(void* self)
 
 void StatementTicker::run(const QString& sql)
 {
-    if (!m_tick) {
-        m_c.exec(sql);
-    } else if (serverCopyAvailable(m_c)) {
+    if (m_c && !m_tick) {
+        m_c->exec(sql);
+    } else if (m_c && serverCopyAvailable(*m_c)) {
         runOnServer(sql);
+    } else if (!m_tick) {
+        DirectStatement(m_db, sql).run();
     } else {
-        DirectStatement statement(m_c, sql);
+        DirectStatement statement(m_db, sql);
         runBeside([&statement] { statement.run(); }, m_tick, [&statement] { statement.interrupt(); });
     }
 }
@@ -74,7 +90,7 @@ void StatementTicker::commit(Transaction& tx)
 
 void StatementTicker::settle()
 {
-    if (!DirectStatement::available(m_c))
+    if (!m_c || !DirectStatement::available(*m_c))
         return;
     try {
         run(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
@@ -86,7 +102,7 @@ void StatementTicker::settle()
 
 void StatementTicker::runOnServer(const QString& sql)
 {
-    PGconn* conn = serverHandle(m_c);
+    PGconn* conn = serverHandle(*m_c);
     if (!PQsendQuery(conn, sql.toUtf8().constData()))
         failOnServer(conn, nullptr, sql);
     try {

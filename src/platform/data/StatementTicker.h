@@ -26,6 +26,8 @@ class Transaction;
 class StatementTicker {
 public:
     StatementTicker(Connection& c, std::function<void()> tick);
+    // On an embedded database handle the program opened itself (OwnFile).
+    StatementTicker(sqlite3* db, std::function<void()> tick);
     ~StatementTicker();
     StatementTicker(const StatementTicker&) = delete;
     StatementTicker& operator=(const StatementTicker&) = delete;
@@ -46,8 +48,9 @@ public:
 private:
     static int onProgress(void* self);
     void runOnServer(const QString& sql);
+    void watch(sqlite3* db);
 
-    Connection& m_c;
+    Connection* m_c = nullptr;
     sqlite3* m_db = nullptr;
     std::function<void()> m_tick;
     std::thread::id m_owner = std::this_thread::get_id();
