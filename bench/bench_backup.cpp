@@ -34,7 +34,7 @@
 
 namespace {
 
-const QString kName = QStringLiteral("wygl_bench_backup");
+const QString kName = bench::runName(QStringLiteral("wygl_bench_backup"));
 const QString kFloorName = kName + QStringLiteral("_floor");
 constexpr double kUnpaintedMs = 500;
 
