@@ -7,9 +7,9 @@
 #include "platform/report/PrinterOutput.h"
 #include "platform/report/ReadingNotice.h"
 #include "platform/report/SetupDialog.h"
+#include "platform/ui/Msg.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <memory>
@@ -47,7 +47,7 @@ void ReportSystem::warn(const QString& text) const
     if (outputSeam().warning)
         outputSeam().warning(text);
     else
-        QMessageBox::warning(dialogParent(), QStringLiteral("警告"), text);
+        ui::Msg::warning(text, QStringLiteral("警告"));
 }
 
 bool ReportSystem::Execute()

@@ -47,18 +47,22 @@ QString shownText(const QString& text)
 }
 
 // A window manager cuts a title that does not fit beside the title bar's
-// icon and buttons ("物… 理"), and a box with a short text is narrow: the box
-// is made at least as wide as its whole title needs.
+// icon and buttons ("物… 理"), and a box with a short text is narrow: boxes
+// are made at least as wide as their whole title needs.
+int widthForTitle(const QString& title)
+{
+    const QFontMetrics font(QFontDatabase::systemFont(QFontDatabase::TitleFont));
+    // The icon, the close button and the margins of the title bar.
+    const int decoration = 5 * font.height();
+    return font.horizontalAdvance(title) + decoration;
+}
+
 void fitTitle(QMessageBox& box)
 {
-    const QFontMetrics title(QFontDatabase::systemFont(QFontDatabase::TitleFont));
-    // The icon, the close button and the margins of the title bar.
-    const int decoration = 5 * title.height();
-    const int width = title.horizontalAdvance(box.windowTitle()) + decoration;
     // The box sets its own fixed size from its layout's minimum.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
-        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
-                      grid->columnCount());
+        grid->addItem(new QSpacerItem(widthForTitle(box.windowTitle()), 0, QSizePolicy::Fixed, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 // Shows a real box; returns true when OK was pressed.
@@ -217,6 +221,7 @@ bool Msg::input(const QString& caption, const QString& prompt, QString& value)
     dlg.setTextValue(value);
     dlg.setOkButtonText(QStringLiteral("确定"));
     dlg.setCancelButtonText(QStringLiteral("取消"));
+    dlg.setMinimumWidth(widthForTitle(cap));
     if (dlg.exec() != QDialog::Accepted)
         return false;
     value = dlg.textValue();
