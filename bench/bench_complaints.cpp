@@ -1,7 +1,10 @@
 // The complaints register with 100,000 complaints, through its windows:
 // opening the register, selective searches in the complaint search, and a
 // result of 1,000 complaints printed as the complaint list to a PDF file.
-// Goals: opening < 0.5 s, a selective search < 50 ms, 1,000 listed to PDF < 2 s.
+// Opening is timed cold (the first opening in the program, up to the window
+// drawn) beside a bare read of the same rows.
+// Goals: opening < 0.5 s and within 1.5x the bare read, a selective search
+// < 50 ms, 1,000 listed to PDF < 2 s.
 //
 //   bench_complaints [complaints]
 
@@ -62,13 +65,10 @@ int main(int argc, char** argv)
 
     bench::startProgram(std::move(c), QStringLiteral("1"));
 
-    t.restart();
-    DM->AT_Appeal->close();
-    DM->AT_Appeal->open();
-    DM->AT_Appeal->last();
-    std::printf("the dataset alone, closed, opened and read: %.1f ms\n", bench::ms(t));
     const double openMs = bench::timedOpen(QStringLiteral("Appeal"));
-    std::printf("open the complaints window: %.1f ms (goal < 500)\n", openMs);
+    const double bare = bench::bareReadMs(QStringLiteral("SELECT * FROM Appeal ORDER BY rid"));
+    std::printf("open the complaints window: %.1f ms, a bare read of its rows %.1f ms (goal < 500, <= 1.5x)\n",
+                openMs, bare);
 
     frmAppeal->TB_FindClick();
     SearchForm* f = frmAppFind;
@@ -84,7 +84,7 @@ int main(int argc, char** argv)
 
     const QString last = QStringLiteral("T%1").arg(count - 1000, 6, 10, QLatin1Char('0'));
     bench::timedSearch(f, {{"", "投诉编号", ">", last}}, &rows);
-    const QString pdf = QDir::temp().filePath("bench_complaints.pdf");
+    const QString pdf = QDir::temp().filePath(bench::runName(QStringLiteral("bench_complaints")) + ".pdf");
     report::OutputSeam seam;
     seam.setup = [&](const report::SetupChoice&) { return report::SetupChoice::fromAnswer("pdf:" + pdf); };
     report::ScopedOutputSeam scoped(seam);
@@ -93,8 +93,11 @@ int main(int argc, char** argv)
     const double printMs = bench::ms(t);
     std::printf("%d complaints listed to PDF: %.0f ms, %lld KB (goal < 2000)\n", rows, printMs,
                 QFileInfo(pdf).size() / 1024);
+    if (!qEnvironmentVariableIsSet("WYGL_BENCH_KEEP"))
+        QFile::remove(pdf);
     const QString size = QStringLiteral("%1 complaints").arg(bench::count(count));
-    bench::report(QStringLiteral("open the complaints register"), size, openMs, bench::Goal::under(500));
+    bench::report(QStringLiteral("open the complaints register"), size, openMs, bare,
+                  bench::Goal::within(1.5).andUnder(500));
     bench::report(QStringLiteral("complaints: search by number"), size, byKey, bench::Goal::under(50));
     bench::report(QStringLiteral("complaints: search by complainant in a month"), size, byPerson, bench::Goal::under(50));
     bench::report(QStringLiteral("complaints: 1,000 listed to PDF"), size, printMs, bench::Goal::under(2000));

@@ -2,7 +2,10 @@
 // its windows: opening the two voucher windows, saving and deleting vouchers
 // (key check, stock look-up and update, post), the two stores queries, and at
 // the end the stock checked against every voucher.
-// Goals: a window opens < 0.5 s; Save and Delete < 50 ms each.
+// Each window is opened cold (the first opening in the program, up to the
+// window drawn) beside a bare read of its rows.
+// Goals: a window opens < 0.5 s and within 1.5x the bare read; Save and
+// Delete < 50 ms each.
 //
 //   bench_stores [vouchers of each kind]
 
@@ -187,7 +190,11 @@ int main(int argc, char** argv)
     double inOpen = 0, outOpen = 0;
     StockVoucher* in = open("Input", &inOpen);
     StockVoucher* out = open("Output", &outOpen);
-    std::printf("open the receipts window: %.1f ms, the issues window: %.1f ms (goal < 500)\n", inOpen, outOpen);
+    const double inBare = bench::bareReadMs(QStringLiteral("SELECT * FROM inputs ORDER BY rid"));
+    const double outBare = bench::bareReadMs(QStringLiteral("SELECT * FROM outputs ORDER BY rid"));
+    std::printf("open the receipts window: %.1f ms, the issues window: %.1f ms; bare reads of their rows %.1f ms, "
+                "%.1f ms (goal < 500, <= 1.5x)\n",
+                inOpen, outOpen, inBare, outBare);
     in->CheckBox->click();
     out->CheckBox->click();
 
@@ -216,8 +223,10 @@ int main(int argc, char** argv)
     const int bad = breaches(db);
     std::printf("stock against every voucher: %d goods disagree (checked in %.0f ms)\n", bad, bench::ms(t));
     const QString size = QStringLiteral("%1 vouchers of each kind").arg(bench::count(count));
-    bench::report(QStringLiteral("open the receipts window"), size, inOpen, bench::Goal::under(500));
-    bench::report(QStringLiteral("open the issues window"), size, outOpen, bench::Goal::under(500));
+    bench::report(QStringLiteral("open the receipts window"), size, inOpen, inBare,
+                  bench::Goal::within(1.5).andUnder(500));
+    bench::report(QStringLiteral("open the issues window"), size, outOpen, outBare,
+                  bench::Goal::within(1.5).andUnder(500));
     bench::report(QStringLiteral("save a receipt, worst"), size, inSave.worst(), bench::Goal::under(50));
     bench::report(QStringLiteral("save an issue, worst"), size, outSave.worst(), bench::Goal::under(50));
     bench::report(QStringLiteral("delete a receipt, worst"), size, inDelete.worst(), bench::Goal::under(50));
