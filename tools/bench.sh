@@ -46,7 +46,7 @@ for backend in "${backends[@]}"; do
     rc=$?
     took=$(( SECONDS - started ))
     printf '%s\n' "$out" >>"$log"
-    echo "-- $name on $backend: status $rc after $took s" >>"$log"
+    echo "-- $name on $backend: status $rc after $took s, load $(cut -d" " -f1-3 /proc/loadavg)" >>"$log"
     lines=$(printf '%s\n' "$out" | grep '^= ' | sed "s/^= /$backend | $name | /")
     if [[ -n "$lines" ]]; then printf '%s\n' "$lines" >>"$rows"; fi
     missed=0
