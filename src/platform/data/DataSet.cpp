@@ -76,6 +76,7 @@ void DataSet::close()
     m_rowsPending = false;
     m_all.clear();
     m_visible.clear();
+    m_packed.clear();
     m_cur = 0;
     m_bof = m_eof = true;
     setState(DataSetState::Inactive);
@@ -90,6 +91,7 @@ void DataSet::readRows(bool whenNeeded)
     buildSelect(sql, params);
     m_all.clear();
     m_visible.clear();
+    m_packed.clear();
     m_rowsPending = whenNeeded && m_readOnDemand && fieldsBeforeRows();
     if (m_rowsPending) {
         m_pendingSql = sql;
@@ -99,19 +101,10 @@ void DataSet::readRows(bool whenNeeded)
     fetchAll(sql, params);
 }
 
-void DataSet::fetchAll(const QString& sql, const QVariantList& params)
+void DataSet::showVisibleRows()
 {
-    QSqlQuery q = m_conn->newQuery();
-    if (!q.prepare(sql))
-        throwQueryError(q, objectName());
-    for (int i = 0; i < params.size(); ++i)
-        q.bindValue(i, params[i]);
-    if (!q.exec())
-        throwQueryError(q, objectName());
-    prepareFields(q.record());
-    m_all.clear();
     m_visible.clear();
-    fetchRows(q, m_all);
+    m_visible.reserve(m_all.size());
     for (size_t i = 0; i < m_all.size(); ++i)
         if (rowVisible(m_all[i]))
             m_visible.push_back(int(i));
@@ -129,47 +122,11 @@ void DataSet::readPendingRows()
     m_eof = m_visible.empty();
 }
 
-void DataSet::fetchRows(QSqlQuery& q, std::vector<Row>& out) const
-{
-    const QSqlRecord rec = q.record();
-    // Map result columns to fields once; the identity column is hidden.
-    std::vector<int> colOfField(m_fields.size(), -1);
-    for (size_t i = 0; i < m_fields.size(); ++i)
-        colOfField[i] = rec.indexOf(m_fields[i]->name());
-    // QSqlRecord::indexOf ignores case already; fall back to a manual search
-    // for drivers that do not.
-    for (size_t i = 0; i < m_fields.size(); ++i)
-        if (colOfField[i] < 0)
-            for (int c = 0; c < rec.count(); ++c)
-                if (rec.fieldName(c).compare(m_fields[i]->name(), Qt::CaseInsensitive) == 0)
-                    colOfField[i] = c;
-    int ridCol = -1;
-    for (int c = 0; c < rec.count(); ++c)
-        if (rec.fieldName(c).compare(QLatin1String(kRowIdColumn), Qt::CaseInsensitive) == 0)
-            ridCol = c;
-    const size_t nf = m_fields.size();
-    while (q.next()) {
-        Row r;
-        r.rid = ridCol >= 0 ? q.value(ridCol).toLongLong() : 0;
-        r.v.resize(int(nf));
-        for (size_t i = 0; i < nf; ++i)
-            if (colOfField[i] >= 0)
-                r.v[int(i)] = q.value(colOfField[i]);
-        out.push_back(std::move(r));
-    }
-}
-
 void DataSet::reloadVisibleRows(const QString& sql, const QVariantList& params)
 {
     ensureRows();
     checkBrowseMode();
-    QSqlQuery q = m_conn->newQuery();
-    if (!q.prepare(sql))
-        throwQueryError(q, objectName());
-    for (int i = 0; i < params.size(); ++i)
-        q.bindValue(i, params[i]);
-    if (!q.exec())
-        throwQueryError(q, objectName());
+    QSqlQuery q = executed(sql, params);
     std::vector<Row> fresh;
     fetchRows(q, fresh);
     std::vector<bool> visible(m_all.size(), false);
@@ -188,7 +145,7 @@ void DataSet::reloadVisibleRows(const QString& sql, const QVariantList& params)
     for (size_t i = 0; i < m_all.size(); ++i) {
         if (visible[i])
             continue;
-        while (f < fresh.size() && fresh[f].rid < m_all[i].rid)
+        while (f < fresh.size() && fresh[f].rid() < m_all[i].rid())
             takeFresh();
         all.push_back(std::move(m_all[i]));
     }
@@ -232,7 +189,7 @@ void DataSet::reloadAfterRollback()
     m_bof = true;
     m_eof = m_visible.empty();
     for (size_t i = 0; keep && i < m_visible.size(); ++i)
-        if (m_all[size_t(m_visible[i])].rid == keep) {
+        if (m_all[size_t(m_visible[i])].rid() == keep) {
             m_cur = int(i);
             m_bof = i == 0;
         }
@@ -247,10 +204,7 @@ void DataSet::refilter()
     ensureRows();
     if (isEditing())
         discardEdits();
-    m_visible.clear();
-    for (size_t i = 0; i < m_all.size(); ++i)
-        if (rowVisible(m_all[i]))
-            m_visible.push_back(int(i));
+    showVisibleRows();
     m_cur = 0;
     m_bof = true;
     m_eof = m_visible.empty();
@@ -260,24 +214,16 @@ void DataSet::refilter()
 
 // --- cursor ----------------------------------------------------------------
 
-const DataSet::Row* DataSet::currentRow() const
-{
-    if (m_state == DataSetState::Inactive)
-        return nullptr;
-    ensureRows();
-    if (isEditing())
-        return &m_buffer;
-    if (m_visible.empty())
-        return nullptr;
-    return &m_all[size_t(m_visible[size_t(m_cur)])];
-}
-
 QVariant DataSet::currentValue(int index) const
 {
-    const Row* r = currentRow();
-    if (!r || index < 0 || index >= r->v.size())
+    if (m_state == DataSetState::Inactive || index < 0 || index >= fieldCount())
         return QVariant();
-    return m_fields[size_t(index)]->fromDatabase(r->v[index]);
+    ensureRows();
+    if (isEditing())
+        return m_fields[size_t(index)]->fromDatabase(m_buffer.v[index]);
+    if (m_visible.empty())
+        return QVariant();
+    return m_fields[size_t(index)]->fromDatabase(rawValue(m_all[size_t(m_visible[size_t(m_cur)])], index));
 }
 
 QVariant DataSet::storedValue(int index) const
@@ -286,7 +232,7 @@ QVariant DataSet::storedValue(int index) const
     if (m_state == DataSetState::Inactive || m_visible.empty() || m_state == DataSetState::Insert)
         return QVariant();
     const Row& r = m_all[size_t(m_visible[size_t(m_cur)])];
-    return m_fields[size_t(index)]->fromDatabase(r.v[index]);
+    return m_fields[size_t(index)]->fromDatabase(rawValue(r, index));
 }
 
 QVariant DataSet::valueAt(int row, int fieldIndex) const
@@ -296,14 +242,14 @@ QVariant DataSet::valueAt(int row, int fieldIndex) const
         return QVariant();
     if (isEditing() && row == m_cur)
         return m_fields[size_t(fieldIndex)]->fromDatabase(m_buffer.v[fieldIndex]);
-    return m_fields[size_t(fieldIndex)]->fromDatabase(m_all[size_t(m_visible[size_t(row)])].v[fieldIndex]);
+    return m_fields[size_t(fieldIndex)]->fromDatabase(rawValue(m_all[size_t(m_visible[size_t(row)])], fieldIndex));
 }
 
 QVariant DataSet::storedValueAt(int row, int fieldIndex) const
 {
     if (row < 0 || row >= int(m_visible.size()) || fieldIndex < 0 || fieldIndex >= fieldCount())
         return QVariant();
-    return m_fields[size_t(fieldIndex)]->fromDatabase(m_all[size_t(m_visible[size_t(row)])].v[fieldIndex]);
+    return m_fields[size_t(fieldIndex)]->fromDatabase(rawValue(m_all[size_t(m_visible[size_t(row)])], fieldIndex));
 }
 
 qint64 DataSet::rowId() const
@@ -313,7 +259,7 @@ qint64 DataSet::rowId() const
         return 0;
     if (m_state == DataSetState::Insert)
         return 0;
-    return m_all[size_t(m_visible[size_t(m_cur)])].rid;
+    return m_all[size_t(m_visible[size_t(m_cur)])].rid();
 }
 
 void DataSet::afterMove()
@@ -400,7 +346,7 @@ bool DataSet::gotoRowId(qint64 rid)
     ensureRows();
     checkBrowseMode();
     for (size_t i = 0; i < m_visible.size(); ++i)
-        if (m_all[size_t(m_visible[i])].rid == rid) {
+        if (m_all[size_t(m_visible[i])].rid() == rid) {
             m_cur = int(i);
             m_bof = m_eof = false;
             afterMove();
@@ -417,11 +363,22 @@ bool DataSet::locate(const QStringList& fields, const QVariantList& values, bool
     for (const QString& n : fields)
         fs.push_back(fieldByName(n));
     const Qt::CaseSensitivity cs = caseInsensitive ? Qt::CaseInsensitive : Qt::CaseSensitive;
+    // Text wanted exactly is compared where it lies, without unpacking each row's.
+    std::vector<QString> exact(fs.size());
+    for (size_t k = 0; k < fs.size(); ++k) {
+        const QVariant want = values.value(int(k));
+        const bool text = fs[k]->type() == ColType::String || fs[k]->type() == ColType::Memo;
+        if (text && !caseInsensitive && !partialKey && want.isValid() && !want.isNull())
+            exact[k] = variantToText(want);
+    }
     for (size_t i = 0; i < m_visible.size(); ++i) {
         const Row& r = m_all[size_t(m_visible[i])];
         bool match = true;
         for (size_t k = 0; k < fs.size() && match; ++k) {
-            const QVariant have = fs[k]->fromDatabase(r.v[fs[k]->index()]);
+            if (!exact[k].isNull() && PackedRows::textIs(r.packed, fs[k]->index(), exact[k], &match))
+                continue;
+            match = true;
+            const QVariant have = fs[k]->fromDatabase(rawValue(r, fs[k]->index()));
             const QVariant want = k < size_t(values.size()) ? values[int(k)] : QVariant();
             const bool haveNull = !have.isValid() || have.isNull();
             const bool wantNull = !want.isValid() || want.isNull();
@@ -497,7 +454,11 @@ void DataSet::edit()
     }
     if (m_updateTable.isEmpty())
         throw Error(QStringLiteral("%1 的数据不能修改。").arg(objectName()));
-    m_buffer = m_all[size_t(m_visible[size_t(m_cur)])];
+    const Row& r = m_all[size_t(m_visible[size_t(m_cur)])];
+    m_buffer.rid = r.rid();
+    m_buffer.v.resize(fieldCount());
+    for (int i = 0; i < fieldCount(); ++i)
+        m_buffer.v[i] = rawValue(r, i);
     m_assigned.assign(m_fields.size(), false);
     m_modified = false;
     m_refused.clear();
@@ -515,12 +476,12 @@ void DataSet::startInsert(int position)
     m_savedBof = m_bof;
     m_savedEof = m_eof;
     m_savedCur = m_cur;
-    m_buffer = Row();
+    m_buffer = Buffer();
     m_buffer.v.resize(int(m_fields.size()));
     m_assigned.assign(m_fields.size(), false);
     m_refused.clear();
     // A placeholder row makes the new row visible in grids while it is typed.
-    m_all.push_back(Row{0, m_buffer.v});
+    m_all.push_back(Row{m_packed.pack(0, m_buffer.v)});
     position = std::clamp(position, 0, int(m_visible.size()));
     m_visible.insert(m_visible.begin() + position, int(m_all.size()) - 1);
     m_insertPlaceholder = true;
@@ -577,7 +538,7 @@ void DataSet::revertRefusedValues()
     if (m_state == DataSetState::Edit) {
         const Row& stored = m_all[size_t(m_visible[size_t(m_cur)])];
         for (auto it = m_refused.cbegin(); it != m_refused.cend(); ++it)
-            m_buffer.v[it.key()] = stored.v[it.key()];
+            m_buffer.v[it.key()] = rawValue(stored, it.key());
     }
     m_refused.clear();
     notifyData();
@@ -678,13 +639,13 @@ void DataSet::post()
         writeInsert();
         if (tx)
             tx->commit();
-        m_all[size_t(m_visible[size_t(m_cur)])] = m_buffer;
+        m_all[size_t(m_visible[size_t(m_cur)])] = Row{m_packed.pack(m_buffer.rid, m_buffer.v)};
         m_insertPlaceholder = false;
     } else {
         writeUpdate();
         if (tx)
             tx->commit();
-        m_all[size_t(m_visible[size_t(m_cur)])] = m_buffer;
+        m_all[size_t(m_visible[size_t(m_cur)])] = Row{m_packed.pack(m_buffer.rid, m_buffer.v)};
     }
     m_modified = false;
     m_state = DataSetState::Browse;
@@ -747,7 +708,7 @@ void DataSet::remove()
     if (beforeDelete)
         beforeDelete(*this);
     const int idx = m_visible[size_t(m_cur)];
-    writeDelete(m_all[size_t(idx)].rid);
+    writeDelete(m_all[size_t(idx)].rid());
     if (tx)
         tx->commit();
     m_visible.erase(m_visible.begin() + m_cur);

@@ -22,6 +22,7 @@
 // requeries; the field for a field written while editing).
 
 #include "platform/data/Field.h"
+#include "platform/data/PackedRows.h"
 
 #include <QHash>
 #include <QObject>
@@ -216,10 +217,13 @@ public:
     void sourceEnabledChanged(DataSource* s);
 
 protected:
+    // A loaded row: its identity and values packed in m_packed (raw values
+    // as read, or normalised values once written).
     struct Row {
-        qint64 rid = 0;
-        QVector<QVariant> v;  // raw values as read, or normalised values once written
+        const char* packed = nullptr;
+        qint64 rid() const { return PackedRows::rowId(packed); }
     };
+    static QVariant rawValue(const Row& r, int index) { return PackedRows::value(r.packed, index); }
 
     // Subclasses produce the statement and its parameters that read the rows.
     virtual void buildSelect(QString& sql, QVariantList& params) = 0;
@@ -254,7 +258,20 @@ private:
     // Builds the statement and reads the rows; with `whenNeeded`, a dataset
     // that reads on demand keeps the statement for ensureRows().
     void readRows(bool whenNeeded = false);
+    // Reads every row `sql` selects (DataSetReading.cpp).
     void fetchAll(const QString& sql, const QVariantList& params);
+    // The same for a table, through the database's own interface; false,
+    // having read nothing, for a statement it does not read that way (its
+    // parameters, or columns whose values the Qt driver reads otherwise).
+    bool fetchDirect(const QString& sql, const QVariantList& params);
+    void fetchEmbedded(const QString& sql, const QVariantList& params);
+    bool fetchServer(const QString& sql);
+    // Which result column holds each field (-1: none), and the identity.
+    std::vector<int> columnsOfFields(const QStringList& names, int* rowIdColumn) const;
+    // Lists in `out` the `count` rows packed since `from`.
+    void listPackedRows(PackedRows::Mark from, size_t count, std::vector<Row>& out) const;
+    // Chooses the visible rows among the loaded ones (rowVisible).
+    void showVisibleRows();
     // Reads the rows put off at open, if any; the cursor is then as the open
     // leaves it.
     void ensureRows() const
@@ -263,8 +280,11 @@ private:
             const_cast<DataSet*>(this)->readPendingRows();
     }
     void readPendingRows();
+    // The statement run through Qt with its parameters bound; throws the
+    // cause when it fails.
+    QSqlQuery executed(const QString& sql, const QVariantList& params) const;
     // Reads the rows of an executed statement, mapping its columns to the fields by name.
-    void fetchRows(QSqlQuery& q, std::vector<Row>& out) const;
+    void fetchRows(QSqlQuery& q, std::vector<Row>& out);
     void startInsert(int position);
     void writeInsert();
     void writeUpdate();
@@ -272,18 +292,22 @@ private:
     void touch();
     void setState(DataSetState s);
     void afterMove();
-    const Row* currentRow() const;
     QVariant rawToValue(int fieldIndex, const QVariant& raw) const;
 
     Connection* m_conn = nullptr;
     QString m_updateTable;
     std::vector<Row> m_all;        // every loaded row
+    PackedRows m_packed;           // their identities and values
     std::vector<int> m_visible;    // indexes into m_all, in order
     int m_cur = 0;                 // index into m_visible
     bool m_bof = true;
     bool m_eof = true;
     DataSetState m_state = DataSetState::Inactive;
-    Row m_buffer;                  // the row being edited or inserted
+    struct Buffer {
+        qint64 rid = 0;
+        QVector<QVariant> v;
+    };
+    Buffer m_buffer;               // the row being edited or inserted
     std::vector<bool> m_assigned;  // fields written in the buffer
     bool m_modified = false;
     QHash<int, QString> m_refused;  // field index -> why its value was refused

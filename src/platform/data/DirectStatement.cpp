@@ -153,6 +153,43 @@ void DirectStatement::interrupt() const
     sqlite3_interrupt(m_db);
 }
 
+int DirectStatement::columnCount() const
+{
+    return sqlite3_column_count(m_stmt);
+}
+
+QString DirectStatement::columnName(int column) const
+{
+    return QString::fromUtf8(sqlite3_column_name(m_stmt, column));
+}
+
+DirectStatement::Kind DirectStatement::kind(int column) const
+{
+    switch (sqlite3_column_type(m_stmt, column)) {
+    case SQLITE_INTEGER:
+        return Kind::Integer;
+    case SQLITE_FLOAT:
+        return Kind::Real;
+    case SQLITE_TEXT:
+        return Kind::Text;
+    case SQLITE_BLOB:
+        return Kind::Blob;
+    default:
+        return Kind::Null;
+    }
+}
+
+double DirectStatement::real(int column) const
+{
+    return sqlite3_column_double(m_stmt, column);
+}
+
+QByteArray DirectStatement::blob(int column) const
+{
+    return QByteArray(static_cast<const char*>(sqlite3_column_blob(m_stmt, column)),
+                      sqlite3_column_bytes(m_stmt, column));
+}
+
 bool DirectStatement::isNull(int column) const
 {
     return sqlite3_column_type(m_stmt, column) == SQLITE_NULL;

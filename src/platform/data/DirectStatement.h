@@ -72,8 +72,14 @@ public:
     void interrupt() const;
 
     // --- the current row -------------------------------------------------
+    enum class Kind { Null, Integer, Real, Text, Blob };
+    int columnCount() const;
+    QString columnName(int column) const;
+    Kind kind(int column) const;
     bool isNull(int column) const;
     qint64 integer(int column) const;
+    double real(int column) const;
+    QByteArray blob(int column) const;
     // The value as text (a number as the database writes it); "" for null.
     QString text(int column) const;
     // The value's UTF-8 bytes, valid until the next step.

@@ -130,6 +130,44 @@ void failOnServer(PGconn* conn, PGresult* result, const QString& what)
     throw Error(databaseErrorCause(Backend::PostgreSQL, code, text));
 }
 
+std::vector<ServerColumn> describeSelect(Connection& c, const QString& select)
+{
+    // The server's numbers of the types whose values a copy writes as the Qt
+    // driver reads them.
+    enum : Oid { Char = 18, Name = 19, Int8 = 20, Int2 = 21, Int4 = 23, Text = 25, BpChar = 1042, VarChar = 1043,
+                 Numeric = 1700 };
+    PGconn* conn = serverHandle(c);
+    const QString sql = QStringLiteral("SELECT * FROM (%1) AS described LIMIT 0").arg(select);
+    PGresult* r = PQexec(conn, sql.toUtf8().constData());
+    if (PQresultStatus(r) != PGRES_TUPLES_OK)
+        failOnServer(conn, r, sql);
+    std::vector<ServerColumn> out(size_t(PQnfields(r)));
+    for (int i = 0; i < PQnfields(r); ++i) {
+        out[size_t(i)].name = QString::fromUtf8(PQfname(r, i));
+        switch (PQftype(r, i)) {
+        case Char:
+        case Name:
+        case Text:
+        case BpChar:
+        case VarChar:
+        case Numeric:
+            out[size_t(i)].kind = ServerColumn::Kind::Text;
+            break;
+        case Int2:
+        case Int4:
+            out[size_t(i)].kind = ServerColumn::Kind::WholeNumber;
+            break;
+        case Int8:
+            out[size_t(i)].kind = ServerColumn::Kind::LongWholeNumber;
+            break;
+        default:
+            out[size_t(i)].kind = ServerColumn::Kind::Other;
+        }
+    }
+    PQclear(r);
+    return out;
+}
+
 // Rows as they came, their values unescaped one after another.
 struct CopyOut::Rows {
     QByteArray text;

@@ -46,6 +46,20 @@ void stopOnServer(PGconn* conn);
 // the handle; `what` names the work for standard error.
 [[noreturn]] void failOnServer(PGconn* conn, PGresult* result, const QString& what);
 
+// The columns a SELECT returns, asked of the server without reading a row:
+// their names, and how a copy writes their values.
+struct ServerColumn {
+    // Text: exactly the text the Qt driver reads (character types, text,
+    // numeric); whole number: digits the driver reads as an int (two and
+    // four bytes); long whole number: eight bytes, which the driver reads as
+    // unsigned unless negative; other: a form of its own (truth values,
+    // bytes, floating numbers, dates not turned into text ...).
+    enum class Kind { Text, WholeNumber, LongWholeNumber, Other };
+    QString name;
+    Kind kind = Kind::Other;
+};
+std::vector<ServerColumn> describeSelect(Connection& c, const QString& select);
+
 // Reads the rows a SELECT returns, one at a time, each value as the text the
 // server writes for it (dates in the session's date style). A thread of its
 // own reads and unescapes the rows ahead while the caller works on the ones

@@ -51,7 +51,7 @@ void Table::setMaster(DataSource* master, const QString& masterFields, const QSt
     if (m_master && m_master->dataSet())
         m_master->dataSet()->addDetail(this);
     m_linkOn = false;
-    m_linkValues.clear();
+    setLinkValues({});
     if (isActive())
         masterChanged();
 }
@@ -84,7 +84,7 @@ void Table::masterChanged()
     }
     checkBrowseMode();
     m_linkOn = on;
-    m_linkValues = values;
+    setLinkValues(values);
     refilter();
 }
 
@@ -145,7 +145,7 @@ void Table::buildSelect(QString& sql, QVariantList& params)
     for (const QString& f : m_detailFields)
         m_detailIdx.push_back(fieldByName(f)->index());
     m_linkOn = m_master && linkActive();
-    m_linkValues = m_linkOn ? masterValues() : QVariantList();
+    setLinkValues(m_linkOn ? masterValues() : QVariantList());
 
     QString where;
     if (m_readLinkedOnly && m_linkOn) {
@@ -190,16 +190,31 @@ QString Table::selectList() const
 
 void Table::prepareFields(const QSqlRecord&) {}
 
+void Table::setLinkValues(const QVariantList& values)
+{
+    m_linkValues = values;
+    m_linkTexts.clear();
+    for (const QVariant& v : values)
+        m_linkTexts << variantToText(v);
+}
+
 bool Table::rowVisible(const Row& r) const
 {
     if (!m_linkOn)
         return true;
     for (size_t k = 0; k < m_detailIdx.size(); ++k) {
         const QVariant& want = m_linkValues[int(k)];
-        const QVariant& have = r.v[m_detailIdx[k]];
-        if (!want.isValid() || want.isNull() || !have.isValid() || have.isNull())
+        if (!want.isValid() || want.isNull())
             return false;
-        if (variantToText(have) != variantToText(want))
+        // Text is compared where it lies, without unpacking each row's.
+        bool same = false;
+        if (PackedRows::textIs(r.packed, m_detailIdx[k], m_linkTexts[int(k)], &same)) {
+            if (!same)
+                return false;
+            continue;
+        }
+        const QVariant have = rawValue(r, m_detailIdx[k]);
+        if (!have.isValid() || have.isNull() || variantToText(have) != m_linkTexts[int(k)])
             return false;
     }
     return true;

@@ -62,7 +62,9 @@ private:
     QStringList m_masterFields;
     QStringList m_detailFields;
     std::vector<int> m_detailIdx;
+    void setLinkValues(const QVariantList& values);
     QVariantList m_linkValues;  // cached while filtering
+    QStringList m_linkTexts;    // the same as text
     bool m_linkOn = false;
     bool m_readLinkedOnly = false;
 };
