@@ -65,11 +65,13 @@ int main(int argc, char** argv)
     bench::fill(*c, size);
     bench::assignFees(*c, 5);
     for (int m = 1; m <= 12; ++m)
-        bench::fillFeeMonth(*c, QStringLiteral("2024%1").arg(m, 2, 10, QLatin1Char('0')), m != 6);
-    // A year of receipts: one per room and month but June.
+        bench::fillFeeMonth(*c, QStringLiteral("2024%1").arg(m, 2, 10, QLatin1Char('0')), m != 12);
+    // A year of receipts: one per room and month but December, the month
+    // being collected. It is the last month: an earlier month's rows have
+    // been carried into the next month's arrears and are collected there.
     c->exec(QStringLiteral("INSERT INTO SFSJ (RegionId, BuildId, UnitName, RoomNum, ownerId, ownerName, KPDate, "
                            "SFzy, FSje) SELECT RegionId, BuildID, UnitName, RoomNum, ownerID, ownerName, ?, "
-                           "'水费、电费、', 100 FROM Fee WHERE FeeID = '01' AND inDate <> '202406'"),
+                           "'水费、电费、', 100 FROM Fee WHERE FeeID = '01' AND inDate <> '202412'"),
             {c->dialect().dateTimeValue(QDateTime(QDate(2024, 5, 20), QTime(0, 0)))});
     bench::analyze(*c);
     std::printf("backend: %s, Fee rows: %d, receipts: %d\n",
@@ -94,7 +96,7 @@ int main(int argc, char** argv)
     frmLogin->Popedom = QStringLiteral("0");
     runOpener(*findOpener(QStringLiteral("Skgl")), mdiForm);
     TfrmSk* w = frmSk;
-    w->DTP_Date->setDate(QDate(2024, 6, 1));
+    w->DTP_Date->setDate(QDate(2024, 12, 1));
 
     QElapsedTimer clock;
     double committedAt = 0;
@@ -124,8 +126,9 @@ int main(int argc, char** argv)
         w->N2->trigger();
         opening.push_back(bench::ms(t));
         if (!frmShouqu) {
-            std::printf("room %s %s %s: no dialog\n", qPrintable(r.district), qPrintable(r.building),
-                        qPrintable(r.roomNum));
+            std::printf("room %s %s %s: no dialog (%s)\n", qPrintable(r.district), qPrintable(r.building),
+                        qPrintable(r.roomNum), qPrintable(ui::Msg::texts(ui::MsgKind::Warning).join(" / ")));
+            ui::Msg::clearLog();
             continue;
         }
         clock.start();

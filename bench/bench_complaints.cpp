@@ -107,7 +107,7 @@ int main(int argc, char** argv)
 
     const QString last = QStringLiteral("T%1").arg(count - 1000, 6, 10, QLatin1Char('0'));
     bench::timedSearch(f, {{"", "投诉编号", ">", last}}, &rows);
-    const QString pdf = QDir::temp().filePath("bench_complaints.pdf");
+    const QString pdf = QDir::temp().filePath(bench::runName(QStringLiteral("bench_complaints")) + ".pdf");
     report::OutputSeam seam;
     seam.setup = [&](const report::SetupChoice&) { return report::SetupChoice::fromAnswer("pdf:" + pdf); };
     report::ScopedOutputSeam scoped(seam);
@@ -115,6 +115,8 @@ int main(int argc, char** argv)
     f->TB_PrintClick();
     const double printMs = bench::ms(t);
     std::printf("%d complaints listed to PDF: %lld KB\n", rows, QFileInfo(pdf).size() / 1024);
+    if (!qEnvironmentVariableIsSet("WYGL_BENCH_KEEP"))
+        QFile::remove(pdf);
     bench::report(QStringLiteral("complaints: 1,000 listed to PDF"), size, printMs, bench::Goal::under(2000));
     return bench::exitStatus();
 }

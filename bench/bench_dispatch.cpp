@@ -61,7 +61,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ui::Application app(argc, argv);
     const int perPost = argc > 1 ? qMax(kShifts, atoi(argv[1])) : 1000;
-    auto c = bench::newDatabase(QStringLiteral("bench_dispatch"));
+    auto c = bench::newDatabase(bench::runName(QStringLiteral("bench_dispatch")));
     QElapsedTimer t;
     t.start();
     fill(*c, perPost);

@@ -1,7 +1,8 @@
 // Generating a month of receivables for 40,000 rooms x 5 items (200,000 Fee
 // rows) from a base month of the same size, beside the row-by-row method:
-// one look-up and one insert per room item, no transaction.
-// Goal: a month generated in under 2 s.
+// one look-up and one insert per room item, no transaction. The floor is the
+// database making the same month in one INSERT ... SELECT joined to the base
+// month. Goal: a month generated in under 2 s.
 
 #include "fees/GenerateReceivables.h"
 #include "platform/data/Connection.h"
@@ -71,6 +72,34 @@ double rowByRow(data::Connection& c, int sample, const QString& period, const QS
     return bench::ms(t);
 }
 
+// The floor: the database itself making the month from the base month in
+// one statement (the same rows but for the late fee's exact rounding), in one
+// transaction; with `again`, the month's rows deleted first in it. Planner
+// statistics are brought up to date first, outside the timing.
+double setBased(data::Connection& c, const QString& period, const QString& base, bool again)
+{
+    bench::analyze(c);
+    QElapsedTimer t;
+    t.start();
+    data::Transaction tx(c);
+    if (again)
+        c.exec(QStringLiteral("DELETE FROM Fee WHERE inDate = ?"), {period});
+    c.exec(QStringLiteral("INSERT INTO Fee (RegionId, BuildID, UnitName, RoomNum, ownerID, ownerName, FeeID, FeeName, "
+                          "BCNum1, BCNum2, BCNum3, inDate, FTFee, WYqk, ZNJ, DL) "
+                          "SELECT s.RegionId, s.BuildID, s.UnitName, s.RoomNum, s.OwnerId, s.OwnerName, s.FeeId, "
+                          "s.FeeName, COALESCE(b.BMNum1, b.BCNum1, s.BDS1), COALESCE(b.BMNum2, b.BCNum2, s.BDS2), "
+                          "COALESCE(b.BMNum3, b.BCNum3, s.BDS3), ?, 0, "
+                          "CASE WHEN b.flag = '未收取' THEN b.BYHJ ELSE 0 END, "
+                          "CASE WHEN b.flag = '未收取' THEN round(b.BYHJ * 0.005, 2) ELSE 0 END, s.DL "
+                          "FROM FeeSet s LEFT JOIN Fee b ON b.inDate = ? AND b.RegionId = s.RegionId "
+                          "AND b.BuildID = s.BuildID AND b.UnitName = s.UnitName AND b.RoomNum = s.RoomNum "
+                          "AND b.ownerID = s.OwnerId AND b.ownerName = s.OwnerName AND b.FeeID = s.FeeId "
+                          "AND b.FeeName = s.FeeName ORDER BY s.rid"),
+           {period, base});
+    tx.commit();
+    return bench::ms(t);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -105,15 +134,21 @@ int main(int argc, char** argv)
     std::printf("re-generate 202406: %d deleted, %d inserted in %.0f ms = %.0f rows/s\n", again.deleted,
                 again.inserted, regenerate, again.inserted / (regenerate / 1000.0));
 
+    const double floorFirst = setBased(*c, QStringLiteral("202407"), QStringLiteral("202406"), false);
+    const double floorAgain = setBased(*c, QStringLiteral("202407"), QStringLiteral("202406"), true);
+    c->exec(QStringLiteral("DELETE FROM Fee WHERE inDate = '202407'"));
+    std::printf("the database's own set-based generation: %.0f ms, again %.0f ms\n", floorFirst, floorAgain);
+
     const int sample = 5000;
     const double slow = rowByRow(*c, sample, QStringLiteral("202407"), QStringLiteral("202406"));
     const double perRowSlow = slow / sample;
     const double perRowFast = generate / first.inserted;
     std::printf("row by row, no transaction: %d rows in %.0f ms = %.0f rows/s (200,000 rows would take %.1f s)\n",
                 sample, slow, sample / (slow / 1000.0), perRowSlow * 200000 / 1000.0);
-    std::printf("set-based generation is %.1f times faster per row\n", perRowSlow / perRowFast);
+    std::printf("the program's generation is %.1f times faster per row than row by row\n", perRowSlow / perRowFast);
     const QString rows = QStringLiteral("%1 Fee rows").arg(bench::count(first.inserted));
-    bench::report(QStringLiteral("generate a month of receivables"), rows, generate, bench::Goal::under(2000));
-    bench::report(QStringLiteral("generate the month again"), rows, regenerate, bench::Goal::under(2000));
+    bench::report(QStringLiteral("generate a month of receivables"), rows, generate, floorFirst,
+                  bench::Goal::under(2000));
+    bench::report(QStringLiteral("generate the month again"), rows, regenerate, floorAgain, bench::Goal::under(2000));
     return bench::exitStatus();
 }

@@ -5,7 +5,8 @@
 //   list re-read), goal under 1 s for all 40;
 // - deleting a district of 40,000 rooms through the generator's linked
 //   datasets (the cascade of buildings, units and rooms, one transaction,
-//   then the lists re-read), goal under 1 s.
+//   then the lists re-read), goal under 1 s; its rooms stand vacant, as
+//   they must for the delete to go ahead.
 
 #include "app/Login.h"
 #include "app/Main.h"
@@ -103,8 +104,12 @@ int main(int argc, char** argv)
     DM = nullptr;
     {
         auto c = bench::newDatabase();
+        // Its rooms stand vacant: a district with an occupied room is not
+        // deleted (the clerk moves the owners out first).
         bench::Size one;
         one.districts = 1;
+        one.owners = 0;
+        one.members = 0;
         bench::fill(*c, one);
     }
     DM = new TDM;
@@ -116,9 +121,14 @@ int main(int argc, char** argv)
     DM->DS_Room->setEnabled(true);
     const int before = DM->connection()->scalar("SELECT count(*) FROM Rooms").toInt();
     t.restart();
-    DM->AT_Reg->remove();
+    try {
+        DM->AT_Reg->remove();
+    } catch (const data::Abort&) {
+        std::printf("delete refused: %s\n", qPrintable(ui::Msg::texts(ui::MsgKind::Warning).join(" / ")));
+    }
     const double del = bench::ms(t);
     const int after = DM->connection()->scalar("SELECT count(*) FROM Rooms").toInt();
+    bench::check(QStringLiteral("delete a district: its rooms gone"), after == 0);
     bench::report(QStringLiteral("delete a district"), QStringLiteral("%1 rooms").arg(bench::count(before - after)),
                   del, bench::Goal::under(1000));
     std::printf("delete a district of %d rooms: %d rooms left\n", before - after, after);

@@ -5,6 +5,7 @@
 
 #include "platform/report/PageWriter.h"
 #include "platform/report/PdfOutput.h"
+#include "support/BenchDb.h"
 #include "support/BenchReport.h"
 #include "templates/ListReport.h"
 
@@ -50,7 +51,8 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const int pages = argc > 1 ? qMax(1, atoi(argv[1])) : 100;
-    const QString path = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QDir::temp().filePath("bench_report.pdf");
+    const QString path = argc > 2 ? QString::fromLocal8Bit(argv[2])
+                                  : QDir::temp().filePath(bench::runName(QStringLiteral("bench_report")) + ".pdf");
 
     QElapsedTimer total;
     total.start();
@@ -68,6 +70,8 @@ int main(int argc, char** argv)
                 QFileInfo(path).size() / 1024);
     std::printf("draw: %lld ms, pdf: %lld ms, total: %.3f s\n", drawMs, totalMs - drawMs, totalMs / 1000.0);
     std::printf("pages per second: %.1f\n", doc.pageCount() * 1000.0 / qMax<qint64>(1, totalMs));
+    if (argc <= 2 && !qEnvironmentVariableIsSet("WYGL_BENCH_KEEP"))
+        QFile::remove(path);
     bench::report(QStringLiteral("list report drawn and written to PDF"), QStringLiteral("%1 pages").arg(doc.pageCount()),
                   double(totalMs), bench::Goal::under(pages >= 100 ? 3000 : 30.0 * pages));
     return bench::exitStatus();

@@ -168,7 +168,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ui::Application app(argc, argv);
     const int count = argc > 1 ? qMax(kGoods, atoi(argv[1])) : 100000;
-    auto c = bench::newDatabase(QStringLiteral("bench_stores"));
+    auto c = bench::newDatabase(bench::runName(QStringLiteral("bench_stores")));
     QElapsedTimer t;
     t.start();
     fillStore(*c, count);

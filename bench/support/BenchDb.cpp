@@ -3,6 +3,7 @@
 #include "platform/data/BatchInsert.h"
 #include "session/DatabaseSetup.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSqlRecord>
@@ -10,7 +11,44 @@
 namespace bench {
 
 namespace {
+
 data::ConnectionSpec g_spec;
+data::ConnectionSpec g_admin;   // the server's connection line, for dropping
+QStringList g_made;             // databases (server) or files (embedded) made
+
+void dropMade()
+{
+    if (qEnvironmentVariableIsSet("WYGL_BENCH_KEEP"))
+        return;
+    for (const QString& made : std::as_const(g_made)) {
+        if (g_admin.backend == data::Backend::PostgreSQL) {
+            // Connections the benchmark left open go with it.
+            try {
+                data::Connection::open(g_admin)->exec(
+                    QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(made));
+            } catch (const std::exception&) {
+            }
+        } else {
+            for (const char* s : {"", "-wal", "-shm", "-journal"})
+                QFile::remove(made + QLatin1String(s));
+        }
+    }
+    g_made.clear();
+}
+
+void remember(const QString& made)
+{
+    if (g_made.isEmpty())
+        qAddPostRoutine(dropMade);
+    if (!g_made.contains(made))
+        g_made << made;
+}
+
+}  // namespace
+
+QString runName(const QString& base)
+{
+    return QStringLiteral("%1_%2").arg(base).arg(QCoreApplication::applicationPid());
 }
 
 const data::ConnectionSpec& target()
@@ -45,11 +83,12 @@ const char* backendName(data::Backend b)
 
 std::unique_ptr<data::Connection> newDatabase(const QString& name)
 {
+    const QString db = name.isEmpty() ? runName(QStringLiteral("wygl_bench")) : name;
     const QString line = qEnvironmentVariable("WYGL_BENCH_CONN");
     if (!line.isEmpty()) {
         g_spec = data::parseConnectionLine(line, QDir::currentPath());
+        g_admin = g_spec;
         auto admin = data::Connection::open(g_spec);
-        const QString db = name.isEmpty() ? QStringLiteral("wygl_bench") : name;
         admin->exec(QStringLiteral("DROP DATABASE IF EXISTS %1").arg(db));
         admin->exec(QStringLiteral("CREATE DATABASE %1").arg(db));
         admin.reset();
@@ -57,11 +96,13 @@ std::unique_ptr<data::Connection> newDatabase(const QString& name)
     } else {
         g_spec = data::ConnectionSpec();
         g_spec.backend = data::Backend::SQLite;
-        g_spec.database = QDir::temp().filePath(name.isEmpty() ? QStringLiteral("wygl-bench.db") : name + ".db");
+        g_admin = g_spec;
+        g_spec.database = QDir::temp().filePath(db + QStringLiteral(".db"));
         QFile::remove(g_spec.database);
         QFile::remove(g_spec.database + QStringLiteral("-wal"));
         QFile::remove(g_spec.database + QStringLiteral("-shm"));
     }
+    remember(g_spec.database);
     auto c = data::Connection::openForSetup(g_spec);
     session::setupNewDatabase(*c);
     return c;

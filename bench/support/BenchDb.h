@@ -20,9 +20,13 @@ struct Size {
     int members = 100000;   // spread over the owners
 };
 
-// A new database with the schema, the first account and the company row.
-// A benchmark that may run beside others names its own database.
+// A new database with the schema, the first account and the company row,
+// named `name` (by default runName("wygl_bench")). The databases a run made
+// are dropped when it ends, unless WYGL_BENCH_KEEP is set.
 std::unique_ptr<data::Connection> newDatabase(const QString& name = QString());
+// A name of this run's own: the base with the process id, so that runs side
+// by side, of the same benchmark or of others, never share a database or a file.
+QString runName(const QString& base);
 // Fills it with districts, buildings, units, rooms, owners and members.
 void fill(data::Connection& c, const Size& size);
 // Fee items "01".."0n" (the first three metered, the rest not) and every

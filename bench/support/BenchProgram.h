@@ -16,8 +16,8 @@ namespace bench {
 
 void startProgram(std::unique_ptr<data::Connection> c, const QString& popedom);
 
-// Opens the window of the frame's opener `key` as the menu does; returns the
-// milliseconds it took.
+// Opens the window of the frame's opener `key` as the menu does, in the frame
+// on the screen; returns the milliseconds up to the window drawn.
 double timedOpen(const QString& key);
 
 // Puts the conditions (relation, field, operator, value) into a search

@@ -1,5 +1,6 @@
 #include "property/RoomGenerator.h"
 
+#include "platform/data/BatchInsert.h"
 #include "platform/data/Connection.h"
 
 #include <QHash>
@@ -33,6 +34,12 @@ GenerationResult generateRooms(data::Connection& c, const UnitKey& unit, const R
     const BuildingKey& b = unit.building;
     const QVariantList key{b.regionId, b.buildId, b.buildName, unit.unitName};
 
+    // The new rooms go in batches (one round trip for many rooms on a
+    // server), in the order they are numbered. The insert outlives the
+    // transaction guard, so that a failed run is rolled back before it is
+    // released.
+    data::BatchInsert ins(c, QStringLiteral("Rooms"),
+                          {"BuildId", "BuildName", "RegionID", "UnitName", "RoomNum", "LCNum", "FXNum"});
     data::Transaction tx(c);
     // The unit's rooms as they stand, by number.
     QHash<QString, QVector<ExistingRoom>> byNumber;
@@ -51,8 +58,6 @@ GenerationResult generateRooms(data::Connection& c, const UnitKey& unit, const R
     }
 
     const QString del = QStringLiteral("DELETE FROM Rooms WHERE rid = ?");
-    const QString ins = QStringLiteral("INSERT INTO Rooms (BuildId, BuildName, RegionID, UnitName, RoomNum, LCNum, FXNum) "
-                                       "VALUES (?, ?, ?, ?, ?, ?, ?)");
     QSet<QString> done;
     for (qint64 fl = r.firstFloor; fl <= r.lastFloor; ++fl) {
         for (qint64 ix = r.firstIndex; ix <= r.lastIndex; ++ix) {
@@ -76,9 +81,10 @@ GenerationResult generateRooms(data::Connection& c, const UnitKey& unit, const R
             } else {
                 ++out.inserted;
             }
-            c.execCached(ins, {b.buildId, b.buildName, b.regionId, unit.unitName, num, f, x});
+            ins.add({b.buildId, b.buildName, b.regionId, unit.unitName, num, f, x});
         }
     }
+    ins.flush();
     tx.commit();
     return out;
 }
