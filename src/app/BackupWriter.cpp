@@ -9,6 +9,7 @@
 #include "platform/data/SchemaCatalog.h"
 #include "platform/data/ServerCopy.h"
 #include "platform/data/StatementTicker.h"
+#include "platform/data/StoredNumber.h"
 #include "platform/data/WorkBeside.h"
 #include "session/DatabaseSetup.h"
 
@@ -19,6 +20,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 #include <unistd.h>
 
 namespace app {
@@ -71,6 +73,28 @@ QString insertSql(const QString& table, const QStringList& names, int rows)
         .arg(table, names.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
 }
 
+// Which of the columns keep a number for a text that reads as one (their
+// declared type names an integer, or is not a text, a blob or a floating
+// type: the embedded database's own rule).
+std::vector<bool> storesNumbers(sqlite3* to, const QString& table, const QStringList& names)
+{
+    QHash<QString, QString> declared;
+    data::DirectStatement info(to, QStringLiteral("PRAGMA table_info(%1)").arg(table));
+    while (info.step())
+        declared.insert(info.text(1).toLower(), info.text(2).toUpper());
+    std::vector<bool> out;
+    for (const QString& name : names) {
+        const QString type = declared.value(name.toLower());
+        const bool text = type.contains(QLatin1String("CHAR")) || type.contains(QLatin1String("CLOB"))
+                          || type.contains(QLatin1String("TEXT"));
+        const bool other = type.isEmpty() || type.contains(QLatin1String("BLOB"))
+                           || type.contains(QLatin1String("REAL")) || type.contains(QLatin1String("FLOA"))
+                           || type.contains(QLatin1String("DOUB"));
+        out.push_back(type.contains(QLatin1String("INT")) || (!text && !other));
+    }
+    return out;
+}
+
 void copyTable(data::Connection& from, sqlite3* to, const data::TableDef& t, const DataProgress& progress)
 {
     QStringList names{QLatin1String(data::kRowIdColumn)};
@@ -86,16 +110,26 @@ void copyTable(data::Connection& from, sqlite3* to, const data::TableDef& t, con
     const int perRun = std::clamp(kMostParameters / columns, 1, kRowsPerInsert);
     data::DirectStatement many(to, insertSql(table, names, perRun));
     data::DirectStatement one(to, insertSql(table, names, 1));
+    const std::vector<bool> numbers = storesNumbers(to, table, names);
     const auto bind = [&](data::DirectStatement& insert, int first) {
         for (int i = 0; i < columns; ++i) {
             if (read.isNull(i)) {
                 insert.bindNull(first + i);
-            } else {
-                // Bound as stored: no trimming, the column's type decides.
-                int bytes = 0;
-                const char* text = read.utf8(i, &bytes);
-                insert.bindUtf8InPlace(first + i, text, bytes);
+                continue;
             }
+            // Bound as stored: no trimming, the column's type decides. A
+            // number the column would keep for the text is bound as that
+            // number, sparing the database its conversion of each text.
+            int bytes = 0;
+            const char* text = read.utf8(i, &bytes);
+            const data::StoredNumber n =
+                numbers[size_t(i)] ? data::storedNumber(text, bytes) : data::StoredNumber();
+            if (n.kind == data::StoredNumber::Kind::Integer)
+                insert.bindInteger(first + i, n.integer);
+            else if (n.kind == data::StoredNumber::Kind::Real)
+                insert.bindReal(first + i, n.real);
+            else
+                insert.bindUtf8InPlace(first + i, text, bytes);
         }
     };
     int rows = 0;

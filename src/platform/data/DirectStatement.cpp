@@ -111,6 +111,11 @@ void DirectStatement::bindInteger(int i, qint64 v)
     check(sqlite3_bind_int64(m_stmt, i + 1, v), "bind");
 }
 
+void DirectStatement::bindReal(int i, double v)
+{
+    check(sqlite3_bind_double(m_stmt, i + 1, v), "bind");
+}
+
 void DirectStatement::bindColumn(int i, const DirectStatement& from, int column)
 {
     check(sqlite3_bind_value(m_stmt, i + 1, sqlite3_column_value(from.m_stmt, column)), "bind");

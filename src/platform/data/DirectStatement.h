@@ -62,6 +62,7 @@ public:
     // Not copied: the bytes must stay as they are until the statement ran.
     void bindUtf8InPlace(int i, const char* text, int bytes);
     void bindInteger(int i, qint64 v);
+    void bindReal(int i, double v);
     // Binds column `column` of another statement's current row as it is stored.
     void bindColumn(int i, const DirectStatement& from, int column);
     void bindValue(int i, const DirectValue& v);

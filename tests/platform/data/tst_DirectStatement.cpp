@@ -4,6 +4,7 @@
 #include "platform/data/DirectStatement.h"
 #include "platform/data/Error.h"
 #include "platform/data/StatementTicker.h"
+#include "platform/data/StoredNumber.h"
 #include "support/TestDb.h"
 #include "support/TestMain.h"
 
@@ -43,6 +44,35 @@ private slots:
         }
         QCOMPARE(c->scalar("SELECT count(*) FROM t x JOIN t y ON x.a IS y.b AND typeof(x.a) = typeof(y.b) "
                            "WHERE x.rowid <= 5 AND y.rowid = x.rowid + 5").toInt(), 5);
+    }
+
+    void aNumberWorkedOutFromItsTextIsTheOneTheDatabaseStores()
+    {
+        // Every cent up to a thousand and the edges of what is worked out:
+        // the same type and the same bits as the database's own conversion.
+        c->exec("CREATE TABLE n (k INTEGER PRIMARY KEY, fromText numeric(18,2), bound numeric(18,2))");
+        QList<QByteArray> texts{"0", "-0", "0.00", "-0.50", "007", "123456789012345", "-99999999999.9999",
+                                "0.1", "1234567890123.45", "9999999999999.99", "1e5", ".5", "5.", "+1", "",
+                                "1234567890123456.00", "3.14159265358979", "-597940284035970.02", "9931127717967397.0"};
+        for (int cents = 0; cents < 100000; ++cents)
+            texts << QByteArray::number(cents / 100) + '.' + QByteArray::number(cents % 100).rightJustified(2, '0');
+        data::Transaction tx(*c);
+        DirectStatement write(*c, "INSERT INTO n (fromText, bound) VALUES (?, ?)");
+        for (const QByteArray& text : texts) {
+            write.bindUtf8(0, text.constData(), int(text.size()));
+            const data::StoredNumber n = data::storedNumber(text.constData(), int(text.size()));
+            if (n.kind == data::StoredNumber::Kind::Integer)
+                write.bindInteger(1, n.integer);
+            else if (n.kind == data::StoredNumber::Kind::Real)
+                write.bindReal(1, n.real);
+            else
+                write.bindUtf8(1, text.constData(), int(text.size()));
+            write.run();
+        }
+        tx.commit();
+        QCOMPARE(c->scalar("SELECT count(*) FROM n WHERE bound IS fromText AND typeof(bound) = typeof(fromText)")
+                     .toInt(),
+                 int(texts.size()));
     }
 
     void textIsBoundTrimmedAndComparedWithoutBlanks()
