@@ -12,28 +12,27 @@ namespace data {
 
 DirectValue::DirectValue(const DirectStatement& from, int column)
 {
-    switch (sqlite3_column_type(from.m_stmt, column)) {
-    case SQLITE_INTEGER:
+    int bytes = 0;
+    switch (from.kind(column)) {
+    case DirectStatement::Kind::Integer:
         m_kind = Kind::Integer;
-        m_number.integer = sqlite3_column_int64(from.m_stmt, column);
+        m_number.integer = from.integer(column);
         break;
-    case SQLITE_FLOAT:
+    case DirectStatement::Kind::Real:
         m_kind = Kind::Real;
-        m_number.real = sqlite3_column_double(from.m_stmt, column);
+        m_number.real = from.real(column);
         break;
-    case SQLITE_TEXT: {
-        int bytes = 0;
+    case DirectStatement::Kind::Text: {
         const char* p = from.utf8(column, &bytes);
         m_kind = Kind::Text;
         m_bytes = QByteArray(p, bytes);
         break;
     }
-    case SQLITE_BLOB:
+    case DirectStatement::Kind::Blob:
         m_kind = Kind::Blob;
-        m_bytes = QByteArray(static_cast<const char*>(sqlite3_column_blob(from.m_stmt, column)),
-                             sqlite3_column_bytes(from.m_stmt, column));
+        m_bytes = from.blob(column);
         break;
-    default:
+    case DirectStatement::Kind::Null:
         break;
     }
 }
@@ -128,10 +127,10 @@ void DirectStatement::bindValue(int i, const DirectValue& v)
         bindNull(i);
         return;
     case DirectValue::Kind::Integer:
-        check(sqlite3_bind_int64(m_stmt, i + 1, v.m_number.integer), "bind");
+        bindInteger(i, v.m_number.integer);
         return;
     case DirectValue::Kind::Real:
-        check(sqlite3_bind_double(m_stmt, i + 1, v.m_number.real), "bind");
+        bindReal(i, v.m_number.real);
         return;
     case DirectValue::Kind::Text:
         bindUtf8(i, v.m_bytes.constData(), int(v.m_bytes.size()));
