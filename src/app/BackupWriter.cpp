@@ -158,10 +158,15 @@ void copyTable(data::Connection& from, sqlite3* to, const data::TableDef& t, con
         progress(table);
 }
 
-// A new embedded database with the system's schema, its secondary indexes
-// set aside: each table's are built once its rows are in. Returns them by
-// table.
-QHash<QString, QList<data::IndexDef>> createSchemaWithoutIndexes(const QString& file, const DataProgress& progress)
+// A new embedded database with the system's tables, view and triggers, and
+// none of the secondary indexes: a backup holds what the database keeps,
+// not what it works out from it. Like the server's own dump, which keeps an
+// index's definition but not its entries, it leaves them to the restore: one
+// into the embedded database builds the schema in use's indexes over the
+// rows (the tables are then laid out otherwise than in the database in use),
+// one into the server keeps the server's own. Building them here would take
+// as long again as writing the rows.
+void createSchemaWithoutIndexes(const QString& file, const DataProgress& progress)
 {
     // The schema is many small statements: the window is painted between them.
     const auto tick = [&] {
@@ -176,14 +181,11 @@ QHash<QString, QList<data::IndexDef>> createSchemaWithoutIndexes(const QString& 
         to->exec(sql);
     session::createSchema(*to);
     tick();
-    QHash<QString, QList<data::IndexDef>> indexes;
     data::Transaction drop(*to);
     for (const data::TableDef& t : data::systemTables()) {
         if (t.isView)
             continue;
-        const QString table = QLatin1String(t.name);
-        indexes[table] = to->dialect().secondaryIndexes(*to, table);
-        for (const data::IndexDef& ix : indexes[table])
+        for (const data::IndexDef& ix : to->dialect().secondaryIndexes(*to, QLatin1String(t.name)))
             to->exec(QStringLiteral("DROP INDEX %1").arg(ix.name));
         tick();
     }
@@ -192,15 +194,14 @@ QHash<QString, QList<data::IndexDef>> createSchemaWithoutIndexes(const QString& 
     // in the log mode a new database is given.
     for (const QString& sql : to->dialect().standaloneFileSql())
         to->exec(sql);
-    return indexes;
 }
 
 // Every table of the schema, read as of one moment, into a new embedded
-// database with the same schema. The rows are written on a handle of the
+// database with the same tables. The rows are written on a handle of the
 // file's own, outside the Qt driver: nothing is converted on the way.
 void copyTableByTable(data::Connection& from, const QString& file, const DataProgress& progress)
 {
-    const QHash<QString, QList<data::IndexDef>> indexes = createSchemaWithoutIndexes(file, progress);
+    createSchemaWithoutIndexes(file, progress);
     data::OwnFile to(file);
     data::Transaction snapshot(from);
     for (const QString& sql : from.dialect().snapshotSql())
@@ -214,14 +215,11 @@ void copyTableByTable(data::Connection& from, const QString& file, const DataPro
         if (t.isView)
             continue;
         table = QLatin1String(t.name);
-        // The table's rows on their way to the disk while its indexes are
-        // built over them.
         to.exec(QStringLiteral("BEGIN"));
         copyTable(from, to.handle(), t, progress);
         ticker.run(QStringLiteral("COMMIT"));
+        // The table's rows on their way to the disk while the next ones are read.
         to.startWritingOut();
-        for (const data::IndexDef& ix : indexes.value(table))
-            ticker.run(ix.createSql);
     }
     snapshot.commit();
 }

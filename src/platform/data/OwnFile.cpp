@@ -21,11 +21,8 @@ OwnFile::OwnFile(const QString& path) : m_path(path)
         sqlite3_close(m_db);
         throw Error(QStringLiteral("无法打开文件 %1：%2").arg(path, why));
     }
-    // Indexes are built by sorting: in runs of the cache's size, sorted on
-    // threads of their own and merged. Smaller runs keep more threads busy.
     const char* const settings[] = {"PRAGMA journal_mode = OFF", "PRAGMA synchronous = OFF",
-                                    "PRAGMA locking_mode = EXCLUSIVE", "PRAGMA cache_size = -16384",
-                                    "PRAGMA threads = 4"};
+                                    "PRAGMA locking_mode = EXCLUSIVE", "PRAGMA cache_size = -16384"};
     try {
         for (const char* sql : settings)
             exec(QLatin1String(sql));
