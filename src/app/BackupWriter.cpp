@@ -222,6 +222,9 @@ void copyTableByTable(data::Connection& from, const QString& file, const DataPro
         to.startWritingOut();
     }
     snapshot.commit();
+    // The last tables are read faster than the large one before them is
+    // written out: the window is painted while the disk catches up.
+    data::runBeside([&] { to.waitForWritingOut(); }, tickOf(progress));
 }
 
 // On the disk before it takes the target's place, so that a crash never

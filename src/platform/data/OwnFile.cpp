@@ -34,9 +34,14 @@ OwnFile::OwnFile(const QString& path) : m_path(path)
 
 OwnFile::~OwnFile()
 {
+    waitForWritingOut();
+    sqlite3_close_v2(m_db);
+}
+
+void OwnFile::waitForWritingOut()
+{
     if (m_writer.joinable())
         m_writer.join();
-    sqlite3_close_v2(m_db);
 }
 
 void OwnFile::exec(const QString& sql)

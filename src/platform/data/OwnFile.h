@@ -32,6 +32,9 @@ public:
     // Has the system start writing what is written so far to the disk,
     // without waiting for it: a later sync of the file has less to do.
     void startWritingOut();
+    // Waits for the writing out started last, which may take a while: call
+    // it beside the window (the destructor waits otherwise).
+    void waitForWritingOut();
 
 private:
     QString m_path;
